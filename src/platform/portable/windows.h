@@ -3,3 +3,4 @@
 #pragma once
 
 #include "win32_types.h"
+#include "win32_user.h"
