@@ -1,0 +1,103 @@
+#include "params/property_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RowExpectation {
+    PropertyId id;
+    const char* label;
+    const char* valueName;
+    ValueKind kind;
+    const char* defaultDisplay;
+    bool mayBeAbsent;
+    int typingLimit;
+};
+
+const RowExpectation expectedRows[] = {
+    {PropertyId::Address, "Address", "NetworkAddress", ValueKind::Text, "-1", true, 12},
+    {PropertyId::VlanId, "VLAN ID", "VLANID", ValueKind::Number, "-1", true, 4},
+    {PropertyId::MediaType, "Media Type", "NetworkMedia", ValueKind::List, "Autonegotiate", false,
+     0},
+    {PropertyId::PauseControl, "Pause Control", "FlowControl", ValueKind::List, "Enable", false, 0},
+    {PropertyId::PacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::List,
+     "1514 (standard)", false, 0},
+    {PropertyId::ReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::Number, "64", false, 4},
+    {PropertyId::IeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::List, "Enable",
+     false, 0},
+    {PropertyId::PriorityQueues, "Priority Queues", "PriQ", ValueKind::List, "Disable", false, 0},
+};
+
+TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
+    ASSERT_EQ(PropertyCount,
+              static_cast<size_t>(PropertyCatalogue::end() - PropertyCatalogue::begin()));
+    size_t i = 0;
+    for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
+         ++row, ++i) {
+        const RowExpectation& expected = expectedRows[i];
+        SCOPED_TRACE(expected.label);
+        EXPECT_EQ(expected.id, row->id);
+        EXPECT_STREQ(expected.label, row->label);
+        EXPECT_STREQ(expected.valueName, row->valueName);
+        EXPECT_EQ(expected.kind, row->kind);
+        EXPECT_STREQ(expected.defaultDisplay, row->defaultDisplay);
+        EXPECT_EQ(expected.mayBeAbsent, row->mayBeAbsent);
+        EXPECT_EQ(expected.typingLimit, row->typingLimit);
+        EXPECT_EQ(row->kind == ValueKind::List, row->map != nullptr);
+        EXPECT_EQ(row->kind == ValueKind::Number, row->range != nullptr);
+        EXPECT_EQ(row, &PropertyCatalogue::row(row->id));
+    }
+}
+
+TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
+    const NumberRange* vlan = PropertyCatalogue::row(PropertyId::VlanId).range;
+    EXPECT_EQ(0, vlan->minimum);
+    EXPECT_EQ(4095, vlan->maximum);
+    EXPECT_EQ(1, vlan->belowMinimumBecomes);
+    EXPECT_FALSE(vlan->messageBelowMinimum);
+    EXPECT_STREQ("Out of Range (0 to 4095)", vlan->message);
+
+    const NumberRange* buffers = PropertyCatalogue::row(PropertyId::ReceiveBuffers).range;
+    EXPECT_EQ(32, buffers->minimum);
+    EXPECT_EQ(1024, buffers->maximum);
+    EXPECT_EQ(32, buffers->belowMinimumBecomes);
+    EXPECT_TRUE(buffers->messageBelowMinimum);
+    EXPECT_STREQ("Out of Range (32 to 1024)", buffers->message);
+}
+
+TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
+    struct Case {
+        const char* label;
+        const PropertyRow* expected;
+    };
+    const Case cases[] = {
+        {"VLAN ID", &PropertyCatalogue::row(PropertyId::VlanId)},
+        {"vlan id", &PropertyCatalogue::row(PropertyId::VlanId)},
+        {"receive BUFFERS", &PropertyCatalogue::row(PropertyId::ReceiveBuffers)},
+        {"packet size (MAXIMUM)", &PropertyCatalogue::row(PropertyId::PacketSize)},
+        {"VLAN", nullptr},
+        {"VLAN ID ", nullptr},
+        {" Address", nullptr},
+        {"", nullptr},
+        {nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label ? c.label : "(null)");
+        EXPECT_EQ(c.expected, PropertyCatalogue::findByLabel(c.label));
+    }
+}
+
+TEST(PropertyCatalogue, StorageOrderIsTheRegistryOrder) {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < PropertyCount; ++i)
+        names.push_back(PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]).valueName);
+    const std::vector<std::string> expected = {"NetworkAddress", "VLANID",       "FlowControl",
+                                               "NcBit",          "NetworkMedia", "JumboFrame",
+                                               "RxQueueSz",      "PriQ"};
+    EXPECT_EQ(expected, names);
+}
+
+} // namespace
