@@ -4,3 +4,5 @@
 
 #include "win32_types.h"
 #include "win32_user.h"
+#include "win32_registry.h"
+#include "win32_module.h"

@@ -1,0 +1,30 @@
+// The portable build's own registry API: which store the Reg* functions work on, and faults a
+// test can make the store produce. The store itself is read and written with the Reg* functions.
+#pragma once
+
+#include <string>
+
+namespace portable {
+
+// Keeps the registry in a text file in the REGEDIT4 export format. The file is read now and
+// checked: a missing file is an empty registry; an unreadable or malformed one is refused
+// (false, *error names the file and the line) and left untouched, and the store in use stays.
+// Open keys of the previous store become invalid handles and its unsaved changes are dropped.
+bool useRegistryFile(const std::string& path, std::string* error);
+
+// Keeps the registry in memory only, empty (the store in use until a file is chosen).
+void useMemoryRegistry();
+
+// Faults on demand, for tests of what a program does when the registry refuses it.
+struct RegistryFaults {
+    bool denyWriteAccess = false;  // opening or creating a key for writing: ERROR_ACCESS_DENIED
+    std::string failSetValue;      // RegSetValueExA of this value name ("*": any): denied
+    std::string failDeleteValue;   // RegDeleteValueA of this value name ("*": any): denied
+    bool failSave = false;         // RegFlushKey and saves on close: ERROR_CANTWRITE, nothing saved
+    bool stopBeforeRename = false; // a save writes its temporary file, then stops as if killed
+};
+
+// Replaces the faults in force; RegistryFaults{} clears them.
+void setRegistryFaults(const RegistryFaults& faults);
+
+} // namespace portable

@@ -1,0 +1,40 @@
+// The table of open keys. A handle carries its slot and the slot's generation, so a handle that
+// was closed, or that belongs to a store no longer in use, is recognised as stale and refused
+// without touching anything it used to stand for.
+#pragma once
+
+#include "KeyPath.h"
+
+#include "../win32_types.h"
+
+#include <vector>
+
+namespace portable::registry {
+
+struct OpenKey {
+    KeyPath path;
+    REGSAM access = 0;
+    bool dirty = false; // changes made through this handle are not saved yet
+};
+
+class KeyHandles {
+  public:
+    // A new handle, or nullptr when the table is full.
+    HKEY open(KeyPath path, REGSAM access);
+    OpenKey* find(HKEY key);
+    bool close(HKEY key);
+    // Every handle given out so far becomes stale.
+    void clear();
+    void markAllClean();
+
+  private:
+    struct Slot {
+        unsigned generation = 0;
+        bool inUse = false;
+        OpenKey key;
+    };
+
+    std::vector<Slot> slots_;
+};
+
+} // namespace portable::registry

@@ -1,0 +1,34 @@
+// The portable-only registry API of portable_registry.h.
+#include "../portable_registry.h"
+
+#include "RegistryState.h"
+
+namespace portable {
+
+using registry::registryState;
+
+bool useRegistryFile(const std::string& path, std::string* error) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (!state.store().useFile(path, error))
+        return false;
+    state.handles.clear();
+    state.rootDirty.fill(false);
+    return true;
+}
+
+void useMemoryRegistry() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.store().useMemory();
+    state.handles.clear();
+    state.rootDirty.fill(false);
+}
+
+void setRegistryFaults(const RegistryFaults& faults) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.store().setFaults(faults);
+}
+
+} // namespace portable

@@ -1,0 +1,494 @@
+// The Reg* functions, with the status codes and buffer rules of Windows' advapi32.
+#include "../win32_registry.h"
+
+#include "RegistryState.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+using namespace portable::registry;
+
+namespace {
+
+constexpr REGSAM kWriteRights =
+    KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | DELETE | WRITE_DAC | WRITE_OWNER;
+
+// What a handle stands for.
+struct Target {
+    KeyPath path;
+    REGSAM access = 0;
+};
+
+// The root a predefined handle names (its value sign-extended from 32 bits), or -1.
+int predefinedRoot(HKEY key) {
+    auto value = reinterpret_cast<uintptr_t>(key);
+    auto low = static_cast<uint32_t>(value);
+    bool signExtended =
+        static_cast<uintptr_t>(static_cast<intptr_t>(static_cast<int32_t>(low))) == value;
+    if (!signExtended || low < 0x80000000u || low >= 0x80000000u + kRootCount)
+        return -1;
+    return static_cast<int>(low - 0x80000000u);
+}
+
+bool resolve(RegistryState& state, HKEY key, Target* target) {
+    int root = predefinedRoot(key);
+    if (root >= 0) {
+        *target = Target{KeyPath{root, {}}, static_cast<REGSAM>(KEY_ALL_ACCESS)};
+        return true;
+    }
+    OpenKey* open = state.handles.find(key);
+    if (!open)
+        return false;
+    *target = Target{open->path, open->access};
+    return true;
+}
+
+void markDirty(RegistryState& state, HKEY key) {
+    int root = predefinedRoot(key);
+    if (root >= 0) {
+        state.rootDirty[root] = true;
+    } else if (OpenKey* open = state.handles.find(key)) {
+        open->dirty = true;
+    }
+}
+
+// Appends the names of "a\b\\c\" to *path. Repeated and trailing backslashes are skipped as
+// Windows skips them; a leading one is refused.
+LONG appendSubKey(const char* subKey, KeyPath* path) {
+    if (!subKey || !*subKey)
+        return ERROR_SUCCESS;
+    if (*subKey == '\\')
+        return ERROR_BAD_PATHNAME;
+    const char* p = subKey;
+    while (*p) {
+        const char* end = std::strchr(p, '\\');
+        if (!end)
+            end = p + std::strlen(p);
+        path->names.emplace_back(p, static_cast<size_t>(end - p));
+        while (*end == '\\')
+            ++end;
+        p = end;
+    }
+    return ERROR_SUCCESS;
+}
+
+bool isStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+bool faultMatches(const std::string& fault, const char* name) {
+    return !fault.empty() && (fault == "*" || sameName(fault, name ? name : ""));
+}
+
+// The rights a new handle gets: MAXIMUM_ALLOWED is everything the store allows.
+LONG grantedAccess(RegistryState& state, REGSAM wanted, REGSAM* granted) {
+    bool denyWrite = state.store().faults().denyWriteAccess;
+    if (wanted & MAXIMUM_ALLOWED) {
+        *granted = static_cast<REGSAM>(denyWrite ? KEY_READ : KEY_ALL_ACCESS);
+        return ERROR_SUCCESS;
+    }
+    if (denyWrite && (wanted & kWriteRights))
+        return ERROR_ACCESS_DENIED;
+    *granted = wanted;
+    return ERROR_SUCCESS;
+}
+
+// Copies value data the way RegQueryValueExA and RegEnumValueA do: nothing when it does not fit
+// (ERROR_MORE_DATA), and a NUL after text that has none when the buffer has room for it.
+LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
+    const std::vector<BYTE>& bytes = value.data;
+    if (!data || bytes.empty())
+        return ERROR_SUCCESS;
+    if (bytes.size() > capacity)
+        return ERROR_MORE_DATA;
+    std::memcpy(data, bytes.data(), bytes.size());
+    if (isStringType(value.type) && bytes.size() < capacity && bytes.back() != 0)
+        data[bytes.size()] = 0;
+    return ERROR_SUCCESS;
+}
+
+// Opens the key below a resolved one; the common part of RegOpenKeyExA and RegDeleteKeyA.
+LONG openBelow(RegistryState& state, const Target& base, const char* subKey, REGSAM access,
+               KeyPath* path, REGSAM* granted) {
+    *path = base.path;
+    if (LONG status = appendSubKey(subKey, path))
+        return status;
+    state.store().refresh();
+    if (!state.store().tree().find(base.path))
+        return ERROR_KEY_DELETED;
+    if (!state.store().tree().find(*path))
+        return ERROR_FILE_NOT_FOUND;
+    return grantedAccess(state, access, granted);
+}
+
+LONG deleteTree(RegistryState& state, const KeyPath& path, bool keepKey) {
+    const RegistryKey* key = state.store().tree().find(path);
+    if (!key)
+        return ERROR_FILE_NOT_FOUND;
+    if (!keepKey) {
+        state.store().change({RegistryChange::Kind::DeleteKey, path, {}, 0, {}});
+        return ERROR_SUCCESS;
+    }
+    std::vector<RegistryChange> changes;
+    for (const auto& [folded, child] : key->children()) {
+        KeyPath childPath = path;
+        childPath.names.push_back(child->name());
+        changes.push_back({RegistryChange::Kind::DeleteKey, childPath, {}, 0, {}});
+    }
+    for (const RegistryValue& value : key->values())
+        changes.push_back({RegistryChange::Kind::DeleteValue, path, value.name, 0, {}});
+    for (RegistryChange& change : changes)
+        state.store().change(std::move(change));
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+extern "C" {
+
+LSTATUS WINAPI RegOpenKeyA(HKEY key, LPCSTR subKey, PHKEY result) {
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
+    if (!subKey || !*subKey) {
+        *result = key; // the same handle, not a new one
+        return ERROR_SUCCESS;
+    }
+    return RegOpenKeyExA(key, subKey, 0, MAXIMUM_ALLOWED, result);
+}
+
+LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKEY result) {
+    if (result && (!subKey || !*subKey) && predefinedRoot(key) >= 0) {
+        *result = key;
+        return ERROR_SUCCESS;
+    }
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
+    *result = nullptr;
+    if (key == HKEY_CLASSES_ROOT && subKey && *subKey == '\\')
+        ++subKey;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target base;
+    if (!resolve(state, key, &base))
+        return ERROR_INVALID_HANDLE;
+    KeyPath path;
+    REGSAM granted = 0;
+    if (LONG status = openBelow(state, base, subKey, access, &path, &granted))
+        return status;
+    *result = state.handles.open(std::move(path), granted);
+    return *result ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
+}
+
+LSTATUS WINAPI RegCreateKeyA(HKEY key, LPCSTR subKey, PHKEY result) {
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
+    if (!subKey || !*subKey) {
+        *result = key;
+        return ERROR_SUCCESS;
+    }
+    return RegCreateKeyExA(key, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, MAXIMUM_ALLOWED,
+                           nullptr, result, nullptr);
+}
+
+// Volatile keys are kept like others: the store has no notion of a restart.
+LSTATUS WINAPI RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR, DWORD, REGSAM access,
+                               LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
+    if (!result)
+        return ERROR_BADKEY;
+    if (reserved)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target base;
+    if (!resolve(state, key, &base))
+        return ERROR_INVALID_HANDLE;
+    KeyPath path = base.path;
+    if (LONG status = appendSubKey(subKey, &path))
+        return status;
+    state.store().refresh();
+    if (!state.store().tree().find(base.path))
+        return ERROR_KEY_DELETED;
+    bool exists = state.store().tree().find(path) != nullptr;
+    REGSAM granted = 0;
+    if (LONG status = grantedAccess(state, access, &granted))
+        return status;
+    if (!exists && state.store().faults().denyWriteAccess)
+        return ERROR_ACCESS_DENIED;
+    HKEY handle = state.handles.open(path, granted);
+    if (!handle)
+        return ERROR_NOT_ENOUGH_MEMORY;
+    if (!exists) {
+        state.store().change({RegistryChange::Kind::CreateKey, path, {}, 0, {}});
+        markDirty(state, key);
+        markDirty(state, handle);
+    }
+    *result = handle;
+    if (disposition)
+        *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type,
+                                LPBYTE data, LPDWORD dataSize) {
+    if ((data && !dataSize) || reserved)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_QUERY_VALUE))
+        return ERROR_ACCESS_DENIED;
+    DWORD capacity = dataSize ? *dataSize : 0;
+    if (!data && dataSize)
+        *dataSize = 0;
+    if (type)
+        *type = REG_NONE;
+    const RegistryKey* found = state.store().tree().find(target.path);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    const RegistryValue* value = found->value(valueName ? valueName : "");
+    if (!value)
+        return ERROR_FILE_NOT_FOUND;
+    LONG status = copyData(*value, data, capacity);
+    if (type)
+        *type = value->type;
+    if (dataSize)
+        *dataSize = static_cast<DWORD>(value->data.size());
+    return status;
+}
+
+LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data,
+                              DWORD dataSize) {
+    if (!data && dataSize)
+        return ERROR_NOACCESS;
+    // Windows counts a forgotten terminator of text when the byte after the data is one.
+    if (dataSize && isStringType(type) && data[dataSize - 1] && !data[dataSize])
+        ++dataSize;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_SET_VALUE))
+        return ERROR_ACCESS_DENIED;
+    if (!state.store().tree().find(target.path))
+        return ERROR_KEY_DELETED;
+    if (faultMatches(state.store().faults().failSetValue, valueName))
+        return ERROR_ACCESS_DENIED;
+    std::vector<BYTE> bytes(data, data + dataSize);
+    state.store().change({RegistryChange::Kind::SetValue, target.path, valueName ? valueName : "",
+                          type, std::move(bytes)});
+    markDirty(state, key);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegDeleteValueA(HKEY key, LPCSTR valueName) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_SET_VALUE))
+        return ERROR_ACCESS_DENIED;
+    const RegistryKey* found = state.store().tree().find(target.path);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    if (faultMatches(state.store().faults().failDeleteValue, valueName))
+        return ERROR_ACCESS_DENIED;
+    const char* name = valueName ? valueName : "";
+    if (!found->value(name))
+        return ERROR_FILE_NOT_FOUND;
+    state.store().change({RegistryChange::Kind::DeleteValue, target.path, name, 0, {}});
+    markDirty(state, key);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegDeleteKeyA(HKEY key, LPCSTR subKey) {
+    if (!subKey)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target base;
+    if (!resolve(state, key, &base))
+        return ERROR_INVALID_HANDLE;
+    KeyPath path;
+    REGSAM granted = 0;
+    if (LONG status = openBelow(state, base, subKey, DELETE, &path, &granted))
+        return status;
+    // A predefined key cannot be deleted, nor a key that still has subkeys.
+    if (path.names.empty() || !state.store().tree().find(path)->children().empty())
+        return ERROR_ACCESS_DENIED;
+    state.store().change({RegistryChange::Kind::DeleteKey, path, {}, 0, {}});
+    markDirty(state, key);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target base;
+    if (!resolve(state, key, &base))
+        return ERROR_INVALID_HANDLE;
+    KeyPath path;
+    REGSAM granted = 0;
+    if (LONG status = openBelow(state, base, subKey, DELETE, &path, &granted))
+        return status;
+    LONG status = deleteTree(state, path, !subKey || !*subKey);
+    markDirty(state, key);
+    return status;
+}
+
+LSTATUS WINAPI RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD reserved,
+                             LPSTR keyClass, LPDWORD classSize, PFILETIME lastWrite) {
+    if (reserved || !name || !nameSize)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_ENUMERATE_SUB_KEYS))
+        return ERROR_ACCESS_DENIED;
+    const RegistryKey* found = state.store().tree().find(target.path);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    if (index >= found->children().size())
+        return ERROR_NO_MORE_ITEMS;
+    auto child = found->children().begin();
+    std::advance(child, index);
+    const std::string& childName = child->second->name();
+    if (childName.size() >= *nameSize)
+        return ERROR_MORE_DATA;
+    std::memcpy(name, childName.c_str(), childName.size() + 1);
+    *nameSize = static_cast<DWORD>(childName.size());
+    if (classSize)
+        *classSize = 0; // keys carry no class
+    if (keyClass && classSize)
+        keyClass[0] = 0;
+    if (lastWrite)
+        *lastWrite = FILETIME{0, 0};
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD reserved,
+                             LPDWORD type, LPBYTE data, LPDWORD dataSize) {
+    if ((data && !dataSize) || reserved || !name || !nameSize)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_QUERY_VALUE))
+        return ERROR_ACCESS_DENIED;
+    const RegistryKey* found = state.store().tree().find(target.path);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    if (index >= found->values().size())
+        return ERROR_NO_MORE_ITEMS;
+    const RegistryValue& value = found->values()[index];
+    LONG status = copyData(value, data, dataSize ? *dataSize : 0);
+    if (status == ERROR_SUCCESS) {
+        // A name that does not fit is cut to the buffer, and the call reports ERROR_MORE_DATA.
+        size_t length = value.name.size();
+        if (length >= *nameSize) {
+            status = ERROR_MORE_DATA;
+            if (*nameSize) {
+                std::memcpy(name, value.name.data(), *nameSize - 1);
+                name[*nameSize - 1] = 0;
+            }
+        } else {
+            std::memcpy(name, value.name.c_str(), length + 1);
+            *nameSize = static_cast<DWORD>(length);
+        }
+    }
+    if (type)
+        *type = value.type;
+    if (dataSize)
+        *dataSize = static_cast<DWORD>(value.data.size());
+    return status;
+}
+
+LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPDWORD,
+                                LPDWORD subKeys, LPDWORD maxSubKeyLength, LPDWORD maxClassLength,
+                                LPDWORD values, LPDWORD maxValueNameLength, LPDWORD maxValueLength,
+                                LPDWORD securityDescriptorSize, PFILETIME lastWrite) {
+    if (keyClass && !classSize)
+        return ERROR_INVALID_PARAMETER;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    if (!(target.access & KEY_QUERY_VALUE))
+        return ERROR_ACCESS_DENIED;
+    const RegistryKey* found = state.store().tree().find(target.path);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    if (keyClass && *classSize)
+        keyClass[0] = 0;
+    if (classSize)
+        *classSize = 0;
+    DWORD longestKey = 0, longestName = 0, longestData = 0;
+    for (const auto& [folded, child] : found->children())
+        longestKey = std::max(longestKey, static_cast<DWORD>(child->name().size()));
+    for (const RegistryValue& value : found->values()) {
+        longestName = std::max(longestName, static_cast<DWORD>(value.name.size()));
+        longestData = std::max(longestData, static_cast<DWORD>(value.data.size()));
+    }
+    if (subKeys)
+        *subKeys = static_cast<DWORD>(found->children().size());
+    if (maxSubKeyLength)
+        *maxSubKeyLength = longestKey;
+    if (maxClassLength)
+        *maxClassLength = 0;
+    if (values)
+        *values = static_cast<DWORD>(found->values().size());
+    if (maxValueNameLength)
+        *maxValueNameLength = longestName;
+    if (maxValueLength)
+        *maxValueLength = longestData;
+    if (securityDescriptorSize)
+        *securityDescriptorSize = 0;
+    if (lastWrite)
+        *lastWrite = FILETIME{0, 0};
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI RegFlushKey(HKEY key) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    Target target;
+    if (!resolve(state, key, &target))
+        return ERROR_INVALID_HANDLE;
+    return state.save();
+}
+
+// Closing a key with unsaved changes saves them. The close itself always succeeds; changes a
+// failed save could not write stay pending for the next flush or close.
+LSTATUS WINAPI RegCloseKey(HKEY key) {
+    if (!key)
+        return ERROR_INVALID_HANDLE;
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    int root = predefinedRoot(key);
+    bool dirty = false;
+    if (root >= 0) {
+        dirty = state.rootDirty[root];
+    } else if (reinterpret_cast<uintptr_t>(key) >= 0x80000000u) {
+        return ERROR_SUCCESS; // Windows closes anything in the predefined range without a check
+    } else {
+        OpenKey* open = state.handles.find(key);
+        if (!open)
+            return ERROR_INVALID_HANDLE;
+        dirty = open->dirty;
+        state.handles.close(key);
+    }
+    if (dirty)
+        state.save();
+    return ERROR_SUCCESS;
+}
+
+} // extern "C"

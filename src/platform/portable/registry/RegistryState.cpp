@@ -1,0 +1,21 @@
+#include "RegistryState.h"
+
+#include "../win32_registry.h"
+
+namespace portable::registry {
+
+LONG RegistryState::save() {
+    LONG status = store().save();
+    if (status == ERROR_SUCCESS) {
+        handles.markAllClean();
+        rootDirty.fill(false);
+    }
+    return status;
+}
+
+RegistryState& registryState() {
+    static RegistryState state;
+    return state;
+}
+
+} // namespace portable::registry

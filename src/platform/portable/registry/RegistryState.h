@@ -1,0 +1,25 @@
+// The process-wide state behind the Reg* functions: one lock (the functions may be called from
+// any thread), the open keys, and the predefined keys with changes not yet saved.
+#pragma once
+
+#include "KeyHandles.h"
+#include "RegistryStore.h"
+
+#include <array>
+#include <mutex>
+
+namespace portable::registry {
+
+struct RegistryState {
+    std::mutex mutex;
+    KeyHandles handles;
+    std::array<bool, kRootCount> rootDirty{};
+
+    RegistryStore& store() { return RegistryStore::instance(); }
+    // Saves the pending changes; a successful save leaves no handle with unsaved changes.
+    LONG save();
+};
+
+RegistryState& registryState();
+
+} // namespace portable::registry

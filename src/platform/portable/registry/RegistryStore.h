@@ -1,0 +1,64 @@
+// Where the registry lives: in memory, or in a REGEDIT4 text file that several processes may
+// share. Changes are applied at once to this process's view and kept as a list until saved;
+// a save takes the file's lock, reads the file again if another process replaced it, applies
+// the list onto it and replaces the file atomically, so no process's changes are lost.
+#pragma once
+
+#include "RegistryChange.h"
+#include "RegistryTree.h"
+
+#include "../portable_registry.h"
+
+#include <string>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <vector>
+
+namespace portable::registry {
+
+class RegistryStore {
+  public:
+    static RegistryStore& instance();
+    ~RegistryStore();
+
+    bool useFile(const std::string& path, std::string* error);
+    void useMemory();
+
+    void setFaults(const RegistryFaults& faults) { faults_ = faults; }
+    const RegistryFaults& faults() const { return faults_; }
+
+    // Reads the file again when it changed on disk since this process last read or wrote it.
+    void refresh();
+    const RegistryTree& tree() const { return tree_; }
+    void change(RegistryChange change);
+    bool hasPendingChanges() const { return !pending_.empty(); }
+    // Writes the pending changes: ERROR_SUCCESS, or ERROR_CANTREAD / ERROR_CANTWRITE with the
+    // changes still pending and the file as it was.
+    LONG save();
+
+  private:
+    // What identifies one version of the file: a save always makes a new file (new inode).
+    struct FileStamp {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        long long modifiedNs = 0;
+        bool operator==(const FileStamp& other) const;
+    };
+
+    FileStamp stampOnDisk() const;
+    static FileStamp stampOf(const struct stat& st);
+    static bool load(const std::string& path, RegistryTree* tree, FileStamp* stamp,
+                     std::string* error);
+    LONG saveLocked();
+    bool writeAtomically(const std::string& text);
+
+    std::string path_; // empty: the registry is kept in memory
+    RegistryTree tree_;
+    std::vector<RegistryChange> pending_;
+    FileStamp stamp_;
+    RegistryFaults faults_;
+};
+
+} // namespace portable::registry

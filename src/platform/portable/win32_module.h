@@ -1,0 +1,39 @@
+// The module subset of <windows.h> for the portable build: the Windows version, loading
+// libraries and finding their entry points, module names and handles, and Windows Help.
+// A module is a shared object; its HMODULE is the base address the object is mapped at.
+#pragma once
+
+#include "win32_types.h"
+
+#define MAX_PATH 260
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004
+
+// WinHelpA commands (the window system's header spells the same values).
+#ifndef HELP_CONTEXT
+#define HELP_CONTEXT 0x0001L
+#endif
+#ifndef HELP_QUIT
+#define HELP_QUIT 0x0002L
+#endif
+
+extern "C" {
+
+DWORD WINAPI GetVersion(void);
+HMODULE WINAPI LoadLibraryA(LPCSTR fileName);
+BOOL WINAPI FreeLibrary(HMODULE module);
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module);
+BOOL WINAPI DisableThreadLibraryCalls(HMODULE module);
+BOOL WINAPI WinHelpA(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data);
+
+} // extern "C"
