@@ -1,0 +1,215 @@
+#include "ComboBox.h"
+
+#include "platform/portable/windowing/WindowSystem.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace portable {
+
+LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    int index = int(wParam);
+    switch (message) {
+    case WM_CREATE:
+        return create(window);
+    case WM_GETDLGCODE:
+        return getDlgCode(lParam);
+    case WM_LBUTTONDOWN:
+        buttonDown(window, lParam);
+        return 0;
+    case WM_KEYDOWN:
+        keyDown(window, wParam);
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_DOWN || wParam == VK_UP)
+            showDropDown(window, !dropped_, true);
+        return 0;
+    case WM_CHAR:
+        typeChar(window, char(wParam));
+        return 0;
+    case WM_KILLFOCUS:
+        showDropDown(window, false, true);
+        return 0;
+    case WM_GETTEXT:
+        return getText(reinterpret_cast<LPSTR>(lParam), int(wParam));
+    case WM_GETTEXTLENGTH:
+        return items_.valid(selected_) ? LRESULT(items_.at(selected_).size()) : 0;
+    case WM_SETTEXT:
+        return CB_ERR; // a drop-down list shows only its items
+    case CB_ADDSTRING:
+        index = items_.add(lParam ? reinterpret_cast<LPCSTR>(lParam) : "",
+                           (window.style & CBS_SORT) != 0);
+        if (selected_ >= index)
+            ++selected_;
+        windowsChanged();
+        return index;
+    case CB_INSERTSTRING:
+        index = items_.insert(index, lParam ? reinterpret_cast<LPCSTR>(lParam) : "");
+        if (index >= 0 && selected_ >= index)
+            ++selected_;
+        windowsChanged();
+        return index < 0 ? CB_ERR : index;
+    case CB_DELETESTRING:
+        if (!items_.remove(index))
+            return CB_ERR;
+        selected_ = selected_ == index ? -1 : (selected_ > index ? selected_ - 1 : selected_);
+        windowsChanged();
+        return items_.count();
+    case CB_RESETCONTENT:
+        items_.clear();
+        selected_ = -1;
+        windowsChanged();
+        return CB_OKAY;
+    case CB_SETCURSEL:
+        return setCurSel(index);
+    case CB_GETCURSEL:
+        return selected_;
+    case CB_GETLBTEXT:
+        return getLbText(index, reinterpret_cast<LPSTR>(lParam));
+    case CB_GETLBTEXTLEN:
+        return items_.valid(index) ? LRESULT(items_.at(index).size()) : CB_ERR;
+    case CB_GETCOUNT:
+        return items_.count();
+    case CB_FINDSTRING:
+    case CB_FINDSTRINGEXACT:
+        if (!lParam)
+            return CB_ERR;
+        return items_.find(index, reinterpret_cast<LPCSTR>(lParam), message == CB_FINDSTRINGEXACT);
+    case CB_SELECTSTRING:
+        return selectString(index, reinterpret_cast<LPCSTR>(lParam));
+    case CB_SHOWDROPDOWN:
+        showDropDown(window, wParam != 0, true);
+        return TRUE;
+    case CB_GETDROPPEDSTATE:
+        return dropped_ ? TRUE : FALSE;
+    case CB_LIMITTEXT:
+        return TRUE;
+    default:
+        return defaultWindowProc(window, message, wParam, lParam);
+    }
+}
+
+// The template gives the height with the list dropped; the window is the selection field.
+LRESULT ComboBox::create(Window& window) {
+    listHeight_ = int(window.rect.bottom - window.rect.top) - fieldHeight;
+    window.rect.bottom = window.rect.top + fieldHeight;
+    return 0;
+}
+
+LRESULT ComboBox::getDlgCode(LPARAM msg) const {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* m = reinterpret_cast<const MSG*>(msg);
+    // While the list is down, Enter and Escape close it instead of the dialog.
+    if (m && m->message == WM_KEYDOWN && dropped_ &&
+        (m->wParam == VK_RETURN || m->wParam == VK_ESCAPE))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+LRESULT ComboBox::setCurSel(int index) {
+    if (index < -1 || index >= items_.count())
+        return CB_ERR;
+    selected_ = index;
+    windowsChanged();
+    return index;
+}
+
+LRESULT ComboBox::getLbText(int index, LPSTR buffer) const {
+    if (!items_.valid(index) || !buffer)
+        return CB_ERR;
+    const std::string& text = items_.at(index);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return LRESULT(text.size());
+}
+
+LRESULT ComboBox::selectString(int start, LPCSTR text) {
+    if (!text)
+        return CB_ERR;
+    int index = items_.find(start, text, false);
+    if (index < 0)
+        return CB_ERR;
+    selected_ = index;
+    windowsChanged();
+    return index;
+}
+
+LRESULT ComboBox::getText(LPSTR buffer, int maxCount) const {
+    return copyText(items_.valid(selected_) ? items_.at(selected_) : std::string(), buffer,
+                    maxCount);
+}
+
+void ComboBox::select(Window& window, int index) {
+    if (index == selected_ || !items_.valid(index))
+        return;
+    selected_ = index;
+    windowsChanged();
+    notifyParent(window, CBN_SELCHANGE);
+}
+
+void ComboBox::showDropDown(Window& window, bool show, bool notify) {
+    if (show == dropped_)
+        return;
+    dropped_ = show;
+    windowsChanged();
+    if (notify)
+        notifyParent(window, show ? CBN_DROPDOWN : CBN_CLOSEUP);
+}
+
+// A click on the field opens or closes the list; a click on an item of the open list, which
+// lies below the field, chooses it.
+void ComboBox::buttonDown(Window& window, LPARAM point) {
+    SetFocus(window.handle);
+    int y = GET_Y_LPARAM(point);
+    if (!dropped_ || y < fieldHeight) {
+        showDropDown(window, !dropped_, true);
+        return;
+    }
+    int index = (y - fieldHeight) / itemHeight;
+    HWND self = window.handle;
+    showDropDown(window, false, true);
+    if (windows().find(self))
+        select(window, index);
+}
+
+void ComboBox::keyDown(Window& window, WPARAM key) {
+    int last = items_.count() - 1;
+    if (key == VK_F4) {
+        showDropDown(window, !dropped_, true);
+        return;
+    }
+    if (dropped_ && (key == VK_RETURN || key == VK_ESCAPE)) {
+        showDropDown(window, false, true);
+        return;
+    }
+    if (last < 0)
+        return;
+    int from = std::max(selected_, 0);
+    switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+        select(window, selected_ < 0 ? 0 : std::max(0, from - 1));
+        break;
+    case VK_DOWN:
+    case VK_RIGHT:
+        select(window, selected_ < 0 ? 0 : std::min(last, from + 1));
+        break;
+    case VK_HOME:
+        select(window, 0);
+        break;
+    case VK_END:
+        select(window, last);
+        break;
+    default:
+        break;
+    }
+}
+
+void ComboBox::typeChar(Window& window, char c) {
+    if (static_cast<unsigned char>(c) < 0x20)
+        return;
+    int index = items_.find(selected_, std::string(1, c), false);
+    if (index >= 0)
+        select(window, index);
+}
+
+} // namespace portable

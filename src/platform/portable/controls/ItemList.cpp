@@ -1,0 +1,97 @@
+#include "ItemList.h"
+
+#include <cctype>
+#include <strings.h>
+
+namespace portable {
+
+namespace {
+// Word sort ignores these inside words.
+bool ignored(unsigned char c) {
+    return c == '-' || c == '\'';
+}
+
+// Blanks, then punctuation, then digits, then letters.
+int group(unsigned char c) {
+    if (std::isspace(c) || c == 0xA0)
+        return 0;
+    if (std::isdigit(c))
+        return 2;
+    if (std::isalpha(c) || c >= 0x80)
+        return 3;
+    return 1;
+}
+
+int weigh(unsigned char a, unsigned char b) {
+    int ga = group(a), gb = group(b);
+    if (ga != gb)
+        return ga < gb ? -1 : 1;
+    int la = std::tolower(a), lb = std::tolower(b);
+    return la == lb ? 0 : (la < lb ? -1 : 1);
+}
+} // namespace
+
+int collate(const std::string& a, const std::string& b) {
+    size_t i = 0, j = 0;
+    for (;;) {
+        while (i < a.size() && ignored(static_cast<unsigned char>(a[i])))
+            ++i;
+        while (j < b.size() && ignored(static_cast<unsigned char>(b[j])))
+            ++j;
+        if (i == a.size() || j == b.size())
+            break;
+        if (int w = weigh(static_cast<unsigned char>(a[i]), static_cast<unsigned char>(b[j])))
+            return w;
+        ++i;
+        ++j;
+    }
+    bool aDone = i == a.size(), bDone = j == b.size();
+    if (aDone && bDone)
+        return 0;
+    return aDone ? -1 : 1;
+}
+
+int ItemList::add(const std::string& text, bool sorted) {
+    size_t index = items_.size();
+    if (sorted) {
+        index = 0;
+        while (index < items_.size() && collate(items_[index], text) <= 0)
+            ++index;
+    }
+    items_.insert(items_.begin() + long(index), text);
+    return int(index);
+}
+
+int ItemList::insert(int index, const std::string& text) {
+    if (index < 0)
+        index = count();
+    if (index > count())
+        return -1;
+    items_.insert(items_.begin() + index, text);
+    return index;
+}
+
+bool ItemList::remove(int index) {
+    if (!valid(index))
+        return false;
+    items_.erase(items_.begin() + index);
+    return true;
+}
+
+int ItemList::find(int start, const std::string& text, bool exact) const {
+    int n = count();
+    if (n == 0)
+        return -1;
+    int first = (start < 0 || start >= n) ? 0 : start + 1;
+    for (int k = 0; k < n; ++k) {
+        int index = (first + k) % n;
+        const std::string& item = items_[size_t(index)];
+        bool hit = exact ? strcasecmp(item.c_str(), text.c_str()) == 0
+                         : strncasecmp(item.c_str(), text.c_str(), text.size()) == 0;
+        if (hit)
+            return index;
+    }
+    return -1;
+}
+
+} // namespace portable

@@ -1,0 +1,144 @@
+#include "Dialog.h"
+
+#include "platform/portable/windowing/WindowSystem.h"
+
+namespace portable {
+
+namespace {
+// The dialog procedure's own return value is the answer for these; for the rest the answer
+// is in DWLP_MSGRESULT.
+bool returnsDirectly(UINT message) {
+    return message == WM_INITDIALOG || (message >= 0x0132 && message <= 0x0138) || // WM_CTLCOLOR*
+           message == 0x0039 || message == 0x002E || message == 0x002F || // COMPARE/KEY/CHAR
+           message == 0x0037;                                             // QUERYDRAGICON
+}
+
+HWND childOfDialog(HWND dialog, HWND handle) {
+    Window* window = windows().find(handle);
+    while (window && window->parent && window->parent != dialog)
+        window = windows().find(window->parent);
+    return (window && window->parent == dialog) ? window->handle : nullptr;
+}
+
+bool isPushButton(HWND handle) {
+    LRESULT code = SendMessageA(handle, WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+void setButtonStyle(HWND button, DWORD type) {
+    if (button && isPushButton(button))
+        SendMessageA(button, BM_SETSTYLE, type, TRUE);
+}
+} // namespace
+
+Dialog* dialogOf(HWND handle) {
+    Window* window = windows().find(handle);
+    return window ? dynamic_cast<Dialog*>(window->control.get()) : nullptr;
+}
+
+HWND nextTabItem(HWND dialog, HWND from, bool previous) {
+    Window* window = windows().find(dialog);
+    if (!window)
+        return nullptr;
+    const std::vector<HWND>& list = window->children;
+    int n = int(list.size());
+    HWND current = childOfDialog(dialog, from);
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (list[size_t(i)] == current)
+            at = i;
+    for (int step = 1; step <= n; ++step) {
+        int index = at < 0 ? (previous ? n - step : step - 1)
+                           : ((at + (previous ? -step : step)) % n + n) % n;
+        Window* candidate = windows().find(list[size_t(index)]);
+        if (candidate && (candidate->style & WS_TABSTOP) && (candidate->style & WS_VISIBLE) &&
+            !(candidate->style & WS_DISABLED))
+            return candidate->handle;
+    }
+    return nullptr;
+}
+
+void focusControl(HWND dialog, HWND control) {
+    Dialog* state = dialogOf(dialog);
+    if (!state || !control)
+        return;
+    LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    HWND defaultButton = GetDlgItem(dialog, state->defaultId);
+    // The default look follows the focus among push buttons and returns to the dialog's
+    // default button when the focus leaves them.
+    if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (child != control && (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+                setButtonStyle(child, BS_PUSHBUTTON);
+        setButtonStyle(control, BS_DEFPUSHBUTTON);
+    } else if (defaultButton) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (child != defaultButton &&
+                (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+                setButtonStyle(child, BS_PUSHBUTTON);
+        setButtonStyle(defaultButton, BS_DEFPUSHBUTTON);
+    }
+    if (code & DLGC_HASSETSEL)
+        SendMessageA(control, EM_SETSEL, 0, -1);
+    state->savedFocus = control;
+    SetFocus(control);
+}
+
+LRESULT Dialog::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND self = window.handle;
+    auto proc = reinterpret_cast<DLGPROC>(window.extra[DWLP_DLGPROC / sizeof(LONG_PTR)]);
+    if (proc) {
+        window.extra[DWLP_MSGRESULT / sizeof(LONG_PTR)] = 0;
+        INT_PTR handled = proc(self, message, wParam, lParam);
+        Window* still = windows().find(self);
+        if (returnsDirectly(message))
+            return handled;
+        if (handled)
+            return still ? still->extra[DWLP_MSGRESULT / sizeof(LONG_PTR)] : 0;
+        if (!still)
+            return 0;
+    }
+    return defaultProc(window, message, wParam, lParam);
+}
+
+LRESULT Dialog::defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND self = window.handle;
+    switch (message) {
+    case WM_CLOSE: {
+        // Close is Cancel, unless the Cancel button is there and disabled.
+        HWND cancel = GetDlgItem(self, IDCANCEL);
+        if (cancel && !IsWindowEnabled(cancel))
+            return 0;
+        PostMessageA(self, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(cancel));
+        return 0;
+    }
+    case DM_GETDEFID:
+        return defaultId ? MAKELONG(defaultId, DC_HASDEFID) : 0;
+    case DM_SETDEFID:
+        defaultId = int(wParam);
+        return TRUE;
+    case WM_NEXTDLGCTL:
+        nextControl(window, wParam, lParam);
+        return 0;
+    case WM_SETFOCUS:
+        if (HWND saved = savedFocus; saved && IsWindow(saved) && isDescendant(self, saved))
+            SetFocus(saved);
+        return 0;
+    case WM_KILLFOCUS:
+        return 0;
+    case WM_GETDLGCODE:
+        return 0;
+    default:
+        return defaultWindowProc(window, message, wParam, lParam);
+    }
+}
+
+void Dialog::nextControl(Window& window, WPARAM wParam, LPARAM lParam) {
+    HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : nextTabItem(window.handle, GetFocus(), wParam != 0);
+    if (target && isDescendant(window.handle, target))
+        focusControl(window.handle, target);
+}
+
+} // namespace portable

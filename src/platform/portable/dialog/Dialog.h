@@ -1,0 +1,43 @@
+// Dialog: the state of a window of the dialog class "#32770", and its default procedure: the
+// dialog procedure first, then what DefDlgProc does (Close as Cancel, default button,
+// WM_NEXTDLGCTL).
+#pragma once
+
+#include "platform/portable/windowing/Window.h"
+
+namespace portable {
+
+constexpr const char* dialogClassName = "#32770";
+
+// What a modal loop waits for; it outlives the dialog window.
+struct ModalState {
+    bool ended = false;
+    INT_PTR result = 0;
+};
+
+class Dialog : public Control {
+  public:
+    LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    int defaultId = 0;            // the default push button's id; 0 when none
+    HWND savedFocus = nullptr;    // the control that had the focus
+    ModalState* modal = nullptr;  // the modal loop running this dialog, if any
+    HWND disabledOwner = nullptr; // the owner the modal run disabled, to enable again
+    bool ended = false;
+
+  private:
+    LRESULT defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
+    void nextControl(Window& window, WPARAM wParam, LPARAM lParam);
+};
+
+// The dialog state of a window, or nullptr when it is not a dialog.
+Dialog* dialogOf(HWND handle);
+
+// Moves the focus to a control of the dialog as the dialog manager does: an edit's text is
+// selected, and a push button receiving the focus becomes the default one.
+void focusControl(HWND dialog, HWND control);
+
+// The next (or previous) visible, enabled control with WS_TABSTOP after `from` (or the first).
+HWND nextTabItem(HWND dialog, HWND from, bool previous);
+
+} // namespace portable

@@ -1,0 +1,397 @@
+#include "DialogManager.h"
+
+#include "Dialog.h"
+#include "TemplateReader.h"
+#include "platform/portable/controls/ControlClasses.h"
+#include "platform/portable/windowing/MessageQueue.h"
+#include "platform/portable/windowing/WindowSystem.h"
+
+#include <cctype>
+
+namespace portable {
+
+namespace {
+constexpr LONG screenWidth = 320; // 80 x 25 character cells of 4 x 8 pixels
+constexpr LONG screenHeight = 200;
+
+HWND topLevelOf(HWND handle) {
+    Window* window = windows().find(handle);
+    while (window && window->parent)
+        window = windows().find(window->parent);
+    return window ? window->handle : nullptr;
+}
+
+// Centred over the owner, or over the screen without one.
+RECT placeDialog(const DialogDescription& d, HWND owner) {
+    LONG width = d.rect.right - d.rect.left;
+    LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
+    RECT area{0, 0, screenWidth, screenHeight};
+    if (owner)
+        GetWindowRect(owner, &area);
+    LONG x = area.left + (area.right - area.left - width) / 2;
+    LONG y = area.top + (area.bottom - area.top - height) / 2;
+    if (x < 0)
+        x = 0;
+    if (y < 0)
+        y = 0;
+    return RECT{x, y, x + width, y + height};
+}
+
+bool createControls(HWND dialog, HINSTANCE instance, const DialogDescription& d) {
+    Dialog* state = dialogOf(dialog);
+    for (const ItemDescription& item : d.items) {
+        CreateParams params;
+        params.className = item.className;
+        params.text = item.text;
+        params.style = item.style | WS_CHILD;
+        params.exStyle = item.exStyle;
+        params.rect = item.rect; // one pixel per dialog unit
+        params.parent = dialog;
+        params.id = item.id;
+        params.instance = instance;
+        HWND control = createWindow(params);
+        if (!control)
+            return false;
+        if (!state->defaultId && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+            state->defaultId = item.id;
+    }
+    return true;
+}
+
+// Pressing a key of the dialog: Tab, arrows among a group, Enter, Escape.
+bool dialogKey(HWND dialog, const MSG& msg, LRESULT code) {
+    switch (msg.wParam) {
+    case VK_TAB:
+        if (code & DLGC_WANTTAB)
+            return false;
+        SendMessageA(dialog, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, 0);
+        return true;
+    case VK_ESCAPE:
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        return true;
+    case VK_RETURN: {
+        HWND focus = GetFocus();
+        if (IsChild(dialog, focus) &&
+            (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) {
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(focus));
+            return true;
+        }
+        LRESULT def = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+        if (HIWORD(def) == DC_HASDEFID) {
+            HWND button = GetDlgItem(dialog, LOWORD(def));
+            if (!button || IsWindowEnabled(button))
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(LOWORD(def), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(button));
+        } else {
+            SendMessageA(dialog, WM_COMMAND, IDOK,
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        }
+        return true;
+    }
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return false;
+    default:
+        return false;
+    }
+}
+
+// The character after a single '&' in a control's text, lower-cased; 0 when none.
+int mnemonicOf(const std::string& text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return std::tolower(static_cast<unsigned char>(text[i + 1]));
+    }
+    return 0;
+}
+
+// A letter pressed with Alt, or alone where the focus takes no characters: the control whose
+// mnemonic it is acts, a button as if clicked, a label by passing the focus on.
+bool mnemonic(HWND dialog, WPARAM key) {
+    int wanted = std::tolower(int(key & 0xFF));
+    Window* window = windows().find(dialog);
+    if (!window || !wanted)
+        return false;
+    std::vector<HWND> children = window->children;
+    for (HWND child : children) {
+        Window* control = windows().find(child);
+        if (!control || !isShownAndEnabled(child) || mnemonicOf(control->text) != wanted)
+            continue;
+        LRESULT code = SendMessageA(child, WM_GETDLGCODE, 0, 0);
+        if (code & DLGC_STATIC) {
+            if (HWND next = nextTabItem(dialog, child, false))
+                focusControl(dialog, next);
+        } else if (code & DLGC_BUTTON) {
+            SendMessageA(child, BM_CLICK, 0, 0);
+        } else {
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+void registerDialogClasses() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    registerControlClasses();
+    registerWindowClass(dialogClassName, DefDlgProcA,
+                        [] { return std::unique_ptr<Control>(new Dialog()); });
+}
+
+HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
+                  LPARAM param) {
+    registerDialogClasses();
+    DialogDescription d;
+    if (!readTemplate(data, size, d)) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    CreateParams params;
+    params.className = dialogClassName;
+    params.text = d.caption;
+    params.style = d.style & ~DWORD(WS_VISIBLE);
+    params.exStyle = d.exStyle;
+    params.parent = (d.style & WS_CHILD) ? owner : topLevelOf(owner);
+    params.rect = placeDialog(d, params.parent);
+    params.instance = instance;
+    HWND dialog = createWindow(params);
+    if (!dialog)
+        return nullptr;
+    Window* window = windows().find(dialog);
+    window->extra.assign(3, 0);
+    window->extra[DWLP_DLGPROC / sizeof(LONG_PTR)] = reinterpret_cast<LONG_PTR>(proc);
+    if (!createControls(dialog, instance, d)) {
+        DestroyWindow(dialog);
+        return nullptr;
+    }
+    HWND first = nextTabItem(dialog, nullptr, false);
+    if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) &&
+        IsWindow(dialog)) {
+        // Asked for the default focus: the first tab stop, as it is now.
+        if (HWND focus = nextTabItem(dialog, nullptr, false))
+            focusControl(dialog, focus);
+        else
+            SetFocus(dialog);
+    }
+    if (IsWindow(dialog) && (d.style & WS_VISIBLE))
+        ShowWindow(dialog, SW_SHOW);
+    return IsWindow(dialog) ? dialog : nullptr;
+}
+
+INT_PTR runModal(HWND dialog, HWND owner) {
+    ModalState state;
+    Dialog* d = dialogOf(dialog);
+    d->modal = &state;
+    HWND top = topLevelOf(owner);
+    if (top && IsWindowEnabled(top)) {
+        EnableWindow(top, FALSE);
+        d->disabledOwner = top;
+    }
+    if (!d->ended) {
+        ShowWindow(dialog, SW_SHOW);
+        SetActiveWindow(dialog);
+    }
+    int closeAttempts = 0;
+    while (!state.ended && IsWindow(dialog)) {
+        MSG msg;
+        if (!takeMessage(msg, nullptr, 0, 0, true)) {
+            if (waitForSomething())
+                continue;
+            // No one will ever answer: close as the system menu would, then insist.
+            if (++closeAttempts <= 2)
+                PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                EndDialog(dialog, IDCANCEL);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    if (Dialog* still = dialogOf(dialog)) {
+        still->modal = nullptr;
+        if (still->disabledOwner)
+            EnableWindow(still->disabledOwner, TRUE);
+        still->disabledOwner = nullptr;
+        DestroyWindow(dialog);
+    } else if (top) {
+        EnableWindow(top, TRUE);
+    }
+    if (top && IsWindow(top))
+        SetActiveWindow(top);
+    return state.ended ? state.result : -1;
+}
+
+} // namespace portable
+
+using namespace portable;
+
+extern "C" {
+
+LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* window = windows().find(dialog);
+    if (!window || !window->control)
+        return 0;
+    return window->control->handle(*window, msg, wParam, lParam);
+}
+
+HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
+                                       HWND owner, DLGPROC dialogProc, LPARAM initParam) {
+    // A template in memory carries no size: it is read up to its own end.
+    return createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+}
+
+INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
+                                       HWND owner, DLGPROC dialogProc, LPARAM initParam) {
+    HWND dialog =
+        createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+    if (!dialog)
+        return -1;
+    return runModal(dialog, owner);
+}
+
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
+    Dialog* state = dialogOf(dialog);
+    if (!state) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    state->ended = true;
+    if (state->modal) {
+        state->modal->ended = true;
+        state->modal->result = result;
+    }
+    if (state->disabledOwner) {
+        EnableWindow(state->disabledOwner, TRUE);
+        state->disabledOwner = nullptr;
+    }
+    ShowWindow(dialog, SW_HIDE);
+    return TRUE;
+}
+
+BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect) {
+    // One pixel per dialog unit: the base units are 4 x 8 and a cell is 4 x 8 pixels.
+    return dialogOf(dialog) && rect ? TRUE : FALSE;
+}
+
+HWND WINAPI GetDlgItem(HWND dialog, int id) {
+    Window* window = windows().find(dialog);
+    if (!window) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    for (HWND child : window->children)
+        if (Window* control = windows().find(child); control && control->id == id)
+            return child;
+    SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
+    return nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND window) {
+    Window* w = windows().find(window);
+    return (w && w->isChild()) ? w->id : 0;
+}
+
+LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND control = GetDlgItem(dialog, id);
+    return control ? SendMessageA(control, msg, wParam, lParam) : 0;
+}
+
+BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
+    return SetWindowTextA(GetDlgItem(dialog, id), text);
+}
+
+UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR text, int maxCount) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) {
+        if (text && maxCount > 0)
+            text[0] = '\0';
+        return 0;
+    }
+    return UINT(GetWindowTextA(control, text, maxCount));
+}
+
+BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control)
+        return FALSE;
+    SendMessageA(control, BM_SETCHECK, check, 0);
+    return TRUE;
+}
+
+UINT WINAPI IsDlgButtonChecked(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control ? UINT(SendMessageA(control, BM_GETCHECK, 0, 0)) : 0;
+}
+
+BOOL WINAPI CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
+    Window* window = windows().find(dialog);
+    if (!window)
+        return FALSE;
+    std::vector<HWND> children = window->children;
+    for (HWND child : children) {
+        int id = GetDlgCtrlID(child);
+        if (id >= firstId && id <= lastId)
+            SendMessageA(child, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    return TRUE;
+}
+
+BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
+    if (!msg || !dialogOf(dialog))
+        return FALSE;
+    if (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd))
+        return FALSE;
+    LRESULT code =
+        SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+    if (!(code & DLGC_WANTMESSAGE)) {
+        switch (msg->message) {
+        case WM_KEYDOWN:
+            if (dialogKey(dialog, *msg, code))
+                return TRUE;
+            break;
+        case WM_CHAR:
+            if (code & DLGC_WANTCHARS)
+                break;
+            if (msg->wParam == '\t' && (code & DLGC_WANTTAB))
+                break;
+            if (msg->wParam >= 0x20 && mnemonic(dialog, msg->wParam))
+                return TRUE;
+            if (msg->wParam == '\t' || msg->wParam == '\r' || msg->wParam == 0x1B)
+                return TRUE;
+            break;
+        case WM_SYSCHAR:
+            if (mnemonic(dialog, msg->wParam))
+                return TRUE;
+            break;
+        default:
+            break;
+        }
+    }
+    TranslateMessage(msg);
+    DispatchMessageA(msg);
+    return TRUE;
+}
+
+BOOL WINAPI MessageBeep(UINT) {
+    return TRUE;
+}
+}
