@@ -4,8 +4,59 @@
 add_library(quorlan_params STATIC
   params/decimal_number.cpp
   params/label_map.cpp
+  params/parameters_key.cpp
   params/property_catalogue.cpp
+  params/property_values.cpp
   params/text_compare.cpp
   params/value_text.cpp)
 target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
+# Everything of the module but its start-up, as objects so that a test program links the
+# resources and static registrations too (an archive would drop them).
+add_library(quorlan_product OBJECT
+  framework/app_message_box.cpp
+  framework/data_exchange.cpp
+  framework/dialog.cpp
+  framework/win_app.cpp
+  framework/window_text.cpp
+  framework/wnd.cpp
+  dialog/parameter_store.cpp
+  dialog/properties_dlg.cpp
+  dialog/properties_editor.cpp
+  entry/config_app.cpp
+  entry/entry_point.cpp
+  entry/result_text.cpp)
+target_include_directories(quorlan_product PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(quorlan_product PUBLIC quorlan_params)
+
+if(WIN32)
+  target_sources(quorlan_product PRIVATE resources/quorlan.rc)
+  target_link_libraries(quorlan_product PUBLIC user32 comctl32 advapi32)
+  set(quorlan_startup framework/module_startup_win32.cpp)
+else()
+  # The template's bytes are built at load from the same control list the .rc uses.
+  target_sources(quorlan_product PRIVATE resources/portable_resources.cpp)
+  target_link_libraries(quorlan_product PUBLIC quorlan_win32 quorlan_dialog_template)
+  set(quorlan_startup framework/module_startup_portable.cpp)
+endif()
+
+if(WIN32)
+  add_library(quorlan SHARED ${quorlan_startup} entry/quorlan.def)
+  target_link_options(quorlan PRIVATE -static -s -Wl,--dynamicbase -Wl,--nxcompat)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    target_link_options(quorlan PRIVATE -Wl,--high-entropy-va)
+  else()
+    # The .def names the stdcall function undecorated; let ld match it to its @12 symbol.
+    target_link_options(quorlan PRIVATE -Wl,--enable-stdcall-fixup)
+  endif()
+  set_target_properties(quorlan PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+else()
+  add_library(quorlan MODULE ${quorlan_startup})
+  # Only the entry point leaves the module.
+  set(quorlan_exports ${CMAKE_CURRENT_SOURCE_DIR}/entry/quorlan.map)
+  target_link_options(quorlan PRIVATE -Wl,--version-script=${quorlan_exports} -Wl,--no-undefined)
+  set_target_properties(quorlan PROPERTIES LINK_DEPENDS ${quorlan_exports}
+                                           LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endif()
+target_link_libraries(quorlan PRIVATE quorlan_product)
+set_target_properties(quorlan PROPERTIES PREFIX "" OUTPUT_NAME quorlan)

@@ -1,0 +1,124 @@
+#include "framework/dialog.h"
+
+#include "framework/win_app.h"
+
+namespace {
+
+// The up-down control lives in the common controls, which must be registered before a
+// template that names it is created.
+void registerCommonControls() {
+    INITCOMMONCONTROLSEX classes;
+    classes.dwSize = sizeof classes;
+    classes.dwICC = ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&classes);
+}
+
+const AfxMessageMapEntry noEntries[] = {{0, 0, 0, nullptr, nullptr}};
+
+} // namespace
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
+
+const AfxMessageMap* CDialog::GetThisMessageMap() {
+    static const AfxMessageMap map = {nullptr, noEntries};
+    return &map;
+}
+
+const AfxMessageMap* CDialog::GetMessageMap() const {
+    return GetThisMessageMap();
+}
+
+INT_PTR CDialog::DoModal() {
+    registerCommonControls();
+    HWND owner = parent_ != nullptr ? parent_->m_hWnd : GetActiveWindow();
+    INT_PTR result = DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+                                     DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    return result;
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx(*this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        reinterpret_cast<CDialog*>(lParam)->m_hWnd = window;
+    }
+    // Messages that come before WM_INITDIALOG (WM_SETFONT) find no object yet.
+    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return dialog != nullptr ? dialog->OnMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(HIWORD(wParam), LOWORD(wParam));
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CDialog::OnCommand(UINT code, UINT id) {
+    if (const AfxMessageMapEntry* entry = FindEntry(WM_COMMAND, code, id)) {
+        (this->*entry->onCommand)();
+        return TRUE;
+    }
+    // Enter, Escape and the system menu's Close arrive as clicks of IDOK / IDCANCEL.
+    if (code == BN_CLICKED && id == IDOK) {
+        OnOK();
+        return TRUE;
+    }
+    if (code == BN_CLICKED && id == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CDialog::OnNotify(NMHDR* header) {
+    const AfxMessageMapEntry* entry =
+        header != nullptr ? FindEntry(WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom))
+                          : nullptr;
+    if (entry == nullptr)
+        return FALSE;
+    LRESULT result = 0;
+    (this->*entry->onNotify)(header, &result);
+    // A dialog procedure hands a notification's result back through DWLP_MSGRESULT.
+    SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+const AfxMessageMapEntry* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
+    for (const AfxMessageMap* map = GetMessageMap(); map != nullptr;
+         map = map->base != nullptr ? map->base() : nullptr) {
+        for (const AfxMessageMapEntry* entry = map->entries; entry->message != 0; ++entry) {
+            if (entry->message == message && entry->code == code && entry->id == id)
+                return entry;
+        }
+    }
+    return nullptr;
+}

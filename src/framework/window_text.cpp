@@ -1,0 +1,35 @@
+#include "framework/window_text.h"
+
+#include <climits>
+#include <cstring>
+#include <vector>
+
+void readWindowText(HWND window, char* text, size_t size) {
+    if (size == 0)
+        return;
+    text[0] = '\0';
+    int capacity = size > INT_MAX ? INT_MAX : static_cast<int>(size);
+    GetWindowTextA(window, text, capacity);
+    text[size - 1] = '\0';
+}
+
+void readItemText(HWND control, UINT lengthMessage, UINT textMessage, int index, char* text,
+                  size_t size) {
+    if (size == 0)
+        return;
+    text[0] = '\0';
+    LRESULT length = SendMessageA(control, lengthMessage, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return;
+    // The item messages take no buffer size: give them room for the whole item.
+    std::vector<char> item(static_cast<size_t>(length) + 1, '\0');
+    LRESULT copied = SendMessageA(control, textMessage, static_cast<WPARAM>(index),
+                                  reinterpret_cast<LPARAM>(item.data()));
+    if (copied < 0)
+        return;
+    size_t count = strnlen(item.data(), item.size());
+    if (count > size - 1)
+        count = size - 1;
+    std::memcpy(text, item.data(), count);
+    text[count] = '\0';
+}

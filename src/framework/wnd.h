@@ -1,0 +1,29 @@
+// CWnd: a window handle with the few operations the dialog needs, one line per message.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <cstddef>
+
+class CWnd {
+  public:
+    CWnd() = default;
+    virtual ~CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    void Attach(HWND window) { m_hWnd = window; }
+    HWND Detach();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
+    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    // The window text, cut to fit `size` bytes and always terminated.
+    void GetWindowText(char* text, size_t size) const;
+
+    HWND m_hWnd = nullptr;
+};
