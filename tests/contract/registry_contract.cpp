@@ -1,0 +1,181 @@
+// The registry functions as quorlan relies on them: status codes, buffer rules for text with and
+// without a terminator, names without regard to case, and handles. Every test works below a key of
+// its own under HKEY_CURRENT_USER and removes it afterwards.
+#include "platform/win32.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr const char* kTestRoot = "Software\\QuorlanRegistryContract";
+
+class RegistryContract : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kTestRoot, 0, nullptr, 0,
+                                                 KEY_ALL_ACCESS, nullptr, &key_, nullptr));
+    }
+    void TearDown() override {
+        RegCloseKey(key_);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+    }
+
+    LONG set(const char* name, DWORD type, const void* data, DWORD size) {
+        return RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+    }
+    DWORD sizeOf(const char* name) {
+        DWORD size = 0;
+        EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, name, nullptr, nullptr, nullptr, &size));
+        return size;
+    }
+
+    HKEY key_ = nullptr;
+};
+
+TEST_F(RegistryContract, TextWrittenWithItsTerminatorReadsBack) {
+    ASSERT_EQ(ERROR_SUCCESS, set("RxQueueSz", REG_SZ, "64", 3));
+    char buffer[256];
+    DWORD type = 0;
+    DWORD size = sizeof buffer;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, "rxqueuesz", nullptr, &type,
+                                              reinterpret_cast<BYTE*>(buffer), &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+    EXPECT_EQ(3u, size);
+    EXPECT_STREQ("64", buffer);
+}
+
+TEST_F(RegistryContract, EmptyTextIsOneByte) {
+    ASSERT_EQ(ERROR_SUCCESS, set("NetworkAddress", REG_SZ, "", 1));
+    EXPECT_EQ(1u, sizeOf("NetworkAddress"));
+}
+
+TEST_F(RegistryContract, ForgottenTerminatorIsCountedWhenItFollowsTheData) {
+    ASSERT_EQ(ERROR_SUCCESS, set("v", REG_SZ, "64", 2));
+    EXPECT_EQ(3u, sizeOf("v"));
+    ASSERT_EQ(ERROR_SUCCESS, set("b", REG_BINARY, "64", 2));
+    EXPECT_EQ(2u, sizeOf("b"));
+}
+
+TEST_F(RegistryContract, TextWithoutTerminatorFillingTheBufferGetsNone) {
+    ASSERT_EQ(ERROR_SUCCESS, set("v", REG_SZ, "abcd", 3)); // 'd' follows: stored as 3 bytes
+    BYTE buffer[4] = {0xEE, 0xEE, 0xEE, 0xEE};
+    DWORD size = 3;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, "v", nullptr, nullptr, buffer, &size));
+    EXPECT_EQ(3u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "abc\xEE", 4));
+}
+
+TEST_F(RegistryContract, TextWithoutTerminatorGetsOneWhenThereIsRoom) {
+    ASSERT_EQ(ERROR_SUCCESS, set("v", REG_SZ, "abcd", 3));
+    BYTE buffer[6] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    DWORD size = 5;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, "v", nullptr, nullptr, buffer, &size));
+    EXPECT_EQ(3u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "abc\0\xEE\xEE", 6));
+}
+
+TEST_F(RegistryContract, ValueThatDoesNotFitReportsItsSize) {
+    std::vector<char> text(300, 'x');
+    text.back() = 0;
+    ASSERT_EQ(ERROR_SUCCESS, set("Long", REG_SZ, text.data(), 300));
+    BYTE buffer[256];
+    DWORD type = 0;
+    DWORD size = sizeof buffer;
+    EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueExA(key_, "Long", nullptr, &type, buffer, &size));
+    EXPECT_EQ(300u, size);
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+}
+
+TEST_F(RegistryContract, AnyTypeIsReturnedAsItsBytes) {
+    DWORD number = 0x12345678;
+    ASSERT_EQ(ERROR_SUCCESS, set("Dword", REG_DWORD, &number, sizeof number));
+    BYTE buffer[8] = {};
+    DWORD type = 0;
+    DWORD size = sizeof buffer;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, "Dword", nullptr, &type, buffer, &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
+    EXPECT_EQ(4u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "\x78\x56\x34\x12", 4));
+}
+
+TEST_F(RegistryContract, MissingValuesAndKeys) {
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExA(key_, "None", nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValueA(key_, "None"));
+    HKEY sub = nullptr;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyA(key_, "Missing\\Parameters", &sub));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyExA(key_, "Missing", 0, KEY_ALL_ACCESS, &sub));
+}
+
+TEST_F(RegistryContract, DeletedValueIsGone) {
+    ASSERT_EQ(ERROR_SUCCESS, set("VLANID", REG_SZ, "7", 2));
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key_, "vlanid"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExA(key_, "VLANID", nullptr, nullptr, nullptr, nullptr));
+}
+
+TEST_F(RegistryContract, OpenKeyWithoutSubkeyGivesTheSameHandle) {
+    HKEY same = nullptr;
+    EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyA(key_, "", &same));
+    EXPECT_EQ(key_, same);
+}
+
+TEST_F(RegistryContract, KeyPathsIgnoreCaseAndOpenForWriting) {
+    HKEY created = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Services\\Veloxa\\Parameters", &created));
+    RegCloseKey(created);
+    HKEY opened = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(key_, "SERVICES\\veloxa\\parameters", 0, KEY_ALL_ACCESS, &opened));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(opened, "PriQ", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2));
+    EXPECT_EQ(ERROR_SUCCESS, RegFlushKey(opened));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(opened));
+}
+
+TEST_F(RegistryContract, ReadOnlyHandleRefusesWrites) {
+    HKEY reader = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kTestRoot, 0, KEY_READ, &reader));
+    EXPECT_EQ(ERROR_ACCESS_DENIED,
+              RegSetValueExA(reader, "v", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2));
+    RegCloseKey(reader);
+}
+
+TEST_F(RegistryContract, KeyWithSubkeysIsNotDeleted) {
+    HKEY created = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Parent\\Child", &created));
+    RegCloseKey(created);
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(key_, "Parent"));
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteTreeA(key_, "Parent"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKeyA(key_, "Parent"));
+}
+
+TEST_F(RegistryContract, ClosingHandles) {
+    HKEY opened = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kTestRoot, 0, KEY_READ, &opened));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(opened));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(HKEY_LOCAL_MACHINE));
+    EXPECT_EQ(ERROR_INVALID_HANDLE, RegCloseKey(nullptr));
+}
+
+TEST_F(RegistryContract, SubkeysEnumerateInNameOrder) {
+    for (const char* name : {"beta", "Alpha", "GAMMA"}) {
+        HKEY created = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, name, &created));
+        RegCloseKey(created);
+    }
+    std::vector<std::string> names;
+    char name[16];
+    DWORD size = sizeof name;
+    for (DWORD i = 0;
+         RegEnumKeyExA(key_, i, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, size = sizeof name)
+        names.push_back(name);
+    EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "GAMMA"}), names);
+}
+
+} // namespace
