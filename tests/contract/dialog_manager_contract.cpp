@@ -1,0 +1,190 @@
+// The dialog manager: modal runs and how they end, the owner, focus and Tab order, and failures.
+#include "modal_dialog.h"
+#include "person.h"
+#include "properties_layout.h"
+#include "test_dialog.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DialogManagerContract : public ::testing::Test {
+  protected:
+    void SetUp() override { initCommonControls(); }
+};
+
+void postKey(HWND target, WPARAM virtualKey) {
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+}
+
+// Enter presses the default button whichever control has the focus.
+TEST_F(DialogManagerContract, EnterEndsWithTheDefaultButton) {
+    const int focused[] = {idPropertyList, idValueEdit, idSpinEdit, idValueCombo};
+    for (int id : focused) {
+        ModalScript script;
+        script.onPosted = [id](HWND dlg) {
+            SetFocus(GetDlgItem(dlg, id));
+            postKey(GetDlgItem(dlg, id), VK_RETURN);
+        };
+        EXPECT_EQ(IDOK, runModal(nullptr, script)) << "focus on " << id;
+    }
+}
+
+TEST_F(DialogManagerContract, EscapeEndsWithCancel) {
+    ModalScript script;
+    script.onPosted = [](HWND dlg) {
+        SetFocus(GetDlgItem(dlg, idValueEdit));
+        postKey(GetDlgItem(dlg, idValueEdit), VK_ESCAPE);
+    };
+    EXPECT_EQ(IDCANCEL, runModal(nullptr, script));
+}
+
+TEST_F(DialogManagerContract, SystemMenuCloseEndsWithCancel) {
+    ModalScript script;
+    script.onPosted = [](HWND dlg) { PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); };
+    EXPECT_EQ(IDCANCEL, runModal(nullptr, script));
+}
+
+TEST_F(DialogManagerContract, EndDialogResultIsReturned) {
+    ModalScript script;
+    script.onPosted = [](HWND dlg) { EndDialog(dlg, 7); };
+    EXPECT_EQ(7, runModal(nullptr, script));
+}
+
+TEST_F(DialogManagerContract, EndDialogDuringInitialisationEndsTheRun) {
+    bool posted = false;
+    ModalScript script;
+    script.onInit = [](HWND dlg) { EndDialog(dlg, 9); };
+    script.onPosted = [&posted](HWND) { posted = true; };
+    EXPECT_EQ(9, runModal(nullptr, script));
+    EXPECT_FALSE(posted);
+}
+
+TEST_F(DialogManagerContract, OwnerIsDisabledWhileTheDialogRuns) {
+    TestDialog owner;
+    ASSERT_NE(nullptr, owner.hwnd());
+    BOOL enabledMeanwhile = TRUE;
+    HWND ownerSeen = nullptr;
+    ModalScript script;
+    script.onPosted = [&](HWND dlg) {
+        enabledMeanwhile = IsWindowEnabled(owner.hwnd());
+        ownerSeen = GetWindow(dlg, GW_OWNER);
+        EndDialog(dlg, IDOK);
+    };
+    EXPECT_EQ(IDOK, runModal(owner.hwnd(), script));
+    EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_EQ(owner.hwnd(), ownerSeen);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+}
+
+// The modal loop shows the dialog once its queue is empty, so code run from a timer (as the
+// scenario driver is) finds it on screen.
+HWND dialogOnScreen = nullptr;
+BOOL visibleInTimer = FALSE;
+
+void CALLBACK checkVisibleAndEnd(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    visibleInTimer = IsWindowVisible(dialogOnScreen);
+    EndDialog(dialogOnScreen, IDOK);
+}
+
+TEST_F(DialogManagerContract, DialogIsShownWhenTheQueueIsEmpty) {
+    BOOL visibleAtInit = TRUE;
+    BOOL visibleAtFirstMessage = TRUE;
+    visibleInTimer = FALSE;
+    ModalScript script;
+    script.onInit = [&](HWND dlg) { visibleAtInit = IsWindowVisible(dlg); };
+    script.onPosted = [&](HWND dlg) {
+        visibleAtFirstMessage = IsWindowVisible(dlg);
+        dialogOnScreen = dlg;
+        SetTimer(nullptr, 0, 50, checkVisibleAndEnd);
+    };
+    EXPECT_EQ(IDOK, runModal(nullptr, script));
+    EXPECT_FALSE(visibleAtInit);
+    EXPECT_FALSE(visibleAtFirstMessage);
+    EXPECT_TRUE(visibleInTimer);
+}
+
+TEST_F(DialogManagerContract, InitReturningTrueFocusesTheFirstTabStop) {
+    int focused = 0;
+    ModalScript script;
+    script.onPosted = [&](HWND dlg) {
+        focused = GetDlgCtrlID(GetFocus());
+        EndDialog(dlg, IDOK);
+    };
+    runModal(nullptr, script);
+    EXPECT_EQ(IDOK, focused);
+}
+
+TEST_F(DialogManagerContract, InitReturningFalseKeepsItsOwnFocus) {
+    int focused = 0;
+    ModalScript script;
+    script.initResult = FALSE;
+    script.onInit = [](HWND dlg) { SetFocus(GetDlgItem(dlg, idPropertyList)); };
+    script.onPosted = [&](HWND dlg) {
+        focused = GetDlgCtrlID(GetFocus());
+        EndDialog(dlg, IDOK);
+    };
+    runModal(nullptr, script);
+    EXPECT_EQ(idPropertyList, focused);
+}
+
+// Tab visits the visible, enabled tab stops in template order and wraps round.
+TEST_F(DialogManagerContract, TabFollowsTheTemplateOrder) {
+    struct Case {
+        std::vector<int> hidden;
+        std::vector<int> order;
+    };
+    const Case cases[] = {
+        {{}, {IDCANCEL, idPropertyList, idValueEdit, idValueCombo, idDefaults, idSpinEdit, IDOK}},
+        {{idValueEdit, idValueCombo}, {IDCANCEL, idPropertyList, idDefaults, idSpinEdit, IDOK}},
+    };
+    for (const Case& c : cases) {
+        std::vector<int> visited;
+        ModalScript script;
+        script.onPosted = [&](HWND dlg) {
+            for (int id : c.hidden)
+                ShowWindow(GetDlgItem(dlg, id), SW_HIDE);
+            for (size_t i = 0; i < c.order.size(); ++i) {
+                person::pressKey(dlg, GetFocus(), VK_TAB);
+                visited.push_back(GetDlgCtrlID(GetFocus()));
+            }
+            EndDialog(dlg, IDOK);
+        };
+        runModal(nullptr, script);
+        EXPECT_EQ(c.order, visited) << c.hidden.size() << " hidden";
+    }
+}
+
+TEST_F(DialogManagerContract, DisabledControlIsSkippedByTab) {
+    std::vector<int> visited;
+    ModalScript script;
+    script.onPosted = [&](HWND dlg) {
+        EnableWindow(GetDlgItem(dlg, IDCANCEL), FALSE);
+        person::pressKey(dlg, GetFocus(), VK_TAB);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+        EndDialog(dlg, IDOK);
+    };
+    runModal(nullptr, script);
+    EXPECT_EQ(std::vector<int>{idPropertyList}, visited);
+}
+
+TEST_F(DialogManagerContract, TemplateWithAnUnknownClassFails) {
+    platform::DialogTemplate bad(WS_POPUP | WS_CAPTION, "Bad", 0, 0, 100, 50);
+    bad.addItem("quorlan_no_such_class", "", 1000, WS_CHILD | WS_VISIBLE, 5, 5, 20, 10);
+    const std::vector<BYTE> bytes = bad.bytes();
+    const auto* t = reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data());
+    ModalScript script;
+    EXPECT_EQ(-1, DialogBoxIndirectParamA(GetModuleHandleA(nullptr), t, nullptr, nullptr, 0));
+    EXPECT_EQ(nullptr,
+              CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t, nullptr, nullptr, 0));
+}
+
+TEST_F(DialogManagerContract, MissingResourceFails) {
+    EXPECT_EQ(-1, DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4321), nullptr,
+                                  nullptr, 0));
+}
+
+} // namespace

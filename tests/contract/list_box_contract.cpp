@@ -1,0 +1,127 @@
+// The property list: a sorted, notifying single-selection list box.
+#include "person.h"
+#include "properties_layout.h"
+#include "test_dialog.h"
+
+#include <string>
+
+namespace {
+
+class ListBoxContract : public ContractTest {
+  protected:
+    void SetUp() override {
+        ContractTest::SetUp();
+        list = item(idPropertyList);
+        for (const char* label : propertyLabels)
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+    }
+
+    std::string itemText(int index) const {
+        char text[256] = "";
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    LRESULT cursel() const { return SendMessageA(list, LB_GETCURSEL, 0, 0); }
+    LRESULT selectString(const char* prefix) const {
+        return SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(prefix));
+    }
+
+    HWND list = nullptr;
+};
+
+TEST_F(ListBoxContract, SortsTheEightLabels) {
+    const char* const expected[] = {
+        "Address",       "IEEE Compliant Link", "Media Type",      "Packet Size (maximum)",
+        "Pause Control", "Priority Queues",     "Receive Buffers", "VLAN ID",
+    };
+    ASSERT_EQ(8, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(expected[i], itemText(i)) << "item " << i;
+}
+
+TEST_F(ListBoxContract, AddStringReturnsTheSortedIndex) {
+    const LRESULT index = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Jumbo"));
+    EXPECT_EQ(2, index); // after "IEEE Compliant Link", before "Media Type"
+    EXPECT_EQ("Jumbo", itemText(2));
+}
+
+TEST_F(ListBoxContract, StartsWithNoSelection) {
+    EXPECT_EQ(LB_ERR, cursel());
+}
+
+TEST_F(ListBoxContract, SetCurselSelectsAndGetTextReadsIt) {
+    EXPECT_EQ(5, SendMessageA(list, LB_SETCURSEL, 5, 0));
+    EXPECT_EQ(5, cursel());
+    EXPECT_EQ("Priority Queues", itemText(5));
+    EXPECT_EQ(15, SendMessageA(list, LB_GETTEXTLEN, 5, 0));
+}
+
+TEST_F(ListBoxContract, SetCurselMinusOneClearsTheSelection) {
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    // LB_SETCURSEL -1 reports LB_ERR although it clears the selection.
+    EXPECT_EQ(LB_ERR, SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0));
+    EXPECT_EQ(LB_ERR, cursel());
+}
+
+// An index past the end is refused and the selection stays as it was.
+TEST_F(ListBoxContract, OutOfRangeIndexIsAnError) {
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    EXPECT_EQ(LB_ERR, SendMessageA(list, LB_SETCURSEL, 8, 0));
+    EXPECT_EQ(2, cursel());
+    EXPECT_EQ(LB_ERR, SendMessageA(list, LB_GETTEXTLEN, 8, 0));
+    char text[8] = "x";
+    EXPECT_EQ(LB_ERR, SendMessageA(list, LB_GETTEXT, 8, reinterpret_cast<LPARAM>(text)));
+}
+
+TEST_F(ListBoxContract, SelectStringFindsTheFirstPrefixIgnoringCase) {
+    struct Case {
+        const char* prefix;
+        LRESULT index;
+    };
+    const Case cases[] = {
+        {"media", 2}, {"P", 3}, {"pr", 5}, {"ADDRESS", 0}, {"vlan id", 7}, {"Receive B", 6},
+    };
+    for (const Case& c : cases) {
+        SendMessageA(list, LB_SETCURSEL, 4, 0);
+        EXPECT_EQ(c.index, selectString(c.prefix)) << '"' << c.prefix << '"';
+        EXPECT_EQ(c.index, cursel()) << '"' << c.prefix << '"';
+    }
+}
+
+// The empty text matches nothing: the dialog's load direction with an empty list text keeps the
+// list's selection.
+TEST_F(ListBoxContract, SelectStringWithoutMatchKeepsTheSelection) {
+    const char* const misses[] = {"x", "Addresses", "VLAN IDs", " Address", ""};
+    for (const char* prefix : misses) {
+        SendMessageA(list, LB_SETCURSEL, 4, 0);
+        EXPECT_EQ(LB_ERR, selectString(prefix)) << '"' << prefix << '"';
+        EXPECT_EQ(4, cursel()) << '"' << prefix << '"';
+    }
+}
+
+TEST_F(ListBoxContract, CodeOperationsSendNothing) {
+    SendMessageA(list, LB_SETCURSEL, 3, 0);
+    selectString("media");
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zeta"));
+    EXPECT_EQ(noEvents(), events());
+}
+
+TEST_F(ListBoxContract, ClickSelectsTheItemAndNotifies) {
+    person::clickListItem(list, 2);
+    EXPECT_EQ(2, cursel());
+    const std::vector<Notification> expected = {command(idPropertyList, LBN_SELCHANGE)};
+    EXPECT_EQ(expected, events());
+}
+
+// A click on the item already selected notifies again; the dialog's selection handling runs
+// once more and must bear it.
+TEST_F(ListBoxContract, ClickOnTheSelectedItemNotifiesAgain) {
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    person::clickListItem(list, 2);
+    EXPECT_EQ(2, cursel());
+    const std::vector<Notification> expected = {command(idPropertyList, LBN_SELCHANGE)};
+    EXPECT_EQ(expected, events());
+}
+
+} // namespace

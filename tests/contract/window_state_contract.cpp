@@ -1,0 +1,42 @@
+// Showing, hiding, enabling and disabling the controls, on a dialog that is on screen.
+#include "properties_layout.h"
+#include "test_dialog.h"
+
+namespace {
+
+class WindowStateContract : public ContractTest {
+  protected:
+    bool visible() const override { return true; }
+};
+
+TEST_F(WindowStateContract, ShowAndHideChangeVisibility) {
+    const int ids[] = {idValueEdit, idValueCombo, idPresent, idValueSpin, idSpinEdit};
+    for (int id : ids) {
+        EXPECT_TRUE(IsWindowVisible(item(id))) << id;
+        EXPECT_NE(0, ShowWindow(item(id), SW_HIDE)) << id; // it was visible
+        EXPECT_FALSE(IsWindowVisible(item(id))) << id;
+        EXPECT_EQ(0, ShowWindow(item(id), SW_SHOW)) << id; // it was hidden
+        EXPECT_TRUE(IsWindowVisible(item(id))) << id;
+    }
+}
+
+TEST_F(WindowStateContract, EnableWindowReportsThePreviousState) {
+    const int ids[] = {idValueEdit, idValueSpin, idSpinEdit, idPresent};
+    for (int id : ids) {
+        EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
+        EXPECT_FALSE(EnableWindow(item(id), FALSE)) << id; // was enabled
+        EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
+        EXPECT_TRUE(EnableWindow(item(id), FALSE)) << id; // was disabled
+        EnableWindow(item(id), TRUE);
+        EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
+    }
+}
+
+TEST_F(WindowStateContract, ControlsOfAHiddenDialogAreNotVisible) {
+    ShowWindow(dlg(), SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(item(IDOK)));
+    ShowWindow(dlg(), SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(item(IDOK)));
+}
+
+} // namespace
