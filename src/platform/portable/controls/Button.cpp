@@ -32,7 +32,7 @@ std::vector<HWND> radioGroupOf(const Window& radio) {
             break;
         // Like GetNextDlgGroupItem, the walk passes over hidden and disabled controls.
         if (i != self && sibling->className == "Button" && typeOf(*sibling) == BS_AUTORADIOBUTTON &&
-            isShownAndEnabled(sibling->handle))
+            (sibling->style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE)
             group.push_back(sibling->handle);
     }
     return group;
@@ -130,7 +130,10 @@ void Button::buttonUp(Window& window, bool inside) {
         SendMessageA(self, BM_SETCHECK, check_ == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
         break;
     case BS_AUTORADIOBUTTON:
+        // BM_SETCHECK checks this one only; a click also unchecks the rest of its group.
         SendMessageA(self, BM_SETCHECK, BST_CHECKED, 0);
+        for (HWND other : radioGroupOf(window))
+            SendMessageA(other, BM_SETCHECK, BST_UNCHECKED, 0);
         break;
     case BS_AUTO3STATE:
         SendMessageA(self, BM_SETCHECK, (check_ + 1) % 3, 0);
@@ -149,9 +152,6 @@ void Button::setCheck(Window& window, WPARAM check) {
     // A checked radio button is the tab stop of its group.
     if (isRadio(type))
         window.style = check_ ? (window.style | WS_TABSTOP) : (window.style & ~DWORD(WS_TABSTOP));
-    if (type == BS_AUTORADIOBUTTON && check_ == BST_CHECKED && window.isChild())
-        for (HWND other : radioGroupOf(window))
-            SendMessageA(other, BM_SETCHECK, BST_UNCHECKED, 0);
     windowsChanged();
 }
 

@@ -184,24 +184,29 @@ void ComboBox::keyDown(Window& window, WPARAM key) {
     if (last < 0)
         return;
     int from = std::max(selected_, 0);
+    int to;
     switch (key) {
     case VK_UP:
     case VK_LEFT:
-        select(window, selected_ < 0 ? 0 : std::max(0, from - 1));
+        to = selected_ < 0 ? 0 : std::max(0, from - 1);
         break;
     case VK_DOWN:
     case VK_RIGHT:
-        select(window, selected_ < 0 ? 0 : std::min(last, from + 1));
+        to = selected_ < 0 ? 0 : std::min(last, from + 1);
         break;
     case VK_HOME:
-        select(window, 0);
+        to = 0;
         break;
     case VK_END:
-        select(window, last);
+        to = last;
         break;
     default:
-        break;
+        return;
     }
+    // A navigation key reports a choice even when it could not move, at either end.
+    selected_ = to;
+    windowsChanged();
+    notifyParent(window, CBN_SELCHANGE);
 }
 
 void ComboBox::typeChar(Window& window, char c) {

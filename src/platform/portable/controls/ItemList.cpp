@@ -80,7 +80,7 @@ bool ItemList::remove(int index) {
 
 int ItemList::find(int start, const std::string& text, bool exact) const {
     int n = count();
-    if (n == 0)
+    if (n == 0 || (!exact && text.empty())) // the empty prefix matches nothing
         return -1;
     int first = (start < 0 || start >= n) ? 0 : start + 1;
     for (int k = 0; k < n; ++k) {

@@ -186,10 +186,15 @@ void ListBox::buttonDown(Window& window, LPARAM point) {
     if (!items_.valid(index))
         return;
     captured_ = true;
-    select(window, index);
+    // The selection moves at once; the notification waits for the button's release.
+    if (index != selected_) {
+        selected_ = index;
+        scrollIntoView(window);
+        windowsChanged();
+    }
 }
 
-// Releasing the button reports the selection once more, as the real control does.
+// Releasing the button reports the selection, even when it did not move.
 void ListBox::buttonUp(Window& window) {
     if (!captured_)
         return;

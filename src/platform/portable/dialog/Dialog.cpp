@@ -86,6 +86,8 @@ void focusControl(HWND dialog, HWND control) {
 
 LRESULT Dialog::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND self = window.handle;
+    if (window.extra.size() < 3)
+        window.extra.resize(3); // DWLP_MSGRESULT, DWLP_DLGPROC, DWLP_USER
     auto proc = reinterpret_cast<DLGPROC>(window.extra[DWLP_DLGPROC / sizeof(LONG_PTR)]);
     if (proc) {
         window.extra[DWLP_MSGRESULT / sizeof(LONG_PTR)] = 0;

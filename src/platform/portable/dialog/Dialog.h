@@ -23,7 +23,8 @@ class Dialog : public Control {
     HWND savedFocus = nullptr;    // the control that had the focus
     ModalState* modal = nullptr;  // the modal loop running this dialog, if any
     HWND disabledOwner = nullptr; // the owner the modal run disabled, to enable again
-    bool ended = false;
+    bool ended = false;           // EndDialog was called
+    INT_PTR result = 0;           // its result
 
   private:
     LRESULT defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);

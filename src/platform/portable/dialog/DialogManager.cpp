@@ -195,19 +195,24 @@ INT_PTR runModal(HWND dialog, HWND owner) {
     ModalState state;
     Dialog* d = dialogOf(dialog);
     d->modal = &state;
+    // EndDialog may already have been called by WM_INITDIALOG.
+    state.ended = d->ended;
+    state.result = d->result;
     HWND top = topLevelOf(owner);
     if (top && IsWindowEnabled(top)) {
         EnableWindow(top, FALSE);
         d->disabledOwner = top;
     }
-    if (!d->ended) {
-        ShowWindow(dialog, SW_SHOW);
-        SetActiveWindow(dialog);
-    }
     int closeAttempts = 0;
     while (!state.ended && IsWindow(dialog)) {
         MSG msg;
         if (!takeMessage(msg, nullptr, 0, 0, true)) {
+            // The dialog appears once the messages of its start are handled.
+            if (!IsWindowVisible(dialog)) {
+                ShowWindow(dialog, SW_SHOW);
+                SetActiveWindow(dialog);
+                continue;
+            }
             if (waitForSomething())
                 continue;
             // No one will ever answer: close as the system menu would, then insist.
@@ -275,6 +280,7 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
         return FALSE;
     }
     state->ended = true;
+    state->result = result;
     if (state->modal) {
         state->modal->ended = true;
         state->modal->result = result;
