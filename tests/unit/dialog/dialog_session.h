@@ -1,0 +1,54 @@
+// Runs one call of the entry point with a script of actions played on the properties dialog
+// from a thread timer, recording every message box (and answering it with OK).
+#pragma once
+
+#include "platform/win32.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    std::string icon; // "hand", "exclamation", "other"
+};
+
+class DialogSession {
+  public:
+    using Action = std::function<void(HWND dialog)>;
+
+    void then(Action action) { actions_.push_back(std::move(action)); }
+    // Clicks a button of the dialog as a person's click reaches the dialog.
+    void click(int id);
+
+    // Calls TVXConfigEntryPoint(argc, argv, textOut) while the timer plays the actions.
+    BOOL call(DWORD argc, LPSTR* argv, LPSTR* textOut);
+    BOOL callFor(const char* service);
+
+    const std::vector<RecordedMessage>& messages() const { return messages_; }
+    bool dialogSeen() const { return dialogSeen_; }
+    bool actionsLeft() const { return next_ < actions_.size(); }
+    std::string result() const { return resultText_ ? resultText_ : "(none)"; }
+
+  private:
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+    void tick();
+
+    std::vector<Action> actions_;
+    size_t next_ = 0;
+    std::vector<RecordedMessage> messages_;
+    bool dialogSeen_ = false;
+    int ticks_ = 0;
+    LPSTR resultText_ = nullptr;
+};
+
+// A fresh Parameters key for the service (or only the service key), with REG_SZ values.
+struct RegistryValue {
+    const char* name;
+    const char* text;
+};
+void resetService(const char* service, bool withParameters,
+                  const std::vector<RegistryValue>& values = {});
+// The value as text and its type; false when it does not exist.
+bool readValue(const char* service, const char* name, std::string* text, DWORD* type);

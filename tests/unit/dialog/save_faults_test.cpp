@@ -1,0 +1,93 @@
+// A save the registry refuses: what is written, what the person is told, what the call says.
+#include "dialog_session.h"
+#include "platform/portable/portable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char service[] = "QuorlanFaultTest";
+
+class SaveFaults : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        portable::useMemoryRegistry();
+        resetService(service, true,
+                     {{"NetworkAddress", "-1"}, {"NetworkMedia", "2"}, {"RxQueueSz", "100"}});
+    }
+    void TearDown() override { portable::setRegistryFaults(portable::RegistryFaults{}); }
+
+    void pressOk(const portable::RegistryFaults& faults) {
+        portable::setRegistryFaults(faults);
+        session.click(IDOK);
+        session.callFor(service);
+        portable::setRegistryFaults(portable::RegistryFaults{});
+    }
+    std::string value(const char* name) {
+        std::string text;
+        DWORD type = 0;
+        return readValue(service, name, &text, &type) ? text : "(missing)";
+    }
+
+    DialogSession session;
+};
+
+TEST_F(SaveFaults, AKeyThatCannotBeOpenedForWritingEndsInError) {
+    portable::RegistryFaults faults;
+    faults.denyWriteAccess = true;
+    pressOk(faults);
+    EXPECT_EQ("Error", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Invalid Service Name", session.messages()[0].text);
+    EXPECT_EQ("PropPage Debug ", session.messages()[0].caption);
+    EXPECT_EQ("hand", session.messages()[0].icon);
+    EXPECT_EQ("(missing)", value("PriQ")); // nothing written
+}
+
+TEST_F(SaveFaults, AFailedWriteIsNamedAndTheOthersAreStillWritten) {
+    portable::RegistryFaults faults;
+    faults.failSetValue = "RxQueueSz";
+    pressOk(faults);
+    EXPECT_EQ("Error", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Could not save RxQueueSz", session.messages()[0].text);
+    EXPECT_EQ("exclamation", session.messages()[0].icon);
+    EXPECT_EQ("100", value("RxQueueSz"));
+    EXPECT_EQ("0", value("PriQ")); // written after the failed one
+    EXPECT_EQ("2", value("NetworkMedia"));
+}
+
+TEST_F(SaveFaults, EveryFailedWriteIsNamedInTheOrderOfWriting) {
+    portable::RegistryFaults faults;
+    faults.failSetValue = "*";
+    pressOk(faults);
+    EXPECT_EQ("Error", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Could not save FlowControl, NcBit, NetworkMedia, JumboFrame, RxQueueSz, PriQ",
+              session.messages()[0].text);
+}
+
+TEST_F(SaveFaults, AFailedDeleteIsNamed) {
+    portable::RegistryFaults faults;
+    faults.failDeleteValue = "NetworkAddress";
+    pressOk(faults);
+    EXPECT_EQ("Error", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Could not save NetworkAddress", session.messages()[0].text);
+    EXPECT_EQ("-1", value("NetworkAddress"));
+}
+
+TEST_F(SaveFaults, AFailedFlushNamesEveryValue) {
+    portable::RegistryFaults faults;
+    faults.failSave = true;
+    pressOk(faults);
+    EXPECT_EQ("Error", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Could not save NetworkAddress, VLANID, FlowControl, NcBit, NetworkMedia, "
+              "JumboFrame, RxQueueSz, PriQ",
+              session.messages()[0].text);
+}
+
+} // namespace
