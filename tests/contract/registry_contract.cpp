@@ -178,4 +178,81 @@ TEST_F(RegistryContract, SubkeysEnumerateInNameOrder) {
     EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "GAMMA"}), names);
 }
 
+TEST_F(RegistryContract, BufferTooSmallIsLeftAlone) {
+    ASSERT_EQ(ERROR_SUCCESS, set("v", REG_SZ, "abc", 4));
+    BYTE buffer[3] = {0xEE, 0xEE, 0xEE};
+    DWORD size = sizeof buffer;
+    EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueExA(key_, "v", nullptr, nullptr, buffer, &size));
+    EXPECT_EQ(4u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "\xEE\xEE\xEE", 3));
+}
+
+TEST_F(RegistryContract, MissingValueHasTypeNone) {
+    DWORD type = REG_SZ;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExA(key_, "None", nullptr, &type, nullptr, nullptr));
+    EXPECT_EQ(static_cast<DWORD>(REG_NONE), type);
+}
+
+TEST_F(RegistryContract, LeadingBackslashIsABadPath) {
+    HKEY sub = nullptr;
+    EXPECT_EQ(ERROR_BAD_PATHNAME, RegOpenKeyExA(key_, "\\Sub", 0, KEY_READ, &sub));
+    EXPECT_EQ(ERROR_BAD_PATHNAME, RegCreateKeyA(key_, "\\Sub", &sub));
+}
+
+TEST_F(RegistryContract, CreateTellsNewFromExisting) {
+    HKEY created = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "A\\B", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &created, &disposition));
+    EXPECT_EQ(static_cast<DWORD>(REG_CREATED_NEW_KEY), disposition);
+    RegCloseKey(created);
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "a\\b\\", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &created, &disposition));
+    EXPECT_EQ(static_cast<DWORD>(REG_OPENED_EXISTING_KEY), disposition);
+    RegCloseKey(created);
+}
+
+TEST_F(RegistryContract, HandleOfADeletedKey) {
+    HKEY child = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Gone", &child));
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "Gone"));
+    EXPECT_EQ(ERROR_KEY_DELETED,
+              RegSetValueExA(child, "v", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegQueryValueExA(child, "v", nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(child));
+}
+
+TEST_F(RegistryContract, DeleteTreeWithoutSubkeyEmptiesTheKey) {
+    HKEY child = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Sub", &child));
+    RegCloseKey(child);
+    ASSERT_EQ(ERROR_SUCCESS, set("v", REG_SZ, "1", 2));
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteTreeA(key_, nullptr));
+    DWORD subKeys = 9, values = 9;
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                               nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(0u, subKeys);
+    EXPECT_EQ(0u, values);
+}
+
+TEST_F(RegistryContract, NamesThatDoNotFit) {
+    HKEY child = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Alpha", &child));
+    RegCloseKey(child);
+    char name[5];
+    DWORD size = sizeof name;
+    EXPECT_EQ(ERROR_MORE_DATA,
+              RegEnumKeyExA(key_, 0, name, &size, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(5u, size);
+    ASSERT_EQ(ERROR_SUCCESS, set("LongName", REG_SZ, "1", 2));
+    size = sizeof name;
+    DWORD type = 0, dataSize = 0;
+    EXPECT_EQ(ERROR_MORE_DATA,
+              RegEnumValueA(key_, 0, name, &size, nullptr, &type, nullptr, &dataSize));
+    EXPECT_STREQ("Long", name);
+    EXPECT_EQ(2u, dataSize);
+}
+
 } // namespace
