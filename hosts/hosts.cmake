@@ -12,6 +12,8 @@ target_include_directories(quorlan_scenario_language PUBLIC ${CMAKE_CURRENT_LIST
 set(quorlan_scenario_sources
   ${CMAKE_CURRENT_LIST_DIR}/scenario/EntryPointCall.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/HostCommandLine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/WindowReading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/ThreadWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/EditorProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/MessageBoxWatch.cpp

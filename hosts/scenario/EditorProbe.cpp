@@ -1,0 +1,114 @@
+#include "EditorProbe.h"
+
+#include "DialogIds.h"
+#include "WindowReading.h"
+
+namespace scenario {
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+bool shown(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control != nullptr && IsWindowVisible(control);
+}
+
+bool enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+std::string enabledWord(bool on) {
+    return on ? "enabled" : "disabled";
+}
+
+std::string listEditor(HWND dialog) {
+    HWND combo = GetDlgItem(dialog, kValueCombo);
+    LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (selected < 0) {
+        return "list with nothing selected";
+    }
+    return "list " + quoted(comboItemText(combo, selected));
+}
+
+std::string numberEditor(HWND dialog) {
+    bool edit = enabled(dialog, kSpinEdit);
+    std::string text =
+        "number " + quoted(windowText(GetDlgItem(dialog, kSpinEdit))) + " " + enabledWord(edit);
+    if (!shown(dialog, kValueSpin)) {
+        text += " (up-down hidden)";
+    } else if (enabled(dialog, kValueSpin) != edit) {
+        text += " (up-down " + enabledWord(!edit) + ")";
+    }
+    return text;
+}
+
+std::string textEditor(HWND dialog) {
+    return "text " + quoted(windowText(GetDlgItem(dialog, kValueEdit))) + " " +
+           enabledWord(enabled(dialog, kValueEdit));
+}
+
+} // namespace
+
+std::string describeEditor(HWND dialog) {
+    std::string description;
+    auto add = [&description](const std::string& part) {
+        description += description.empty() ? part : " and " + part;
+    };
+    if (shown(dialog, kValueCombo)) {
+        add(listEditor(dialog));
+    }
+    if (shown(dialog, kSpinEdit)) {
+        add(numberEditor(dialog));
+    }
+    if (shown(dialog, kValueEdit)) {
+        add(textEditor(dialog));
+    }
+    return description.empty() ? "none" : description;
+}
+
+std::string describeRadios(HWND dialog) {
+    bool present = shown(dialog, kPresentRadio);
+    bool notPresent = shown(dialog, kNotPresentRadio);
+    if (!present && !notPresent) {
+        return "hidden";
+    }
+    if (present != notPresent) {
+        return present ? "only the present radio shown" : "only the not-present radio shown";
+    }
+    bool presentChecked = IsDlgButtonChecked(dialog, kPresentRadio) == BST_CHECKED;
+    bool notPresentChecked = IsDlgButtonChecked(dialog, kNotPresentRadio) == BST_CHECKED;
+    if (presentChecked == notPresentChecked) {
+        return presentChecked ? "both radios checked" : "neither radio checked";
+    }
+    return presentChecked ? "present" : "not-present";
+}
+
+std::string expectedDescription(const Step& check) {
+    if (check.kind == Step::Kind::ExpectRadios) {
+        const char* words[] = {"present", "not-present", "hidden"};
+        return words[static_cast<int>(check.radios)];
+    }
+    switch (check.editor) {
+    case EditorKind::List:
+        return "list " + quoted(check.text);
+    case EditorKind::Number:
+        return "number " + quoted(check.text) + " " + enabledWord(check.enabled);
+    case EditorKind::Text:
+        return "text " + quoted(check.text) + " " + enabledWord(check.enabled);
+    }
+    return std::string();
+}
+
+std::string checkControls(HWND dialog, const Step& check) {
+    std::string actual =
+        check.kind == Step::Kind::ExpectRadios ? describeRadios(dialog) : describeEditor(dialog);
+    if (actual == expectedDescription(check)) {
+        return std::string();
+    }
+    return describe(check) + ": found " + actual;
+}
+
+} // namespace scenario

@@ -1,0 +1,86 @@
+// quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
+// the service name and prints the result word, or plays scenario files. The registry is a
+// REGEDIT4 file kept by the portable Win32 layer.
+#include "SharedObjectModule.h"
+#include "platform/portable/portable.h"
+#include "scenario/HostCommandLine.h"
+#include "scenario/ScenarioRunner.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const int kUsageError = 64;
+
+void printUsage(FILE* out) {
+    std::fputs(
+        "usage: quorlan-setup [--registry FILE] SERVICE\n"
+        "       quorlan-setup [--registry FILE] --script FILE...\n"
+        "\n"
+        "Loads quorlan.so ($QUORLAN_MODULE, else the one next to this program) and calls\n"
+        "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
+        "HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK, Cancel or\n"
+        "Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error, 64 for a usage\n"
+        "error or a registry file that does not load.\n"
+        "\n"
+        "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
+        "./quorlan.reg; the dialog saves into it. No one sits at the dialog yet: it closes at\n"
+        "once, as Cancel.\n"
+        "\n"
+        "--script plays each scenario file and prints PASS or FAIL per file, then\n"
+        "\"N passed, N failed\"; exits 0 only when nothing failed. Each scenario runs on a fresh\n"
+        "registry in memory holding only its setup. With --registry it runs on that file\n"
+        "instead, as it stands: the setup is written on top of it (no-parameters-key deletes\n"
+        "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
+        "right before the call, and what the dialog saves stays in the file.\n",
+        out);
+}
+
+std::string registryPath(const scenario::HostCommandLine& command) {
+    if (command.registryGiven) {
+        return command.registry;
+    }
+    const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
+    return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    scenario::HostCommandLine command;
+    std::string error;
+    if (!scenario::parseHostCommandLine(argc, argv, true, &command, &error)) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
+        printUsage(stderr);
+        return kUsageError;
+    }
+    if (command.help) {
+        printUsage(stdout);
+        return 0;
+    }
+    const bool fileStore = !command.script || command.registryGiven;
+    if (fileStore && !portable::useRegistryFile(registryPath(command), &error)) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
+        return kUsageError;
+    }
+    SharedObjectModule module;
+    const std::string path = SharedObjectModule::defaultPath();
+    if (!module.load(path, &error)) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
+        std::puts("Error");
+        return 2;
+    }
+    if (command.script) {
+        scenario::RunnerSettings settings;
+        settings.entry = module.entryPoint();
+        settings.rebuildServiceKey = !fileStore;
+        if (!fileStore) {
+            settings.beforeEach = [] { portable::useMemoryRegistry(); };
+        }
+        return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
+    }
+    std::string word = scenario::callEntryPoint(module.entryPoint(), command.service).word;
+    std::puts(word.empty() ? "(no result)" : word.c_str());
+    return scenario::exitStatusFor(word);
+}

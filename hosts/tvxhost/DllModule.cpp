@@ -1,0 +1,23 @@
+#include "DllModule.h"
+
+DllModule::~DllModule() {
+    if (module_ != nullptr) {
+        FreeLibrary(module_);
+    }
+}
+
+bool DllModule::load(const std::string& name, std::string* error) {
+    module_ = LoadLibraryA(name.c_str());
+    if (module_ == nullptr) {
+        *error = "cannot load " + name + " (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    FARPROC proc = GetProcAddress(module_, "TVXConfigEntryPoint");
+    if (proc == nullptr) {
+        *error = name + " does not export TVXConfigEntryPoint";
+        return false;
+    }
+    // Through the generic function pointer type, which converts to any other.
+    entry_ = reinterpret_cast<scenario::EntryPoint>(reinterpret_cast<void (*)()>(proc));
+    return true;
+}
