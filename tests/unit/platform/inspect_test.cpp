@@ -83,3 +83,39 @@ TEST_F(InspectTest, MnemonicsClickButtonsAndFocusAfterLabels) {
 }
 
 } // namespace
+
+namespace {
+
+struct HelpSeen {
+    int count = 0;
+    int ctrlId = 0;
+};
+HelpSeen* helpSeen = nullptr;
+
+INT_PTR CALLBACK recordsHelp(HWND, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_HELP && helpSeen) {
+        ++helpSeen->count;
+        helpSeen->ctrlId = reinterpret_cast<const HELPINFO*>(lParam)->iCtrlId;
+        return TRUE;
+    }
+    return message == WM_INITDIALOG;
+}
+
+// F1 on a control reaches the dialog as WM_HELP naming that control.
+TEST(HelpTest, F1OnAControlReachesTheDialog) {
+    HelpSeen seen;
+    helpSeen = &seen;
+    std::vector<BYTE> bytes = testLayout(WS_POPUP | WS_VISIBLE);
+    HWND dialog = CreateDialogIndirectParamA(
+        nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), nullptr, recordsHelp, 0);
+    for (int id : {idEdit, idList, idCombo}) {
+        MSG key = {GetDlgItem(dialog, id), WM_KEYDOWN, VK_F1, 1, 0, {0, 0}};
+        IsDialogMessageA(dialog, &key);
+        EXPECT_EQ(id, seen.ctrlId);
+    }
+    EXPECT_EQ(3, seen.count);
+    DestroyWindow(dialog);
+    helpSeen = nullptr;
+}
+
+} // namespace

@@ -131,6 +131,15 @@ int copyText(const std::string& text, LPSTR buffer, int maxCount) {
     return int(count);
 }
 
+void sendHelp(const Window& window) {
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = window.id;
+    info.hItemHandle = window.handle;
+    SendMessageA(window.handle, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETTEXT:
@@ -148,6 +157,15 @@ LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
         DestroyWindow(window.handle);
         return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1)
+            sendHelp(window);
+        return 0;
+    case WM_HELP:
+        // Help not handled by a control goes to its parent, up to the dialog.
+        if (window.isChild())
+            return SendMessageA(window.parent, WM_HELP, wParam, lParam);
+        return 0;
     default:
         return 0;
     }
@@ -157,7 +175,8 @@ LRESULT CALLBACK controlWindowProc(HWND handle, UINT message, WPARAM wParam, LPA
     Window* window = windows().find(handle);
     if (!window)
         return 0;
-    if (!window->control)
+    // F1 asks for help whichever control has the focus.
+    if (!window->control || (message == WM_KEYDOWN && wParam == VK_F1))
         return defaultWindowProc(*window, message, wParam, lParam);
     return window->control->handle(*window, message, wParam, lParam);
 }

@@ -33,6 +33,9 @@ struct CreateParams {
 HWND createWindow(const CreateParams& params);
 void destroyWindow(HWND handle);
 
+// Sends WM_HELP for the window, as F1 pressed on it does.
+void sendHelp(const Window& window);
+
 // WM_SETTEXT, WM_GETTEXT, WM_CLOSE and the other messages every window understands.
 LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
 // The window procedure of every registered control class: forwards to the control.
