@@ -32,6 +32,19 @@ TEST_F(DialogManagerContract, EnterEndsWithTheDefaultButton) {
     }
 }
 
+// Tab onto a push button makes it the default one, so Enter then presses it.
+TEST_F(DialogManagerContract, EnterPressesAPushButtonReachedByTab) {
+    int focused = 0;
+    ModalScript script;
+    script.onPosted = [&](HWND dlg) {
+        person::pressKey(dlg, GetFocus(), VK_TAB);
+        focused = GetDlgCtrlID(GetFocus());
+        postKey(GetFocus(), VK_RETURN);
+    };
+    EXPECT_EQ(IDCANCEL, runModal(nullptr, script));
+    EXPECT_EQ(IDCANCEL, focused);
+}
+
 TEST_F(DialogManagerContract, EscapeEndsWithCancel) {
     ModalScript script;
     script.onPosted = [](HWND dlg) {

@@ -173,6 +173,8 @@ TEST_F(UpDownContract, ClickAtTheBoundNotifiesButDoesNotMove) {
     EXPECT_EQ("1024", buddyText());
 }
 
+// A person's click on a disabled control goes to its parent; the control given the messages
+// directly ignores them too (Wine's up-down checks; Windows may rely on the routing alone).
 TEST_F(UpDownContract, DisabledUpDownIgnoresClicks) {
     setPos(100);
     EnableWindow(spin, FALSE);
