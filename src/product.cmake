@@ -54,7 +54,11 @@ else()
   add_library(quorlan MODULE ${quorlan_startup})
   # Only the entry point leaves the module.
   set(quorlan_exports ${CMAKE_CURRENT_SOURCE_DIR}/entry/quorlan.map)
-  target_link_options(quorlan PRIVATE -Wl,--version-script=${quorlan_exports} -Wl,--no-undefined)
+  target_link_options(quorlan PRIVATE -Wl,--version-script=${quorlan_exports})
+  if(NOT QUORLAN_SANITIZE)
+    # Under the sanitizers the runtime comes from the program that loads the module.
+    target_link_options(quorlan PRIVATE -Wl,--no-undefined)
+  endif()
   set_target_properties(quorlan PROPERTIES LINK_DEPENDS ${quorlan_exports}
                                            LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
