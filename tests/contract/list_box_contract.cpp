@@ -40,10 +40,20 @@ TEST_F(ListBoxContract, SortsTheEightLabels) {
         EXPECT_EQ(expected[i], itemText(i)) << "item " << i;
 }
 
+// Sorting ignores case: a lower-case label takes its place among the capitalised ones.
 TEST_F(ListBoxContract, AddStringReturnsTheSortedIndex) {
-    const LRESULT index = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Jumbo"));
-    EXPECT_EQ(2, index); // after "IEEE Compliant Link", before "Media Type"
-    EXPECT_EQ("Jumbo", itemText(2));
+    struct Case {
+        const char* label;
+        LRESULT index;
+    };
+    const Case cases[] = {{"Jumbo", 2}, {"ieee x", 2}, {"media", 2}, {"zeta", 8}, {"1", 0}};
+    for (const Case& c : cases) {
+        const LRESULT index =
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.label));
+        EXPECT_EQ(c.index, index) << '"' << c.label << '"';
+        EXPECT_EQ(c.label, itemText(static_cast<int>(c.index))) << '"' << c.label << '"';
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    }
 }
 
 TEST_F(ListBoxContract, StartsWithNoSelection) {
