@@ -6,6 +6,8 @@
 #include "scenario/ScenarioRunner.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 
 namespace {
 
@@ -29,6 +31,8 @@ void printUsage(FILE* out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Lines end in "\n" alone, as the runners' readers on the other side of Wine expect.
+    _setmode(_fileno(stdout), _O_BINARY);
     scenario::HostCommandLine command;
     std::string error;
     if (!scenario::parseHostCommandLine(argc, argv, false, &command, &error)) {
