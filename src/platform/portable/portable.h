@@ -7,6 +7,7 @@
 #if __has_include("portable_registry.h")
 #include "portable_registry.h"
 #endif
+#include "portable_module.h"
 
 namespace portable {
 
