@@ -215,14 +215,6 @@ TEST_F(RegistryApi, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
               RegEnumValueA(key_, 1, name, &nameSize, nullptr, nullptr, nullptr, nullptr));
 }
 
-TEST_F(RegistryApi, DeletingAValue) {
-    setValue(key_, "VLANID", REG_SZ, {'5', 0});
-    EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key_, "vlanid"));
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
-              RegQueryValueExA(key_, "VLANID", nullptr, nullptr, nullptr, nullptr));
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValueA(key_, "VLANID"));
-}
-
 TEST_F(RegistryApi, DefaultValueIsTheEmptyName) {
     setValue(key_, nullptr, REG_SZ, {'d', 0});
     EXPECT_EQ((Bytes{'d', 0}), queryValue(key_, "").second);
@@ -266,20 +258,6 @@ TEST_F(RegistryApi, ForeignHandlesAreRefused) {
     }
 }
 
-TEST_F(RegistryApi, PredefinedKeysCloseWithoutEffect) {
-    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(HKEY_LOCAL_MACHINE));
-    RegCloseKey(openKey());
-}
-
-TEST_F(RegistryApi, HandleOfADeletedKey) {
-    HKEY child = createKey("System\\Gone");
-    EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System\\Gone"));
-    EXPECT_EQ(ERROR_KEY_DELETED, RegQueryValueExA(child, "v", nullptr, nullptr, nullptr, nullptr));
-    BYTE data[] = {'x', 0};
-    EXPECT_EQ(ERROR_KEY_DELETED, RegSetValueExA(child, "v", 0, REG_SZ, data, 2));
-    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(child));
-}
-
 // ---- deleting keys ----------------------------------------------------------------------------
 
 TEST_F(RegistryApi, DeleteKeyRemovesOnlyLeaves) {
@@ -301,55 +279,7 @@ TEST_F(RegistryApi, DeleteTreeWithASubkeyRemovesIt) {
     RegCloseKey(services);
 }
 
-TEST_F(RegistryApi, DeleteTreeWithoutASubkeyEmptiesTheKey) {
-    HKEY veloxa = createKey("System\\CurrentControlSet\\Services\\Veloxa");
-    setValue(veloxa, "Start", REG_DWORD, {3, 0, 0, 0});
-    EXPECT_EQ(ERROR_SUCCESS, RegDeleteTreeA(veloxa, nullptr));
-    DWORD subKeys = 9, values = 9;
-    EXPECT_EQ(ERROR_SUCCESS,
-              RegQueryInfoKeyA(veloxa, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr,
-                               &values, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_EQ(0u, subKeys);
-    EXPECT_EQ(0u, values);
-    RegCloseKey(veloxa);
-}
-
-// ---- enumerating ------------------------------------------------------------------------------
-
-TEST_F(RegistryApi, SubkeysEnumerateByNameWithoutRegardToCase) {
-    HKEY parent = createKey("Software\\Enum", HKEY_CURRENT_USER);
-    for (const char* name : {"beta", "Alpha", "GAMMA"})
-        RegCloseKey(createKey(name, parent));
-    std::vector<std::string> names;
-    char name[16];
-    for (DWORD i = 0;; ++i) {
-        DWORD size = sizeof name;
-        LONG status = RegEnumKeyExA(parent, i, name, &size, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS)
-            break;
-        ASSERT_EQ(ERROR_SUCCESS, status);
-        EXPECT_EQ(std::strlen(name), size);
-        names.push_back(name);
-    }
-    EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "GAMMA"}), names);
-    DWORD size = 5; // "Alpha" needs 6 with its terminator
-    EXPECT_EQ(ERROR_MORE_DATA,
-              RegEnumKeyExA(parent, 0, name, &size, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_EQ(5u, size);
-    RegCloseKey(parent);
-}
-
-TEST_F(RegistryApi, ValueNameThatDoesNotFitIsCut) {
-    setValue(key_, "LongName", REG_DWORD, {1, 0, 0, 0});
-    char name[5];
-    DWORD nameSize = sizeof name;
-    DWORD type = 0, dataSize = 0;
-    EXPECT_EQ(ERROR_MORE_DATA,
-              RegEnumValueA(key_, 0, name, &nameSize, nullptr, &type, nullptr, &dataSize));
-    EXPECT_STREQ("Long", name);
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ(4u, dataSize);
-}
+// ---- key information (registry_contract.cpp covers enumeration) -----------------------------
 
 TEST_F(RegistryApi, QueryInfoCountsAndMeasures) {
     setValue(key_, "NetworkAddress", REG_SZ,
