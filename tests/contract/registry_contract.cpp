@@ -124,6 +124,16 @@ TEST_F(RegistryContract, OpenKeyWithoutSubkeyGivesTheSameHandle) {
     EXPECT_EQ(key_, same);
 }
 
+TEST_F(RegistryContract, CreateKeyWithoutSubkeyGivesANewHandle) {
+    HKEY other = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "", &other));
+    EXPECT_NE(key_, other);
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(other, "v", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2));
+    EXPECT_EQ(2u, sizeOf("v"));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(other));
+}
+
 TEST_F(RegistryContract, KeyPathsIgnoreCaseAndOpenForWriting) {
     HKEY created = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(key_, "Services\\Veloxa\\Parameters", &created));

@@ -180,13 +180,10 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKE
     return *result ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
 }
 
+// Unlike RegOpenKeyA, an empty subkey gives a new handle to the key.
 LSTATUS WINAPI RegCreateKeyA(HKEY key, LPCSTR subKey, PHKEY result) {
     if (!result)
         return ERROR_INVALID_PARAMETER;
-    if (!subKey || !*subKey) {
-        *result = key;
-        return ERROR_SUCCESS;
-    }
     return RegCreateKeyExA(key, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, MAXIMUM_ALLOWED,
                            nullptr, result, nullptr);
 }
