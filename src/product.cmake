@@ -15,8 +15,11 @@ target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 # resources and static registrations too (an archive would drop them).
 add_library(quorlan_product OBJECT
   framework/app_message_box.cpp
+  framework/cmd_target.cpp
+  framework/control_container.cpp
   framework/data_exchange.cpp
   framework/dialog.cpp
+  framework/module_names.cpp
   framework/win_app.cpp
   framework/window_text.cpp
   framework/wnd.cpp

@@ -13,20 +13,9 @@ void registerCommonControls() {
     InitCommonControlsEx(&classes);
 }
 
-const AfxMessageMapEntry noEntries[] = {{0, 0, 0, nullptr, nullptr}};
-
 } // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
-
-const AfxMessageMap* CDialog::GetThisMessageMap() {
-    static const AfxMessageMap map = {nullptr, noEntries};
-    return &map;
-}
-
-const AfxMessageMap* CDialog::GetMessageMap() const {
-    return GetThisMessageMap();
-}
 
 INT_PTR CDialog::DoModal() {
     registerCommonControls();
@@ -59,6 +48,11 @@ void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
+BOOL CDialog::OnHelpInfo(HELPINFO*) {
+    SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0));
+    return TRUE;
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, DWLP_USER, lParam);
@@ -77,16 +71,17 @@ INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnCommand(HIWORD(wParam), LOWORD(wParam));
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_HELP:
+        // Handled here, so the default procedure does not pass it on to the owner.
+        return OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
     default:
         return FALSE;
     }
 }
 
 BOOL CDialog::OnCommand(UINT code, UINT id) {
-    if (const AfxMessageMapEntry* entry = FindEntry(WM_COMMAND, code, id)) {
-        (this->*entry->onCommand)();
+    if (OnCmdMsg(id, code))
         return TRUE;
-    }
     // Enter, Escape and the system menu's Close arrive as clicks of IDOK / IDCANCEL.
     if (code == BN_CLICKED && id == IDOK) {
         OnOK();
@@ -96,7 +91,9 @@ BOOL CDialog::OnCommand(UINT code, UINT id) {
         OnCancel();
         return TRUE;
     }
-    return FALSE;
+    // What the dialog does not map goes to the application, with the dialog's help context.
+    CWinApp* app = AfxGetApp();
+    return app != nullptr ? app->RouteCommand(id, code, HelpContext()) : FALSE;
 }
 
 BOOL CDialog::OnNotify(NMHDR* header) {
@@ -110,15 +107,4 @@ BOOL CDialog::OnNotify(NMHDR* header) {
     // A dialog procedure hands a notification's result back through DWLP_MSGRESULT.
     SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
     return TRUE;
-}
-
-const AfxMessageMapEntry* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
-    for (const AfxMessageMap* map = GetMessageMap(); map != nullptr;
-         map = map->base != nullptr ? map->base() : nullptr) {
-        for (const AfxMessageMapEntry* entry = map->entries; entry->message != 0; ++entry) {
-            if (entry->message == message && entry->code == code && entry->id == id)
-                return entry;
-        }
-    }
-    return nullptr;
 }

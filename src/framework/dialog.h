@@ -17,10 +17,10 @@ class CDialog : public CWnd {
     // One exchange in the given direction (TRUE: controls into members).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    static const AfxMessageMap* GetThisMessageMap();
+    // The help context of the dialog: the framework's base for resources plus its template id.
+    DWORD_PTR HelpContext() const { return HID_BASE_RESOURCE + templateId_; }
 
   protected:
-    virtual const AfxMessageMap* GetMessageMap() const;
     virtual void DoDataExchange(CDataExchange* dx);
     // The controls exist; a first exchange into them binds them. Non-zero: the dialog manager
     // puts the focus on the first control with a tab stop.
@@ -28,13 +28,15 @@ class CDialog : public CWnd {
     // One more exchange from the controls, then the end with IDOK.
     virtual void OnOK();
     virtual void OnCancel();
+    // F1: raises the framework's Help command, which the application handles unless the
+    // dialog's own map does.
+    virtual BOOL OnHelpInfo(HELPINFO* info);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnCommand(UINT code, UINT id);
     BOOL OnNotify(NMHDR* header);
-    const AfxMessageMapEntry* FindEntry(UINT message, UINT code, UINT id) const;
 
     UINT templateId_;
     CWnd* parent_;

@@ -1,13 +1,18 @@
-// Static message maps: each dialog class lists (message, notification code, control id,
-// handler) once, chained to its base class's map.
+// Static message maps: each command target class lists (message, notification code, control
+// or command id, handler) once, chained to its base class's map.
 #pragma once
 
 #include "platform/win32.h"
 
-class CDialog;
+class CCmdTarget;
 
-typedef void (CDialog::*AfxCommandHandler)();
-typedef void (CDialog::*AfxNotifyHandler)(NMHDR* header, LRESULT* result);
+typedef void (CCmdTarget::*AfxCommandHandler)();
+typedef void (CCmdTarget::*AfxNotifyHandler)(NMHDR* header, LRESULT* result);
+
+// The framework's command identifiers: Help, raised by F1, and the base of the help contexts of
+// resources (a dialog's context is this plus its template id).
+#define ID_HELP 0xE146
+#define HID_BASE_RESOURCE 0x20000
 
 struct AfxMessageMapEntry {
     UINT message; // WM_COMMAND or WM_NOTIFY; 0 ends the table
@@ -41,6 +46,8 @@ struct AfxMessageMap {
 #define ON_COMMAND_CODE(code, id, handler)                                                         \
     {WM_COMMAND, code, static_cast<UINT>(id), static_cast<AfxCommandHandler>(&ThisClass::handler), \
      nullptr},
+// A command with no notification code: a menu item, an accelerator, a framework command.
+#define ON_COMMAND(id, handler) ON_COMMAND_CODE(0, id, handler)
 #define ON_BN_CLICKED(id, handler) ON_COMMAND_CODE(BN_CLICKED, id, handler)
 #define ON_LBN_SELCHANGE(id, handler) ON_COMMAND_CODE(LBN_SELCHANGE, id, handler)
 #define ON_NOTIFY(code, id, handler)                                                               \

@@ -1,6 +1,7 @@
 #include "framework/win_app.h"
 
-#include <cstring>
+#include "framework/app_message_box.h"
+#include "framework/module_names.h"
 
 namespace {
 
@@ -9,24 +10,13 @@ CWinApp* theApp = nullptr;
 HINSTANCE moduleInstance = nullptr;
 bool attached = false;
 
-// "C:\dir\quorlan.dll" -> "quorlan"; both separators count, so do shared objects' paths.
-std::string titleFromPath(const char* path) {
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (*p == '\\' || *p == '/' || *p == ':')
-            name = p + 1;
-    }
-    const char* dot = std::strrchr(name, '.');
-    return dot != nullptr ? std::string(name, static_cast<size_t>(dot - name)) : std::string(name);
-}
-
-std::string moduleTitle(HINSTANCE instance) {
+std::string modulePath(HINSTANCE instance) {
     char path[1024] = {};
     DWORD length = GetModuleFileNameA(instance, path, sizeof path);
     if (length == 0)
         return std::string();
     path[sizeof path - 1] = '\0'; // older systems leave a cut name unterminated
-    return titleFromPath(path);
+    return path;
 }
 
 } // namespace
@@ -44,8 +34,25 @@ CWinApp::~CWinApp() {
 
 void CWinApp::SetModule(HINSTANCE instance) {
     m_hInstance = instance;
-    title_ = givenName_.empty() ? moduleTitle(instance) : givenName_;
+    std::string path = modulePath(instance);
+    title_ = givenName_.empty() ? TitleFromModulePath(path) : givenName_;
+    helpFile_ = HelpFileFromModulePath(path);
     m_pszAppName = title_.c_str();
+    m_pszHelpFilePath = helpFile_.c_str();
+}
+
+BOOL CWinApp::RouteCommand(UINT id, UINT code, DWORD_PTR helpContext) {
+    helpContext_ = helpContext;
+    return OnCmdMsg(id, code);
+}
+
+void CWinApp::OnHelp() {
+    WinHelp(helpContext_, HELP_CONTEXT);
+}
+
+void CWinApp::WinHelp(DWORD_PTR data, UINT command) {
+    if (!::WinHelpA(GetActiveWindow(), m_pszHelpFilePath, command, data))
+        AfxMessageBox("Failed to launch help.");
 }
 
 CWinApp* AfxGetApp() {

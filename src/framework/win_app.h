@@ -1,24 +1,32 @@
-// CWinApp: the module's one application object, with its instance handle and title, and the
-// start-up and shut-down hooks the module start-up calls.
+// CWinApp: the module's one application object, with its instance handle, title and help
+// file, the start-up and shut-down hooks the module start-up calls, and the default help
+// handler.
 #pragma once
 
+#include "framework/cmd_target.h"
 #include "platform/win32.h"
 
 #include <string>
 
-class CWinApp {
+class CWinApp : public CCmdTarget {
   public:
     // Without a name, the title is the module's file name without directory and extension.
     explicit CWinApp(const char* appName = nullptr);
-    virtual ~CWinApp();
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
+    ~CWinApp() override;
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return 0; }
 
+    // A command a window did not handle, with that window's help context.
+    BOOL RouteCommand(UINT id, UINT code, DWORD_PTR helpContext);
+    // The default help handler: help on the context of the window that raised the command.
+    void OnHelp();
+    // Asks Windows Help for the module's help file; "Failed to launch help." when it cannot.
+    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+
     HINSTANCE m_hInstance = nullptr;
-    const char* m_pszAppName = ""; // the title: caption of the application's message boxes
+    const char* m_pszAppName = "";      // the title: caption of the application's message boxes
+    const char* m_pszHelpFilePath = ""; // the module's path with the extension ".HLP"
 
   private:
     friend BOOL AfxAttachModule(HINSTANCE instance);
@@ -26,6 +34,8 @@ class CWinApp {
 
     std::string givenName_;
     std::string title_;
+    std::string helpFile_;
+    DWORD_PTR helpContext_ = 0; // of the window whose command is being routed
 };
 
 CWinApp* AfxGetApp();

@@ -1,17 +1,13 @@
 // CWnd: a window handle with the few operations the dialog needs, one line per message.
 #pragma once
 
+#include "framework/cmd_target.h"
 #include "platform/win32.h"
 
 #include <cstddef>
 
-class CWnd {
+class CWnd : public CCmdTarget {
   public:
-    CWnd() = default;
-    virtual ~CWnd() = default;
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
-
     void Attach(HWND window) { m_hWnd = window; }
     HWND Detach();
 

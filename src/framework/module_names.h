@@ -1,0 +1,12 @@
+// Names the framework derives from the module's full path: the application title and the help
+// file. Both separators count, so shared objects' paths work too.
+#pragma once
+
+#include <string>
+
+// "C:\dir\quorlan.dll" -> "quorlan": the file name without directory and extension.
+std::string TitleFromModulePath(const std::string& path);
+
+// "C:\dir\quorlan.dll" -> "C:\dir\quorlan.HLP": the extension of the file name replaced, or
+// the extension added when the name has none.
+std::string HelpFileFromModulePath(const std::string& path);
