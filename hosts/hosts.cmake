@@ -53,4 +53,8 @@ else()
     ${CMAKE_CURRENT_LIST_DIR}/setup/SharedObjectModule.cpp)
   target_link_libraries(quorlan-setup PRIVATE quorlan_scenario ${CMAKE_DL_LIBS})
   set_target_properties(quorlan-setup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
+  # Without --script, the dialog runs in the terminal.
+  include(${CMAKE_CURRENT_LIST_DIR}/setup/terminal/terminal.cmake)
+  target_link_libraries(quorlan-setup PRIVATE quorlan_terminal)
+  target_compile_definitions(quorlan-setup PRIVATE QUORLAN_VERSION="${PROJECT_VERSION}")
 endif()

@@ -5,9 +5,11 @@
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
 #include "scenario/ScenarioRunner.h"
+#include "terminal/TerminalSession.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -17,6 +19,7 @@ void printUsage(FILE* out) {
     std::fputs(
         "usage: quorlan-setup [--registry FILE] SERVICE\n"
         "       quorlan-setup [--registry FILE] --script FILE...\n"
+        "       quorlan-setup --help | --version\n"
         "\n"
         "Loads quorlan.so ($QUORLAN_MODULE, else the one next to this program) and calls\n"
         "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
@@ -25,8 +28,13 @@ void printUsage(FILE* out) {
         "error or a registry file that does not load.\n"
         "\n"
         "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
-        "./quorlan.reg; the dialog saves into it. No one sits at the dialog yet: it closes at\n"
-        "once, as Cancel.\n"
+        "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
+        "\n"
+        "The dialog opens in the terminal: Tab and Shift+Tab move between controls, arrows\n"
+        "choose in lists, Space presses a button or opens a drop-down list, Alt and the\n"
+        "underlined letter press that button, Enter presses the default button, Escape\n"
+        "cancels, F1 asks for help; the mouse clicks. The terminal needs at least 64 x 21\n"
+        "characters; colours follow the terminal and NO_COLOR.\n"
         "\n"
         "--script plays each scenario file and prints PASS or FAIL per file, then\n"
         "\"N passed, N failed\"; exits 0 only when nothing failed. Each scenario runs on a fresh\n"
@@ -45,9 +53,32 @@ std::string registryPath(const scenario::HostCommandLine& command) {
     return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
 }
 
+// True when the command line asks for the version, which no other argument changes.
+bool versionAsked(int argc, char** argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], "--version") == 0)
+            return true;
+    return false;
+}
+
+// Runs the call with the person at the terminal; an empty word when there is no terminal.
+std::string callInTerminal(scenario::EntryPoint entry, const std::string& service,
+                           std::string* error) {
+    terminal::TerminalSession session;
+    if (!session.open(error))
+        return std::string();
+    std::string word = scenario::callEntryPoint(entry, service).word;
+    session.close();
+    return word;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (versionAsked(argc, argv)) {
+        std::printf("quorlan-setup %s\n", QUORLAN_VERSION);
+        return 0;
+    }
     scenario::HostCommandLine command;
     std::string error;
     if (!scenario::parseHostCommandLine(argc, argv, true, &command, &error)) {
@@ -80,7 +111,11 @@ int main(int argc, char** argv) {
         }
         return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
     }
-    std::string word = scenario::callEntryPoint(module.entryPoint(), command.service).word;
+    std::string word = callInTerminal(module.entryPoint(), command.service, &error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
+        return kUsageError;
+    }
     std::puts(word.empty() ? "(no result)" : word.c_str());
     return scenario::exitStatusFor(word);
 }

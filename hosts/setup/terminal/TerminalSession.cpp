@@ -1,0 +1,32 @@
+#include "TerminalSession.h"
+
+#include "platform/portable/portable_module.h"
+
+namespace terminal {
+
+TerminalSession::~TerminalSession() {
+    close();
+}
+
+bool TerminalSession::open(std::string* error) {
+    if (!screen_.open(error))
+        return false;
+    frontEnd_.reset(new TerminalFrontEnd(screen_));
+    TerminalFrontEnd* front = frontEnd_.get();
+    portable::setWinHelpHandler([front](HWND, const char* helpFile, UINT, ULONG_PTR) {
+        front->setStatus(std::string("Help was asked for (") + (helpFile ? helpFile : "") +
+                         "); there is no help viewer in a terminal.");
+        return TRUE;
+    });
+    return true;
+}
+
+void TerminalSession::close() {
+    if (!frontEnd_)
+        return;
+    portable::setWinHelpHandler(nullptr);
+    frontEnd_.reset();
+    screen_.close();
+}
+
+} // namespace terminal

@@ -1,0 +1,30 @@
+// TerminalSession: a person at the terminal for one call of the module: the screen, the front
+// end of the modal loops, and WinHelpA, which has no viewer here and says so under the dialog.
+// Closing puts the terminal and the process's front end back as they were.
+#pragma once
+
+#include "TerminalFrontEnd.h"
+#include "TerminalScreen.h"
+
+#include <memory>
+#include <string>
+
+namespace terminal {
+
+class TerminalSession {
+  public:
+    TerminalSession() = default;
+    ~TerminalSession();
+    TerminalSession(const TerminalSession&) = delete;
+    TerminalSession& operator=(const TerminalSession&) = delete;
+
+    // False with *error set when there is no terminal.
+    bool open(std::string* error);
+    void close();
+
+  private:
+    TerminalScreen screen_;
+    std::unique_ptr<TerminalFrontEnd> frontEnd_;
+};
+
+} // namespace terminal
