@@ -10,7 +10,7 @@ namespace terminal {
 
 namespace {
 const char* const keyHelp =
-    "Tab: next  Shift+Tab: back  Space: press  Enter: default  Esc: cancel  F1: help";
+    "Tab, Shift+Tab: move  Space: press  Enter: default  Esc: cancel  F1: help";
 
 // The layout of the windows on this terminal, around the oldest visible window.
 CellLayout layoutFor(const std::vector<HWND>& windows, int columns, int rows) {

@@ -1,0 +1,138 @@
+// What the terminal shows of the dialog: read back from the canvas as text, row by row.
+#include "terminal/CellCanvas.h"
+#include "terminal/CellLayout.h"
+#include "terminal/ControlPainter.h"
+#include "terminal/WindowPainter.h"
+#include "terminal_dialog.h"
+
+#include <gtest/gtest.h>
+
+using terminal::CellCanvas;
+using terminal::CellLayout;
+using terminal::Role;
+using terminal::WindowPainter;
+
+class PainterTest : public ::testing::Test {
+  protected:
+    void SetUp() override { dialog = openPropertiesDialog(); }
+    void TearDown() override { DestroyWindow(dialog); }
+
+    // Paints the windows on a terminal of 64 x 21 (the client area starts at column 1, row 2).
+    CellCanvas paint() {
+        CellCanvas canvas(64, 21);
+        CellLayout layout(dialog, canvas.columns(), canvas.rows());
+        WindowPainter(canvas, layout).paint(WindowPainter::visibleWindows());
+        return canvas;
+    }
+    // The text of a client row from a client column on.
+    static std::string clientText(const CellCanvas& canvas, int row, int col, size_t length) {
+        return canvas.rowText(row + 2).substr(size_t(col + 1), length);
+    }
+
+    HWND dialog = nullptr;
+};
+
+TEST_F(PainterTest, FrameAndCaptionWithItsCloseBox) {
+    CellCanvas canvas = paint();
+    EXPECT_EQ("+" + std::string(62, '-') + "+", canvas.rowText(0));
+    std::string caption = canvas.rowText(1);
+    EXPECT_EQ("| Test Properties", caption.substr(0, 17));
+    EXPECT_EQ("[x] |", caption.substr(59));
+    EXPECT_EQ(Role::Caption, canvas.at(2, 1).role);
+}
+
+TEST_F(PainterTest, ControlsAsTextAtTheirCells) {
+    CellCanvas canvas = paint();
+    EXPECT_EQ("Select the property to configure", clientText(canvas, 2, 3, 32));
+    EXPECT_EQ("Value", clientText(canvas, 2, 38, 5));
+    EXPECT_EQ(">Address", clientText(canvas, 4, 4, 8));
+    EXPECT_EQ(" Media Type", clientText(canvas, 5, 4, 11));
+    EXPECT_EQ("(*) [00A0C9123456     ]", clientText(canvas, 4, 33, 23));
+    EXPECT_EQ("( )  Disable", clientText(canvas, 6, 33, 12));
+    EXPECT_EQ("[ Defaults ]", clientText(canvas, 10, 37, 12));
+    EXPECT_EQ("<    OK    >", clientText(canvas, 15, 33, 12));
+    EXPECT_EQ("[   Cancel  ]", clientText(canvas, 15, 47, 13));
+}
+
+TEST_F(PainterTest, TheMnemonicLetterIsUnderlined) {
+    CellCanvas canvas = paint();
+    const terminal::Cell& d = canvas.at(1 + 39, 2 + 10);
+    EXPECT_EQ('D', d.glyph);
+    EXPECT_TRUE(d.underline);
+    EXPECT_FALSE(canvas.at(1 + 40, 2 + 10).underline);
+}
+
+TEST_F(PainterTest, HiddenControlsAreNotDrawnAndShownOnesAre) {
+    EXPECT_EQ(std::string::npos, paint().rowText(6).find('^')); // the up-down control
+    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, idSpinEdit), SW_SHOW);
+    ShowWindow(GetDlgItem(dialog, idSpin), SW_SHOW);
+    SetDlgItemTextA(dialog, idSpinEdit, "256");
+    CellCanvas canvas = paint();
+    EXPECT_EQ("[256              ]^v", clientText(canvas, 4, 37, 21));
+}
+
+TEST_F(PainterTest, DisabledControlsAreDimmed) {
+    EnableWindow(GetDlgItem(dialog, idTextEdit), FALSE);
+    CellCanvas canvas = paint();
+    EXPECT_EQ('0', canvas.at(1 + 38, 2 + 4).glyph); // the text stays
+    EXPECT_EQ(Role::Disabled, canvas.at(1 + 38, 2 + 4).role);
+    EnableWindow(GetDlgItem(dialog, idTextEdit), TRUE);
+    EXPECT_EQ(Role::Field, paint().at(1 + 38, 2 + 4).role);
+}
+
+TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
+    HWND combo = GetDlgItem(dialog, idCombo);
+    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    ShowWindow(combo, SW_SHOW);
+    for (const char* item : {"Autonegotiate", "Auto 1000", "Force 100 Full"})
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageA(combo, CB_SETCURSEL, 2, 0);
+    EXPECT_EQ("[Force 100 Full v]", clientText(paint(), 4, 38, 18));
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    CellCanvas canvas = paint();
+    EXPECT_EQ("| Autonegotiate  |", clientText(canvas, 5, 38, 18));
+    EXPECT_EQ("|>Force 100 Full |", clientText(canvas, 7, 38, 18));
+    EXPECT_EQ("+----------------+", clientText(canvas, 8, 38, 18));
+}
+
+TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
+    HWND list = GetDlgItem(dialog, idList);
+    EXPECT_EQ(std::string::npos, paint().rowText(2 + 4).find('#'));
+    for (int i = 0; i < 20; ++i)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zeta"));
+    CellCanvas canvas = paint();
+    EXPECT_EQ('^', canvas.at(1 + 28, 2 + 4).glyph);
+    EXPECT_EQ(terminal::ScrollThumb, canvas.at(1 + 28, 2 + 5).glyph);
+    EXPECT_EQ('v', canvas.at(1 + 28, 2 + 16).glyph);
+}
+
+TEST(TooSmall, SaysWhatSizeIsNeededInsteadOfTheDialog) {
+    CellCanvas canvas(50, 10);
+    WindowPainter::tooSmall(canvas, 64, 21);
+    std::string all;
+    for (int row = 0; row < canvas.rows(); ++row)
+        all += canvas.rowText(row) + "\n";
+    EXPECT_NE(std::string::npos, all.find("The terminal is too small for the dialog."));
+    EXPECT_NE(std::string::npos, all.find("64 x 21"));
+    EXPECT_NE(std::string::npos, all.find("50 x 10"));
+}
+
+TEST(Labels, PrefixesResolve) {
+    struct Case {
+        const char* text;
+        bool prefixes;
+        const char* shown;
+        int underlined;
+    };
+    const Case cases[] = {{"&Defaults", true, "Defaults", 0},
+                          {"A&&B", true, "A&B", -1},
+                          {"Sa&ve", true, "Save", 2},
+                          {"&Defaults", false, "&Defaults", -1},
+                          {"End&", true, "End&", -1}};
+    for (const Case& c : cases) {
+        terminal::Label label = terminal::labelOf(c.text, c.prefixes);
+        EXPECT_EQ(c.shown, label.text) << c.text;
+        EXPECT_EQ(c.underlined, label.underlined) << c.text;
+    }
+}
