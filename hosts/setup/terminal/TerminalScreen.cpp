@@ -90,6 +90,9 @@ bool TerminalScreen::open(std::string* error) {
 void TerminalScreen::close() {
     if (!screen_)
         return;
+    // Where the terminal has no alternate screen, the dialog would stay above the output.
+    erase();
+    refresh();
     endwin();
     screenOpen = false;
     delscreen(screen_);

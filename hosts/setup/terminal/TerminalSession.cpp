@@ -14,8 +14,9 @@ bool TerminalSession::open(std::string* error) {
     frontEnd_.reset(new TerminalFrontEnd(screen_));
     TerminalFrontEnd* front = frontEnd_.get();
     portable::setWinHelpHandler([front](HWND, const char* helpFile, UINT, ULONG_PTR) {
-        front->setStatus(std::string("Help was asked for (") + (helpFile ? helpFile : "") +
-                         "); there is no help viewer in a terminal.");
+        std::string file = helpFile ? helpFile : "";
+        file = file.substr(file.find_last_of('/') + 1);
+        front->setStatus("Help (" + file + ") has no viewer in a terminal.");
         return TRUE;
     });
     return true;
