@@ -184,7 +184,12 @@ void ScenarioDriver::choose(HWND dialog, const Step& step) {
 // Click into the showing field, select all of it and type over it.
 void ScenarioDriver::type(HWND dialog, const Step& step) {
     HWND textEdit = GetDlgItem(dialog, kValueEdit);
-    int id = textEdit != nullptr && IsWindowVisible(textEdit) ? kValueEdit : kSpinEdit;
+    HWND spinEdit = GetDlgItem(dialog, kSpinEdit);
+    if (!IsWindowVisible(textEdit) && !IsWindowVisible(spinEdit)) {
+        fail(describe(step) + ": no text or number field is showing");
+        return closeDialog(dialog);
+    }
+    int id = IsWindowVisible(textEdit) ? kValueEdit : kSpinEdit;
     HWND field = usableControl(dialog, id, step);
     if (field == nullptr) {
         return;

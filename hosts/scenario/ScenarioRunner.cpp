@@ -15,7 +15,9 @@ int ScenarioRunner::runAll(const std::vector<std::string>& files) {
         Scenario scenario;
         std::string difference;
         if (!loadScenario(file, &scenario, &difference)) {
-            scenario.name = file;
+            if (scenario.name.empty()) {
+                scenario.name = file; // not even read
+            }
         } else {
             difference = runOne(scenario);
         }
