@@ -38,5 +38,17 @@ WindowView view(HWND window);
 // The deepest visible child at a screen point (or the window itself).
 HWND childAt(HWND window, POINT screen);
 
+// What the process holds of the window system and the registry, for tests that a call gives
+// back everything it took. Slots are the sizes of the handle tables, which never shrink.
+struct HandleCounts {
+    size_t windows = 0;
+    size_t windowSlots = 0;
+    size_t timers = 0;
+    size_t postedMessages = 0;
+    size_t openKeys = 0;
+    size_t keySlots = 0;
+};
+HandleCounts handleCounts();
+
 } // namespace inspect
 } // namespace portable

@@ -5,7 +5,11 @@
 #include "platform/portable/controls/Edit.h"
 #include "platform/portable/controls/ListBox.h"
 #include "platform/portable/controls/Static.h"
+#include "platform/portable/registry/RegistryState.h"
+#include "platform/portable/windowing/MessageQueue.h"
 #include "platform/portable/windowing/WindowSystem.h"
+
+#include <mutex>
 
 namespace portable {
 namespace inspect {
@@ -81,6 +85,19 @@ HWND childAt(HWND handle, POINT screen) {
             return childAt(*it, screen);
     }
     return handle;
+}
+
+HandleCounts handleCounts() {
+    HandleCounts counts;
+    counts.windows = windows().liveCount();
+    counts.windowSlots = windows().slotCount();
+    counts.timers = timerCount();
+    counts.postedMessages = postedCount();
+    auto& registry = registry::registryState();
+    std::lock_guard<std::mutex> lock(registry.mutex);
+    counts.openKeys = registry.handles.openCount();
+    counts.keySlots = registry.handles.slotCount();
+    return counts;
 }
 
 } // namespace inspect

@@ -58,6 +58,13 @@ void KeyHandles::clear() {
         slot.inUse = false;
 }
 
+size_t KeyHandles::openCount() const {
+    size_t count = 0;
+    for (const Slot& slot : slots_)
+        count += slot.inUse ? 1 : 0;
+    return count;
+}
+
 void KeyHandles::markAllClean() {
     for (Slot& slot : slots_)
         slot.key.dirty = false;

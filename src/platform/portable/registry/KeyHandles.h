@@ -26,6 +26,8 @@ class KeyHandles {
     // Every handle given out so far becomes stale.
     void clear();
     void markAllClean();
+    size_t openCount() const;
+    size_t slotCount() const { return slots_.size(); }
 
   private:
     struct Slot {

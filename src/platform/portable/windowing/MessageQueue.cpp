@@ -141,6 +141,14 @@ bool waitForSomething() {
     return q.frontEnd->waitForInput(timeout) || timer;
 }
 
+size_t timerCount() {
+    return queue().timers.size();
+}
+
+size_t postedCount() {
+    return queue().posted.size();
+}
+
 } // namespace portable
 
 using namespace portable;

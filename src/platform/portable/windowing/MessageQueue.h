@@ -18,6 +18,10 @@ bool waitForSomething();
 // Drops the timers of a window that is being destroyed.
 void forgetWindowTimers(HWND window);
 
+// Timers set and messages posted, not yet taken.
+size_t timerCount();
+size_t postedCount();
+
 // Milliseconds on the window system's clock: real time plus the virtual time skipped to fire
 // timers when no front end waits for a person.
 DWORD currentTime();

@@ -72,6 +72,13 @@ std::vector<HWND> WindowTable::topLevel() const {
     return result;
 }
 
+size_t WindowTable::liveCount() const {
+    size_t count = 0;
+    for (const Slot& slot : slots_)
+        count += slot.window ? 1 : 0;
+    return count;
+}
+
 LRESULT callWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowTable& table = windows();
     Window* window = table.find(handle);

@@ -25,6 +25,8 @@ class WindowTable {
     int depth = 0;
 
     std::vector<HWND> topLevel() const;
+    size_t liveCount() const;
+    size_t slotCount() const { return slots_.size(); }
 
   private:
     struct Slot {

@@ -1,0 +1,14 @@
+#include "HostModule.h"
+
+#include "platform/portable/portable.h"
+#include "setup/SharedObjectModule.h"
+
+bool loadHostModule(scenario::RunnerSettings* settings, std::string* error) {
+    static SharedObjectModule module;
+    if (!module.load(SharedObjectModule::defaultPath(), error))
+        return false;
+    settings->entry = module.entryPoint();
+    settings->rebuildServiceKey = true;
+    settings->beforeEach = [] { portable::useMemoryRegistry(); };
+    return true;
+}

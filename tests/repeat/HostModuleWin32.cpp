@@ -1,0 +1,12 @@
+#include "HostModule.h"
+
+#include "tvxhost/DllModule.h"
+
+bool loadHostModule(scenario::RunnerSettings* settings, std::string* error) {
+    static DllModule module;
+    if (!module.load("quorlan.dll", error))
+        return false;
+    settings->entry = module.entryPoint();
+    settings->rebuildServiceKey = true;
+    return true;
+}
