@@ -21,6 +21,7 @@ struct StandInLibrary {
     std::map<WORD, FARPROC> ordinals;
     std::map<std::string, FARPROC> names;
     int* loadCount = nullptr; // when set, counts the LoadLibraryA calls that loaded it
+    int* freeCount = nullptr; // when set, counts the FreeLibrary calls that freed it
 };
 
 // Adds or replaces the stand-in for that name. Its modules stay valid until it is removed.

@@ -100,8 +100,11 @@ HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
 BOOL WINAPI FreeLibrary(HMODULE module) {
     auto& table = ModuleTable::instance();
     std::lock_guard<std::mutex> lock(table.mutex());
-    if (table.standInOf(module))
+    if (StandIn* standIn = table.standInOf(module)) {
+        if (standIn->library.freeCount)
+            ++*standIn->library.freeCount;
         return TRUE;
+    }
     return table.release(module) ? TRUE : FALSE;
 }
 
