@@ -33,8 +33,10 @@ target_include_directories(quorlan_product PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(quorlan_product PUBLIC quorlan_params)
 
 if(WIN32)
-  # Stack protection from the static libssp, so the DLL needs no runtime DLL for it.
-  target_compile_options(quorlan_product PUBLIC -fstack-protector-strong)
+  # Stack protection from the static libssp, so the DLL needs no runtime DLL for it; whatever
+  # links the product's objects links libssp too.
+  target_compile_options(quorlan_product PRIVATE -fstack-protector-strong)
+  target_link_options(quorlan_product INTERFACE -fstack-protector-strong)
   target_sources(quorlan_product PRIVATE resources/quorlan.rc)
   target_link_libraries(quorlan_product PUBLIC user32 comctl32 advapi32)
   set(quorlan_startup framework/module_startup_win32.cpp)
@@ -47,8 +49,7 @@ endif()
 
 if(WIN32)
   add_library(quorlan SHARED ${quorlan_startup} entry/quorlan.def)
-  target_link_options(quorlan PRIVATE -static -s -fstack-protector-strong -Wl,--dynamicbase
-                                     -Wl,--nxcompat)
+  target_link_options(quorlan PRIVATE -static -s -Wl,--dynamicbase -Wl,--nxcompat)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     target_link_options(quorlan PRIVATE -Wl,--high-entropy-va)
   else()
