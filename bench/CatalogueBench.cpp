@@ -1,0 +1,56 @@
+// The catalogue's translations: every stored code to its label and back, as loading and saving
+// do them, and the two translations of all eight values at once.
+#include "params/property_values.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_CodeToLabelAllMaps(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
+             ++row) {
+            if (row->map == nullptr)
+                continue;
+            for (size_t i = 0; i < row->map->count; ++i) {
+                ValueText code(row->map->codes[i]);
+                ValueText label;
+                row->map->codeToLabel(code, label);
+                benchmark::DoNotOptimize(label.c_str());
+            }
+        }
+    }
+}
+BENCHMARK(BM_CodeToLabelAllMaps);
+
+void BM_LabelToCodeAllMaps(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
+             ++row) {
+            if (row->map == nullptr)
+                continue;
+            for (size_t i = 0; i < row->map->count; ++i) {
+                ValueText label(row->map->labels[i]);
+                ValueText code;
+                row->map->labelToCode(label, code);
+                benchmark::DoNotOptimize(code.c_str());
+            }
+        }
+    }
+}
+BENCHMARK(BM_LabelToCodeAllMaps);
+
+void BM_LoadAndSaveTranslations(benchmark::State& state) {
+    PropertyValues values;
+    const char* const stored[] = {"0002B3A1C4F7", "12", "8", "3", "1514", "256", "1", "0"};
+    for (size_t i = 0; i < PropertyCount; ++i)
+        values.storeRead(static_cast<PropertyId>(i), stored[i], 16);
+    for (auto _ : state) {
+        values.displayFromStored();
+        values.storedFromDisplay();
+        benchmark::DoNotOptimize(values.stored(PropertyId::MediaType).c_str());
+    }
+}
+BENCHMARK(BM_LoadAndSaveTranslations);
+
+} // namespace
