@@ -64,7 +64,9 @@ LRESULT Button::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPara
             buttonUp(window, true);
         return 0;
     case WM_SETFOCUS:
-        setFocus(window);
+        // Receiving the focus checks nothing and notifies nothing: an arrow key that moves onto
+        // an auto radio clicks it through the dialog manager.
+        focused_ = true;
         return 0;
     case WM_KILLFOCUS:
         focused_ = false;
@@ -153,13 +155,6 @@ void Button::setCheck(Window& window, WPARAM check) {
     if (isRadio(type))
         window.style = check_ ? (window.style | WS_TABSTOP) : (window.style & ~DWORD(WS_TABSTOP));
     windowsChanged();
-}
-
-void Button::setFocus(Window& window) {
-    focused_ = true;
-    // A radio button that receives the focus by the keyboard is clicked, as in the real control.
-    if (isRadio(typeOf(window)) && check_ == BST_UNCHECKED && !pressed_)
-        notifyParent(window, BN_CLICKED);
 }
 
 } // namespace portable

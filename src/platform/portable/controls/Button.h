@@ -16,7 +16,6 @@ class Button : public Control {
     void buttonDown(Window& window);
     void buttonUp(Window& window, bool inside);
     void setCheck(Window& window, WPARAM check);
-    void setFocus(Window& window);
 
     UINT check_ = BST_UNCHECKED; // BST_CHECKED, BST_INDETERMINATE
     bool pushed_ = false;        // drawn pushed in (BM_SETSTATE)

@@ -58,6 +58,50 @@ HWND nextTabItem(HWND dialog, HWND from, bool previous) {
     return nullptr;
 }
 
+HWND nextGroupItem(HWND dialog, HWND from, bool previous) {
+    Window* window = windows().find(dialog);
+    if (!window || window->children.empty())
+        return nullptr;
+    const std::vector<HWND>& list = window->children;
+    const size_t n = list.size();
+    auto styleAt = [&](size_t i) {
+        Window* w = windows().find(list[i]);
+        return w ? w->style : 0;
+    };
+    auto usable = [&](size_t i) { return (styleAt(i) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE; };
+    HWND current = childOfDialog(dialog, from);
+    size_t at = 0;
+    while (at < n && list[at] != current)
+        ++at;
+    if (at == n) {
+        // From the dialog itself: forward from its first control, backward nothing.
+        if (previous)
+            return nullptr;
+        at = 0;
+        if (usable(0))
+            return list[0];
+    }
+    size_t start = at;
+    for (size_t back = 0; back < n; ++back)
+        if (styleAt((at + n - back) % n) & WS_GROUP) {
+            start = (at + n - back) % n;
+            break;
+        }
+    std::vector<size_t> group{start};
+    for (size_t i = (start + 1) % n; i != start && !(styleAt(i) & WS_GROUP); i = (i + 1) % n)
+        group.push_back(i);
+    const size_t m = group.size();
+    size_t self = 0;
+    while (self < m && group[self] != at)
+        ++self;
+    for (size_t step = 1; step < m; ++step) {
+        size_t index = group[previous ? (self + m - step) % m : (self + step) % m];
+        if (usable(index))
+            return list[index];
+    }
+    return list[at];
+}
+
 void focusControl(HWND dialog, HWND control) {
     Dialog* state = dialogOf(dialog);
     if (!state || !control)

@@ -41,4 +41,9 @@ void focusControl(HWND dialog, HWND control);
 // The next (or previous) visible, enabled control with WS_TABSTOP after `from` (or the first).
 HWND nextTabItem(HWND dialog, HWND from, bool previous);
 
+// The next (or previous) visible, enabled control of the group of `from`, going round the group;
+// `from` itself when it is the only one. A group starts at a WS_GROUP control and runs up to the
+// next one, round the end of the list.
+HWND nextGroupItem(HWND dialog, HWND from, bool previous);
+
 } // namespace portable

@@ -58,6 +58,24 @@ bool createControls(HWND dialog, HINSTANCE instance, const DialogDescription& d)
     return true;
 }
 
+// An arrow key moves the focus within the group of the control. Onto a radio button, the focus
+// alone moves and an auto radio not yet checked is clicked; onto any other control, the focus
+// moves as WM_NEXTDLGCTL moves it.
+void arrowInGroup(HWND dialog, const MSG& msg) {
+    bool previous = msg.wParam == VK_LEFT || msg.wParam == VK_UP;
+    HWND next = nextGroupItem(dialog, msg.hwnd, previous);
+    LPARAM asked = reinterpret_cast<LPARAM>(&msg);
+    if (next &&
+        SendMessageA(next, WM_GETDLGCODE, msg.wParam, asked) == (DLGC_BUTTON | DLGC_RADIOBUTTON)) {
+        SetFocus(next);
+        if ((GetWindowLongA(next, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+            SendMessageA(next, BM_GETCHECK, 0, 0) != BST_CHECKED)
+            SendMessageA(next, BM_CLICK, 1, 0);
+        return;
+    }
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
+
 // Pressing a key of the dialog: Tab, arrows among a group, Enter, Escape.
 bool dialogKey(HWND dialog, const MSG& msg, LRESULT code) {
     switch (msg.wParam) {
@@ -94,7 +112,10 @@ bool dialogKey(HWND dialog, const MSG& msg, LRESULT code) {
     case VK_RIGHT:
     case VK_UP:
     case VK_DOWN:
-        return false;
+        if (code & DLGC_WANTARROWS)
+            return false;
+        arrowInGroup(dialog, msg);
+        return true;
     default:
         return false;
     }
