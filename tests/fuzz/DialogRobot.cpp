@@ -40,7 +40,8 @@ void DialogRobot::tick() {
         scenario::answerMessageBox(windows.messageBox);
         return;
     }
-    if (windows.propertiesDialog == nullptr)
+    // A message box disables the dialog before it shows itself: wait for it.
+    if (windows.propertiesDialog == nullptr || !IsWindowEnabled(windows.propertiesDialog))
         return;
     if (stepsLeft_) {
         stepsLeft_ = step_(windows.propertiesDialog);
