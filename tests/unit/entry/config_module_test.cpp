@@ -18,7 +18,6 @@ const WORD registerOrdinal = 12;
 const WORD unregisterOrdinal = 13;
 const WORD autoSubclassOrdinal = 16;
 const char service[] = "QuorlanStartUpTest";
-const char serviceKey[] = "System\\CurrentControlSet\\Services\\QuorlanStartUpTest";
 const char parametersKey[] = "System\\CurrentControlSet\\Services\\QuorlanStartUpTest\\Parameters";
 
 // ---- the stand-in CTL3D32.DLL -----------------------------------------------------------------
