@@ -1,6 +1,7 @@
 // Message boxes shown from inside the modal dialog, found and answered from a thread timer.
 #include "message_box_probe.h"
 #include "modal_dialog.h"
+#include "properties_layout.h"
 #include "test_dialog.h"
 
 namespace {
@@ -83,6 +84,29 @@ TEST_F(MessageBoxContract, WithoutIconHasNoIconStatic) {
     EXPECT_EQ(IDOK, showFromDialog("text", "caption", MB_OK));
     ASSERT_NE(nullptr, state.seen.hwnd);
     EXPECT_EQ(nullptr, state.seen.icon);
+}
+
+// Closing the box gives the keyboard focus back to the control of the dialog that had it.
+TEST_F(MessageBoxContract, FocusReturnsToTheDialogsControl) {
+    const int ids[] = {idPropertyList, idValueEdit, idDefaults};
+    for (int id : ids) {
+        state = Answering();
+        HWND control = nullptr;
+        HWND focusAfter = nullptr;
+        ModalScript script;
+        script.onPosted = [&](HWND dlg) {
+            state.dialog = dlg;
+            control = GetDlgItem(dlg, id);
+            SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+            SetTimer(nullptr, 0, 10, answerOnTimer);
+            MessageBoxA(dlg, "text", "caption", MB_ICONEXCLAMATION | MB_OK);
+            focusAfter = GetFocus();
+            EndDialog(dlg, IDOK);
+        };
+        EXPECT_EQ(IDOK, runModal(nullptr, script));
+        ASSERT_NE(nullptr, state.seen.hwnd) << id;
+        EXPECT_EQ(control, focusAfter) << "focus on " << id;
+    }
 }
 
 } // namespace

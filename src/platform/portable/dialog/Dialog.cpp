@@ -124,7 +124,6 @@ void focusControl(HWND dialog, HWND control) {
     }
     if (code & DLGC_HASSETSEL)
         SendMessageA(control, EM_SETSEL, 0, -1);
-    state->savedFocus = control;
     SetFocus(control);
 }
 
@@ -167,9 +166,18 @@ LRESULT Dialog::defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM 
     case WM_NEXTDLGCTL:
         nextControl(window, wParam, lParam);
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            saveFocus(self);
+        else
+            restoreFocus(self, true);
+        return 0;
+    case WM_SHOWWINDOW:
+        if (!wParam)
+            saveFocus(self);
+        return 0;
     case WM_SETFOCUS:
-        if (HWND saved = savedFocus; saved && IsWindow(saved) && isDescendant(self, saved))
-            SetFocus(saved);
+        restoreFocus(self, false);
         return 0;
     case WM_KILLFOCUS:
         return 0;
@@ -178,6 +186,33 @@ LRESULT Dialog::defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM 
     default:
         return defaultWindowProc(window, message, wParam, lParam);
     }
+}
+
+void Dialog::saveFocus(HWND self) {
+    HWND focus = GetFocus();
+    if (focus && isDescendant(self, focus))
+        savedFocus = focus;
+}
+
+void Dialog::restoreFocus(HWND self, bool justActivated) {
+    if (ended)
+        return; // the focus does not go back into a dialog that is ending
+    HWND target = savedFocus;
+    if (!target || !IsWindow(target) || !isDescendant(self, target)) {
+        // Activation alone leaves the focus where it is; the focus given to the dialog itself
+        // goes on to its first tab stop, or else to the first control it can take.
+        if (justActivated)
+            return;
+        target = nextTabItem(self, nullptr, false);
+        if (!target)
+            target = nextGroupItem(self, nullptr, false);
+        if (!target)
+            return;
+    }
+    savedFocus = nullptr;
+    if (!justActivated && (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+        SendMessageA(target, EM_SETSEL, 0, -1);
+    SetFocus(target);
 }
 
 void Dialog::nextControl(Window& window, WPARAM wParam, LPARAM lParam) {

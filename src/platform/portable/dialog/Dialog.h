@@ -1,6 +1,6 @@
 // Dialog: the state of a window of the dialog class "#32770", and its default procedure: the
 // dialog procedure first, then what DefDlgProc does (Close as Cancel, default button,
-// WM_NEXTDLGCTL).
+// WM_NEXTDLGCTL, the focused control kept while another window is active).
 #pragma once
 
 #include "platform/portable/windowing/Window.h"
@@ -20,7 +20,7 @@ class Dialog : public Control {
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int defaultId = 0;            // the default push button's id; 0 when none
-    HWND savedFocus = nullptr;    // the control that had the focus
+    HWND savedFocus = nullptr;    // the control that had the focus when the dialog last lost it
     ModalState* modal = nullptr;  // the modal loop running this dialog, if any
     HWND disabledOwner = nullptr; // the owner the modal run disabled, to enable again
     bool ended = false;           // EndDialog was called
@@ -29,6 +29,10 @@ class Dialog : public Control {
   private:
     LRESULT defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
     void nextControl(Window& window, WPARAM wParam, LPARAM lParam);
+    // Deactivated or hidden, the dialog keeps the control that has the focus; activated again,
+    // or given the focus itself, it hands the focus back to that control.
+    void saveFocus(HWND self);
+    void restoreFocus(HWND self, bool justActivated);
 };
 
 // The dialog state of a window, or nullptr when it is not a dialog.

@@ -64,6 +64,25 @@ HWND topLevelOf(HWND handle) {
         window = windows().find(window->parent);
     return window ? window->handle : nullptr;
 }
+
+// Makes a top-level window the active one: the window losing activation hears WM_ACTIVATE with
+// WA_INACTIVE first, then the new one with WA_ACTIVE (a dialog saves and restores its focused
+// control on these). With `focus`, a window left active without the focus inside takes it.
+void activate(HWND window, bool focus) {
+    HWND previous = GetActiveWindow();
+    if (previous == window)
+        return;
+    if (previous)
+        SendMessageA(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
+    activeWindow = windows().find(window) ? window : nullptr;
+    if (activeWindow)
+        SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+    if (focus && window && GetActiveWindow() == window) {
+        HWND focused = GetFocus();
+        if (!focused || topLevelOf(focused) != window)
+            SetFocus(window);
+    }
+}
 } // namespace
 
 extern "C" {
@@ -294,7 +313,6 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
 }
 
 HWND WINAPI SetFocus(HWND window) {
-    HWND previous = focusWindow;
     if (window) {
         Window* w = lookup(window);
         if (!w)
@@ -302,14 +320,20 @@ HWND WINAPI SetFocus(HWND window) {
         for (Window* up = w; up; up = windows().find(up->parent))
             if (up->style & WS_DISABLED)
                 return nullptr;
+        // Focus on a window of an inactive top-level window activates that one first; its
+        // WM_ACTIVATE may move the focus, so the previous focus is read afterwards.
         HWND top = topLevelOf(window);
-        if (top != activeWindow)
-            SetActiveWindow(top);
+        if (top != GetActiveWindow()) {
+            activate(top, false);
+            if (!windows().find(window) || GetActiveWindow() != top)
+                return nullptr;
+        }
     }
+    HWND previous = GetFocus();
     if (previous == window)
         return previous;
     focusWindow = window;
-    if (previous && windows().find(previous))
+    if (previous)
         SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
     if (window && focusWindow == window && windows().find(window))
         SendMessageA(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
@@ -333,7 +357,7 @@ HWND WINAPI SetActiveWindow(HWND window) {
     HWND previous = GetActiveWindow();
     if (window && !lookup(window))
         return nullptr;
-    activeWindow = window ? topLevelOf(window) : nullptr;
+    activate(window ? topLevelOf(window) : nullptr, true);
     return previous;
 }
 
