@@ -20,6 +20,32 @@ HWND childOfDialog(HWND dialog, HWND handle) {
     return (window && window->parent == dialog) ? window->handle : nullptr;
 }
 
+DWORD styleOf(HWND handle) {
+    Window* window = windows().find(handle);
+    return window ? window->style : 0;
+}
+
+bool isUsable(HWND handle) {
+    return (styleOf(handle) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
+// The indices of the group around list[at]: from the nearest WS_GROUP control at or before it,
+// going back round the end of the list, up to the next WS_GROUP control; with no WS_GROUP at
+// all, the whole list.
+std::vector<size_t> groupAround(const std::vector<HWND>& list, size_t at) {
+    const size_t n = list.size();
+    size_t start = at;
+    for (size_t back = 0; back < n; ++back)
+        if (styleOf(list[(at + n - back) % n]) & WS_GROUP) {
+            start = (at + n - back) % n;
+            break;
+        }
+    std::vector<size_t> group{start};
+    for (size_t i = (start + 1) % n; i != start && !(styleOf(list[i]) & WS_GROUP); i = (i + 1) % n)
+        group.push_back(i);
+    return group;
+}
+
 bool isPushButton(HWND handle) {
     LRESULT code = SendMessageA(handle, WM_GETDLGCODE, 0, 0);
     return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
@@ -63,40 +89,26 @@ HWND nextGroupItem(HWND dialog, HWND from, bool previous) {
     if (!window || window->children.empty())
         return nullptr;
     const std::vector<HWND>& list = window->children;
-    const size_t n = list.size();
-    auto styleAt = [&](size_t i) {
-        Window* w = windows().find(list[i]);
-        return w ? w->style : 0;
-    };
-    auto usable = [&](size_t i) { return (styleAt(i) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE; };
     HWND current = childOfDialog(dialog, from);
     size_t at = 0;
-    while (at < n && list[at] != current)
+    while (at < list.size() && list[at] != current)
         ++at;
-    if (at == n) {
+    if (at == list.size()) {
         // From the dialog itself: forward from its first control, backward nothing.
         if (previous)
             return nullptr;
         at = 0;
-        if (usable(0))
+        if (isUsable(list[0]))
             return list[0];
     }
-    size_t start = at;
-    for (size_t back = 0; back < n; ++back)
-        if (styleAt((at + n - back) % n) & WS_GROUP) {
-            start = (at + n - back) % n;
-            break;
-        }
-    std::vector<size_t> group{start};
-    for (size_t i = (start + 1) % n; i != start && !(styleAt(i) & WS_GROUP); i = (i + 1) % n)
-        group.push_back(i);
+    const std::vector<size_t> group = groupAround(list, at);
     const size_t m = group.size();
     size_t self = 0;
     while (self < m && group[self] != at)
         ++self;
     for (size_t step = 1; step < m; ++step) {
         size_t index = group[previous ? (self + m - step) % m : (self + step) % m];
-        if (usable(index))
+        if (isUsable(list[index]))
             return list[index];
     }
     return list[at];
