@@ -120,6 +120,30 @@ TEST_F(DialogManagerContract, DialogIsShownWhenTheQueueIsEmpty) {
     EXPECT_TRUE(visibleInTimer);
 }
 
+// A dialog activated without the focus in it gives the focus to its first tab stop.
+int focusedInTimer = 0;
+
+void CALLBACK readFocusAndEnd(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    focusedInTimer = GetDlgCtrlID(GetFocus());
+    EndDialog(dialogOnScreen, IDOK);
+}
+
+TEST_F(DialogManagerContract, ShownWithoutFocusItFocusesTheFirstTabStop) {
+    focusedInTimer = 0;
+    HWND focusBeforeShown = nullptr;
+    ModalScript script;
+    script.initResult = FALSE;
+    script.onPosted = [&](HWND dlg) {
+        focusBeforeShown = GetFocus();
+        dialogOnScreen = dlg;
+        SetTimer(nullptr, 0, 50, readFocusAndEnd);
+    };
+    EXPECT_EQ(IDOK, runModal(nullptr, script));
+    EXPECT_EQ(nullptr, focusBeforeShown);
+    EXPECT_EQ(IDOK, focusedInTimer);
+}
+
 TEST_F(DialogManagerContract, InitReturningTrueFocusesTheFirstTabStop) {
     int focused = 0;
     ModalScript script;
