@@ -71,7 +71,8 @@ void DialogSession::tick() {
         PostMessageA(found.messageBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return;
     }
-    if (found.properties == nullptr)
+    // A message box disables the dialog before it shows itself: wait for it.
+    if (found.properties == nullptr || !IsWindowEnabled(found.properties))
         return;
     dialogSeen_ = true;
     if (next_ < actions_.size())
