@@ -1,5 +1,10 @@
 #include "ControlInput.h"
 
+// The message the keyboard's F1 adds after its key-down; not every winuser.h names it.
+#ifndef WM_KEYF1
+#define WM_KEYF1 0x004D
+#endif
+
 namespace scenario {
 
 namespace {
@@ -42,6 +47,10 @@ void postKey(HWND window, WPARAM virtualKey) {
     LPARAM down = 1 | (scanCode(virtualKey) << 16);
     LPARAM up = down | (LPARAM(1) << 30) | static_cast<LPARAM>(0x80000000u);
     PostMessageA(window, WM_KEYDOWN, virtualKey, down);
+    // Taking a keyboard's F1 from the queue posts WM_KEYF1, which asks for help; a posted
+    // key-down alone does not.
+    if (virtualKey == VK_F1)
+        PostMessageA(window, WM_KEYF1, 0, 0);
     PostMessageA(window, WM_KEYUP, virtualKey, up);
 }
 

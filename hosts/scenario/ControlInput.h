@@ -13,7 +13,8 @@ namespace scenario {
 void postClick(HWND control, int x, int y);
 // Left button down and up at the centre of the control.
 void postClickAtCentre(HWND control);
-// A key pressed and released on the window (VK_RETURN, VK_ESCAPE, VK_F1, VK_HOME...).
+// A key pressed and released on the window (VK_RETURN, VK_ESCAPE, VK_F1, VK_HOME...); F1 also
+// posts the WM_KEYF1 that a keyboard's F1 brings.
 void postKey(HWND window, WPARAM virtualKey);
 // One WM_CHAR for each character.
 void postChars(HWND window, const std::string& text);

@@ -91,7 +91,7 @@ TEST_F(InputTest, KeysBecomeTheMessagesOfAKeyboard) {
         {key(Key::Escape), {{WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 0x1B}, {WM_KEYUP, VK_ESCAPE}}},
         {key(Key::Backspace), {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, '\b'}, {WM_KEYUP, VK_BACK}}},
         {key(Key::Delete), {{WM_KEYDOWN, VK_DELETE}, {WM_KEYUP, VK_DELETE}}},
-        {key(Key::F1), {{WM_KEYDOWN, VK_F1}, {WM_KEYUP, VK_F1}}},
+        {key(Key::F1), {{WM_KEYDOWN, VK_F1}, {WM_KEYF1, 0}, {WM_KEYUP, VK_F1}}},
         {key(Key::Character, false, 'a'), {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
         {key(Key::Character, false, '7'), {{WM_KEYDOWN, '7'}, {WM_CHAR, '7'}, {WM_KEYUP, '7'}}},
         {key(Key::Character, false, ' '),

@@ -133,6 +133,12 @@ std::vector<MSG> KeyTranslator::keyMessages(HWND target, const InputEvent& event
         if (HWND active = GetActiveWindow())
             out.push_back(message(active, WM_SYSCOMMAND, SC_CLOSE, 0));
         break;
+    case Key::F1:
+        // Windows posts WM_KEYF1 as the key-down of F1 leaves the queue; it asks for help.
+        out.push_back(message(target, WM_KEYDOWN, VK_F1));
+        out.push_back(message(target, WM_KEYF1, 0, 0));
+        out.push_back(message(target, WM_KEYUP, VK_F1, LPARAM(0xC0000001)));
+        break;
     case Key::None:
         break;
     default:

@@ -1,6 +1,7 @@
 // KeyTranslator: turns a key pressed at the terminal into the messages Windows would post for
 // it to the window with the focus: WM_KEYDOWN, the WM_CHAR that TranslateMessage makes of it,
-// WM_KEYUP; with Alt, WM_SYSKEYDOWN and WM_SYSCHAR. Shift+Tab is posted with Shift held.
+// WM_KEYUP; with Alt, WM_SYSKEYDOWN and WM_SYSCHAR; after F1's key-down, the WM_KEYF1 that asks
+// for help. Shift+Tab is posted with Shift held.
 // Space opens a closed drop-down list and chooses in an open one, the terminal's stand-in for
 // Alt+Down and Enter there.
 #pragma once

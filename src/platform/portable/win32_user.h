@@ -32,6 +32,7 @@
 #define WM_SHOWWINDOW 0x0018
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
+#define WM_KEYF1 0x004D
 #define WM_NOTIFY 0x004E
 #define WM_HELP 0x0053
 #define WM_NCDESTROY 0x0082

@@ -220,6 +220,7 @@ class HelpAndTitle : public ::testing::Test {
             HWND focus = GetFocus();
             dialog_ = GetParent(focus);
             PostMessageA(focus, WM_KEYDOWN, VK_F1, 0x003B0001);
+            PostMessageA(focus, WM_KEYF1, 0, 0); // as taking a keyboard's key-down posts it
             PostMessageA(focus, WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC03B0001u));
         });
         return module.call(service);

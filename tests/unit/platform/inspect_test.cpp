@@ -101,7 +101,8 @@ INT_PTR CALLBACK recordsHelp(HWND, UINT message, WPARAM, LPARAM lParam) {
     return message == WM_INITDIALOG;
 }
 
-// F1 on a control reaches the dialog as WM_HELP naming that control.
+// The keyboard's F1 brings WM_KEYF1 on a control, which reaches the dialog as WM_HELP naming
+// that control; a key-down of F1 alone, as a program posts it, asks for nothing.
 TEST(HelpTest, F1OnAControlReachesTheDialog) {
     HelpSeen seen;
     helpSeen = &seen;
@@ -109,9 +110,13 @@ TEST(HelpTest, F1OnAControlReachesTheDialog) {
     HWND dialog = CreateDialogIndirectParamA(
         nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), nullptr, recordsHelp, 0);
     for (int id : {idEdit, idList, idCombo}) {
-        MSG key = {GetDlgItem(dialog, id), WM_KEYDOWN, VK_F1, 1, 0, {0, 0}};
-        IsDialogMessageA(dialog, &key);
+        MSG keyDown = {GetDlgItem(dialog, id), WM_KEYDOWN, VK_F1, 1, 0, {0, 0}};
+        IsDialogMessageA(dialog, &keyDown);
+        EXPECT_EQ(0, seen.ctrlId) << id;
+        MSG keyF1 = {GetDlgItem(dialog, id), WM_KEYF1, 0, 0, 0, {0, 0}};
+        IsDialogMessageA(dialog, &keyF1);
         EXPECT_EQ(id, seen.ctrlId);
+        seen.ctrlId = 0;
     }
     EXPECT_EQ(3, seen.count);
     DestroyWindow(dialog);

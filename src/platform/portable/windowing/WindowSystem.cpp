@@ -157,9 +157,9 @@ LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
         DestroyWindow(window.handle);
         return 0;
-    case WM_KEYDOWN:
-        if (wParam == VK_F1)
-            sendHelp(window);
+    case WM_KEYF1:
+        // Posted by the keyboard's F1 when its key-down is taken from the queue.
+        sendHelp(window);
         return 0;
     case WM_HELP:
         // Help not handled by a control goes to its parent, up to the dialog.
@@ -176,7 +176,7 @@ LRESULT CALLBACK controlWindowProc(HWND handle, UINT message, WPARAM wParam, LPA
     if (!window)
         return 0;
     // F1 asks for help whichever control has the focus.
-    if (!window->control || (message == WM_KEYDOWN && wParam == VK_F1))
+    if (!window->control || message == WM_KEYF1)
         return defaultWindowProc(*window, message, wParam, lParam);
     return window->control->handle(*window, message, wParam, lParam);
 }

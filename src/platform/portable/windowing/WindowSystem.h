@@ -33,7 +33,7 @@ struct CreateParams {
 HWND createWindow(const CreateParams& params);
 void destroyWindow(HWND handle);
 
-// Sends WM_HELP for the window, as F1 pressed on it does.
+// Sends WM_HELP for the window, as the default window procedure does for WM_KEYF1.
 void sendHelp(const Window& window);
 
 // WM_SETTEXT, WM_GETTEXT, WM_CLOSE and the other messages every window understands.
