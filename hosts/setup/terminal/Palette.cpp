@@ -3,7 +3,7 @@
 namespace terminal {
 
 namespace {
-struct PairSpec {
+struct ColourPair {
     Role role;
     short foreground;
     short background;
@@ -23,7 +23,7 @@ void Palette::setUp(bool colours) {
     const short grey = COLOR_WHITE;
     const short paper = bright ? short(COLOR_WHITE + 8) : short(COLOR_CYAN);
     const short shade = bright ? short(COLOR_BLACK + 8) : short(COLOR_BLACK);
-    const PairSpec specs[] = {
+    const ColourPair pairs[] = {
         {Role::Desktop, COLOR_WHITE, COLOR_CYAN, 0},
         {Role::Face, COLOR_BLACK, grey, 0},
         {Role::Frame, COLOR_BLACK, grey, 0},
@@ -38,8 +38,8 @@ void Palette::setUp(bool colours) {
         {Role::Hint, COLOR_BLACK, COLOR_CYAN, 0},
         {Role::Message, COLOR_WHITE, COLOR_BLUE, 0},
     };
-    for (const PairSpec& spec : specs)
-        init_pair(short(int(spec.role) + 1), spec.foreground, spec.background);
+    for (const ColourPair& pair : pairs)
+        init_pair(short(int(pair.role) + 1), pair.foreground, pair.background);
 }
 
 chtype Palette::attributes(Role role) const {
