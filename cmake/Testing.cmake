@@ -25,7 +25,8 @@ endfunction()
 
 if(WIN32)
   # Each build tree runs its Wine tests in a prefix of its own, made afresh by the first test.
-  set(QUORLAN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(QUORLAN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix
+      CACHE PATH "Wine prefix of the Windows tests, made afresh by their first test")
   set(QUORLAN_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/wine-run)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORLAN_WINE_RUN} --prefix ${QUORLAN_WINEPREFIX})
   add_test(NAME wine_prefix_init COMMAND ${QUORLAN_WINE_RUN} --prefix ${QUORLAN_WINEPREFIX} --init)
