@@ -2,7 +2,7 @@
 // the registry's handle tables.
 #include "ResourceMeter.h"
 
-#include "platform/portable/inspect.h"
+#include "platform/portable/window_view.h"
 
 #include <dirent.h>
 #include <malloc.h>

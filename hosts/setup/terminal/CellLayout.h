@@ -5,7 +5,7 @@
 // area, and a control one text row high is drawn on the row through its middle.
 #pragma once
 
-#include "platform/portable/inspect.h"
+#include "platform/portable/window_view.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "ScriptedFrontEnd.h"
 
 #include "Dialog.h"
-#include "platform/portable/inspect.h"
+#include "platform/portable/window_view.h"
 
 namespace portable {
 

@@ -1,7 +1,7 @@
 // The inspection view a terminal front end draws from.
 #include "test_layout.h"
 
-#include "platform/portable/inspect.h"
+#include "platform/portable/window_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/portable/inspect.h"
+#include "platform/portable/window_view.h"
 
 #include "platform/portable/controls/Button.h"
 #include "platform/portable/controls/ComboBox.h"
