@@ -103,9 +103,10 @@ void destroyWindow(HWND handle) {
         SetFocus(nullptr);
     callWindowProc(handle, WM_DESTROY, 0, 0);
     // Owned top-level windows and children go with their window.
-    for (HWND other : windows().topLevel())
-        if (Window* owned = windows().find(other); owned && owned->owner == handle)
-            destroyWindow(other);
+    if (windows().owns(handle))
+        for (HWND other : windows().topLevel())
+            if (Window* owned = windows().find(other); owned && owned->owner == handle)
+                destroyWindow(other);
     if (!(window = windows().find(handle)))
         return;
     std::vector<HWND> children = window->children;
@@ -173,17 +174,12 @@ LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lP
 
 LRESULT CALLBACK controlWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* window = windows().find(handle);
-    if (!window)
-        return 0;
-    // F1 asks for help whichever control has the focus.
-    if (!window->control || message == WM_KEYF1)
-        return defaultWindowProc(*window, message, wParam, lParam);
-    return window->control->handle(*window, message, wParam, lParam);
+    return window ? controlProc(*window, message, wParam, lParam) : 0;
 }
 
 void notifyParent(const Window& control, int code) {
-    SendMessageA(control.parent, WM_COMMAND, MAKEWPARAM(control.id, code),
-                 reinterpret_cast<LPARAM>(control.handle));
+    callWindowProc(control.parent, WM_COMMAND, MAKEWPARAM(control.id, code),
+                   reinterpret_cast<LPARAM>(control.handle));
 }
 
 bool isDescendant(HWND ancestor, HWND handle) {

@@ -40,6 +40,13 @@ void sendHelp(const Window& window);
 LRESULT defaultWindowProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
 // The window procedure of every registered control class: forwards to the control.
 LRESULT CALLBACK controlWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+// What controlWindowProc does with the window found.
+inline LRESULT controlProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // F1 asks for help whichever control has the focus.
+    if (!window.control || message == WM_KEYF1)
+        return defaultWindowProc(window, message, wParam, lParam);
+    return window.control->handle(window, message, wParam, lParam);
+}
 
 // Copies text into a caller's buffer of maxCount chars, always terminated; returns the copied
 // length.

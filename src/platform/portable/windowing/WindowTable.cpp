@@ -1,11 +1,12 @@
 #include "WindowTable.h"
 
+#include "WindowSystem.h"
+
 namespace portable {
 
 namespace {
 // Handles look like 0x4GGGIIII: a tag, 12 bits of generation, 16 bits of slot index.
 constexpr uintptr_t tag = 0x40000000u;
-constexpr uintptr_t tagMask = 0xF0000000u;
 constexpr size_t maxSlots = 0xFFFF;
 
 HWND encode(size_t index, WORD generation) {
@@ -13,10 +14,7 @@ HWND encode(size_t index, WORD generation) {
 }
 } // namespace
 
-WindowTable& windows() {
-    static WindowTable table;
-    return table;
-}
+WindowTable windowTable;
 
 HWND WindowTable::add(std::unique_ptr<Window> window) {
     size_t index = 0;
@@ -26,50 +24,40 @@ HWND WindowTable::add(std::unique_ptr<Window> window) {
         if (slots_.size() >= maxSlots)
             return nullptr;
         slots_.emplace_back();
+        generations_.push_back(0);
     }
-    Slot& slot = slots_[index];
-    slot.generation = WORD((slot.generation + 1) & 0xFFF);
-    if (slot.generation == 0)
-        slot.generation = 1;
-    HWND handle = encode(index, slot.generation);
+    WORD& generation = generations_[index];
+    generation = WORD((generation + 1) & 0xFFF);
+    if (generation == 0)
+        generation = 1;
+    HWND handle = encode(index, generation);
     window->handle = handle;
-    slot.window = std::move(window);
+    slots_[index] = Slot{handle, std::move(window)};
     return handle;
-}
-
-Window* WindowTable::find(HWND handle) const {
-    auto value = reinterpret_cast<uintptr_t>(handle);
-    if ((value & ~uintptr_t(0xFFFFFFFFu)) != 0 || (value & tagMask) != tag)
-        return nullptr;
-    size_t index = (value & 0xFFFF);
-    if (index == 0 || index > slots_.size())
-        return nullptr;
-    const Slot& slot = slots_[index - 1];
-    if (!slot.window || ((value >> 16) & 0xFFF) != slot.generation)
-        return nullptr;
-    return slot.window.get();
 }
 
 void WindowTable::remove(HWND handle) {
     if (!find(handle))
         return;
-    size_t index = (reinterpret_cast<uintptr_t>(handle) & 0xFFFF) - 1;
-    removed_.push_back(std::move(slots_[index].window));
-    if (depth == 0)
-        release();
-}
-
-void WindowTable::release() {
-    if (depth == 0)
-        removed_.clear();
+    Slot& slot = slots_[(reinterpret_cast<uintptr_t>(handle) & 0xFFFF) - 1];
+    slot.handle = nullptr;
+    removed_.push_back(std::move(slot.window));
+    release();
 }
 
 std::vector<HWND> WindowTable::topLevel() const {
     std::vector<HWND> result;
     for (const Slot& slot : slots_)
         if (slot.window && !slot.window->isChild())
-            result.push_back(slot.window->handle);
+            result.push_back(slot.handle);
     return result;
+}
+
+bool WindowTable::owns(HWND owner) const {
+    for (const Slot& slot : slots_)
+        if (slot.window && !slot.window->isChild() && slot.window->owner == owner)
+            return true;
+    return false;
 }
 
 size_t WindowTable::liveCount() const {
@@ -87,7 +75,15 @@ LRESULT callWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     ++table.depth;
-    LRESULT result = window->proc(handle, message, wParam, lParam);
+    LRESULT result;
+    // The procedures of the system's classes only look the window up again to reach its
+    // control; with the window at hand, the control is called here.
+    if (window->proc == controlWindowProc)
+        result = controlProc(*window, message, wParam, lParam);
+    else if (window->proc == DefDlgProcA)
+        result = window->control ? window->control->handle(*window, message, wParam, lParam) : 0;
+    else
+        result = window->proc(handle, message, wParam, lParam);
     --table.depth;
     table.release();
     return result;

@@ -13,32 +13,49 @@ namespace portable {
 class WindowTable {
   public:
     HWND add(std::unique_ptr<Window> window);
-    // The window of a live handle, or nullptr.
-    Window* find(HWND handle) const;
+    // The window of a live handle, or nullptr. Every message looks its window up, so this is
+    // one comparison: a slot keeps the handle it gave out, which only the same value matches;
+    // a free slot keeps none.
+    Window* find(HWND handle) const {
+        size_t index = (reinterpret_cast<uintptr_t>(handle) & 0xFFFF) - 1; // slot 0 wraps round
+        if (index >= slots_.size())
+            return nullptr;
+        const Slot& slot = slots_[index];
+        return slot.handle == handle ? slot.window.get() : nullptr;
+    }
     // Makes the handle stale at once; the memory lives on until release() at depth 0, since the
     // window may still be running one of its own procedures.
     void remove(HWND handle);
     // Frees removed windows once no window procedure is running.
-    void release();
+    void release() {
+        if (depth == 0 && !removed_.empty())
+            removed_.clear();
+    }
 
     // Nested SendMessage/DispatchMessage calls in progress.
     int depth = 0;
 
     std::vector<HWND> topLevel() const;
+    // Whether some top-level window has this owner.
+    bool owns(HWND owner) const;
     size_t liveCount() const;
     size_t slotCount() const { return slots_.size(); }
 
   private:
     struct Slot {
+        HWND handle = nullptr; // the live window's handle; null while the slot is free
         std::unique_ptr<Window> window;
-        WORD generation = 0;
     };
     std::vector<Slot> slots_;
+    std::vector<WORD> generations_; // per slot, the generation of its last handle
     std::vector<std::unique_ptr<Window>> removed_;
 };
 
 // The one window table of this process.
-WindowTable& windows();
+extern WindowTable windowTable;
+inline WindowTable& windows() {
+    return windowTable;
+}
 
 // Holds off freeing removed windows while a caller keeps a Window& across a message.
 class DepthGuard {
