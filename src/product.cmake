@@ -1,5 +1,12 @@
 # The product: quorlan.dll on Windows, quorlan.so elsewhere, from the same sources.
 
+if(WIN32)
+  # The DLL carries none of the C++ runtime: the product throws nothing and asks no type at run
+  # time, so exceptions, their unwind tables and RTTI are off, and unused sections are dropped.
+  set(quorlan_lean_options -fno-exceptions -fno-asynchronous-unwind-tables -fno-rtti
+                           -ffunction-sections -fdata-sections)
+endif()
+
 # The property catalogue: pure data and text rules, no Win32.
 add_library(quorlan_params STATIC
   params/decimal_number.cpp
@@ -10,6 +17,7 @@ add_library(quorlan_params STATIC
   params/text_compare.cpp
   params/value_text.cpp)
 target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(quorlan_params PRIVATE ${quorlan_lean_options})
 
 # Everything of the module but its start-up, as objects so that a test program links the
 # resources and static registrations too (an archive would drop them).
@@ -35,7 +43,7 @@ target_link_libraries(quorlan_product PUBLIC quorlan_params)
 if(WIN32)
   # Stack protection from the static libssp, so the DLL needs no runtime DLL for it; whatever
   # links the product's objects links libssp too.
-  target_compile_options(quorlan_product PRIVATE -fstack-protector-strong)
+  target_compile_options(quorlan_product PRIVATE -fstack-protector-strong ${quorlan_lean_options})
   target_link_options(quorlan_product INTERFACE -fstack-protector-strong)
   target_sources(quorlan_product PRIVATE resources/quorlan.rc)
   target_link_libraries(quorlan_product PUBLIC user32 comctl32 advapi32)
@@ -49,7 +57,9 @@ endif()
 
 if(WIN32)
   add_library(quorlan SHARED ${quorlan_startup} entry/quorlan.def)
-  target_link_options(quorlan PRIVATE -static -s -Wl,--dynamicbase -Wl,--nxcompat)
+  target_compile_options(quorlan PRIVATE ${quorlan_lean_options})
+  target_link_options(quorlan PRIVATE -static -s -Wl,--gc-sections -Wl,--dynamicbase
+                      -Wl,--nxcompat)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     target_link_options(quorlan PRIVATE -Wl,--high-entropy-va)
   else()

@@ -2,12 +2,24 @@
 
 #include "params/parameters_key.h"
 
+#include <cstring>
+
 namespace {
 
-void appendName(std::string& names, const char* name) {
-    if (!names.empty())
-        names += ", ";
-    names += name;
+// Appends `text` to the NUL-terminated `names` in a buffer of `size` bytes, cut to fit.
+void appendText(char* names, size_t size, const char* text) {
+    size_t used = std::strlen(names);
+    size_t count = std::strlen(text);
+    if (count > size - 1 - used)
+        count = size - 1 - used;
+    std::memcpy(names + used, text, count);
+    names[used + count] = '\0';
+}
+
+void appendName(char* names, size_t size, const char* name) {
+    if (names[0] != '\0')
+        appendText(names, size, ", ");
+    appendText(names, size, name);
 }
 
 } // namespace
@@ -15,14 +27,19 @@ void appendName(std::string& names, const char* name) {
 ParameterStore::ParameterStore(const char* serviceName)
     : keyPath_(parametersKeyPath(serviceName)) {}
 
+// A key path that ran out of memory is incomplete: it is never opened, since what it names could
+// be another key.
 LONG ParameterStore::OpenForReading() {
     Close();
-    return RegOpenKeyA(HKEY_LOCAL_MACHINE, keyPath_.c_str(), &key_);
+    return keyPath_.failed() ? ERROR_OUTOFMEMORY
+                             : RegOpenKeyA(HKEY_LOCAL_MACHINE, keyPath_.c_str(), &key_);
 }
 
 LONG ParameterStore::OpenForWriting() {
     Close();
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath_.c_str(), 0, KEY_ALL_ACCESS, &key_);
+    return keyPath_.failed()
+               ? ERROR_OUTOFMEMORY
+               : RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath_.c_str(), 0, KEY_ALL_ACCESS, &key_);
 }
 
 void ParameterStore::Close() {
@@ -58,20 +75,24 @@ bool ParameterStore::WriteValue(const PropertyValues& values, PropertyId id) con
                           length) == ERROR_SUCCESS;
 }
 
-std::string ParameterStore::Write(const PropertyValues& values) {
-    std::string failed;
+bool ParameterStore::Write(const PropertyValues& values, char* failedNames, size_t size) {
+    failedNames[0] = '\0';
+    bool saved = true;
     for (size_t i = 0; i < PropertyCount; ++i) {
         PropertyId id = PropertyCatalogue::storageOrder()[i];
-        if (!WriteValue(values, id))
-            appendName(failed, PropertyCatalogue::row(id).valueName);
+        if (!WriteValue(values, id)) {
+            appendName(failedNames, size, PropertyCatalogue::row(id).valueName);
+            saved = false;
+        }
     }
     // Without the flush nothing written is known to last: every value counts as unsaved.
     if (RegFlushKey(key_) != ERROR_SUCCESS) {
-        failed.clear();
+        failedNames[0] = '\0';
         for (size_t i = 0; i < PropertyCount; ++i)
-            appendName(failed,
+            appendName(failedNames, size,
                        PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]).valueName);
+        saved = false;
     }
     Close();
-    return failed;
+    return saved;
 }

@@ -2,10 +2,9 @@
 // written.
 #pragma once
 
+#include "framework/heap_text.h"
 #include "params/property_values.h"
 #include "platform/win32.h"
-
-#include <string>
 
 class ParameterStore {
   public:
@@ -24,13 +23,13 @@ class ParameterStore {
     // Reads the eight values in their order, each into a fresh 256-byte buffer.
     void Read(PropertyValues& values) const;
     // Writes the eight stored values in their order (deleting the absent optional ones), then
-    // flushes and closes. Returns the names of the values that could not be saved, joined by
-    // ", "; empty when every value was saved.
-    std::string Write(const PropertyValues& values);
+    // flushes and closes. True when every value was saved; otherwise `failedNames` holds the
+    // names of those that were not, joined by ", " (cut to fit its `size` bytes).
+    bool Write(const PropertyValues& values, char* failedNames, size_t size);
 
   private:
     bool WriteValue(const PropertyValues& values, PropertyId id) const;
 
-    std::string keyPath_;
+    HeapText keyPath_;
     HKEY key_ = nullptr;
 };

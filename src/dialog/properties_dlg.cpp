@@ -3,7 +3,7 @@
 #include "framework/app_message_box.h"
 #include "resources/resource.h"
 
-#include <string>
+#include <cstring>
 
 namespace {
 const char invalidServiceName[] = "Invalid Service Name";
@@ -90,9 +90,10 @@ void CPropertiesDlg::OnOK() {
 
 void CPropertiesDlg::SaveValues() {
     values_.storedFromDisplay();
-    std::string failed = store_.Write(values_);
-    if (!failed.empty()) {
-        AfxMessageBox(("Could not save " + failed).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    char message[128] = "Could not save ";
+    size_t prefix = std::strlen(message);
+    if (!store_.Write(values_, message + prefix, sizeof message - prefix)) {
+        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
         EndDialog(EndSaveFailed);
         return;
     }

@@ -6,8 +6,6 @@
 #include "params/decimal_number.h"
 #include "params/text_compare.h"
 
-#include <cstdio>
-
 namespace {
 
 bool isAbsent(const ValueText* value) {
@@ -52,8 +50,8 @@ void CPropertiesDlg::CommitNumber() {
     if (HIWORD(position) != 0 && !CommitTypedNumber(&number))
         return;
     CorrectNumber(&number);
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(number));
+    char text[DecimalTextSize];
+    formatDecimalNumber(number, text);
     current_->assign(text);
 }
 

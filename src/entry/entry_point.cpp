@@ -1,27 +1,22 @@
 #include "entry/entry_point.h"
 
+#include "dialog/parameter_store.h"
 #include "dialog/properties_dlg.h"
 #include "entry/result_text.h"
 #include "framework/app_message_box.h"
-#include "params/parameters_key.h"
-
-#include <string>
 
 namespace {
 
 const char resultError[] = "Error";
 
 // Opens the service's Parameters key with default access and closes it again at once.
-LONG checkParametersKey(const std::string& service) {
-    HKEY key = nullptr;
-    LONG status = RegOpenKeyA(HKEY_LOCAL_MACHINE, parametersKeyPath(service.c_str()).c_str(), &key);
-    if (status == ERROR_SUCCESS)
-        RegCloseKey(key);
-    return status;
+LONG checkParametersKey(const char* service) {
+    ParameterStore store(service);
+    return store.OpenForReading(); // the store closes the key as it goes
 }
 
-void runDialog(const std::string& service) {
-    CPropertiesDlg dialog(service.c_str(), nullptr);
+void runDialog(const char* service) {
+    CPropertiesDlg dialog(service, nullptr);
     switch (dialog.DoModal()) {
     case IDOK:
         setResultText("OK");
@@ -47,7 +42,7 @@ extern "C" BOOL WINAPI TVXConfigEntryPoint(DWORD argc, LPSTR* argv, LPSTR* textO
         setResultText(resultError);
         return TRUE;
     }
-    const std::string service(argv[0]);
+    const char* service = argv[0];
     setResultText(resultError);
     if (checkParametersKey(service) != ERROR_SUCCESS) {
         AfxMessageBox("Fatal Error: Registry Key not found", MB_OK | MB_ICONHAND);

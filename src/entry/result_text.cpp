@@ -1,10 +1,12 @@
 #include "entry/result_text.h"
 
-#include <cstdio>
+#include <cstring>
 
 // Zero-filled at load, alive until the module is unloaded.
 char ResultText[ResultTextSize];
 
 void setResultText(const char* word) {
-    std::snprintf(ResultText, sizeof ResultText, "%s", word);
+    size_t length = strnlen(word, sizeof ResultText - 1);
+    std::memcpy(ResultText, word, length);
+    ResultText[length] = '\0';
 }

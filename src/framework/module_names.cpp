@@ -3,24 +3,30 @@
 namespace {
 
 // Where the file name starts: after the last separator or drive colon.
-size_t fileNameStart(const std::string& path) {
-    size_t separator = path.find_last_of("\\/:");
-    return separator == std::string::npos ? 0 : separator + 1;
+size_t fileNameStart(const char* path) {
+    size_t start = 0;
+    for (size_t i = 0; path[i] != '\0'; ++i)
+        if (path[i] == '\\' || path[i] == '/' || path[i] == ':')
+            start = i + 1;
+    return start;
 }
 
-// Where the file name's extension starts (its dot), or the end of the path.
-size_t extensionStart(const std::string& path) {
-    size_t dot = path.rfind('.');
-    return dot == std::string::npos || dot < fileNameStart(path) ? path.size() : dot;
+// Where the file name's extension starts (its last dot), or the end of the path.
+size_t extensionStart(const char* path) {
+    size_t start = fileNameStart(path);
+    const char* dot = std::strrchr(path + start, '.');
+    return dot != nullptr ? static_cast<size_t>(dot - path) : std::strlen(path);
 }
 
 } // namespace
 
-std::string TitleFromModulePath(const std::string& path) {
+HeapText TitleFromModulePath(const char* path) {
     size_t start = fileNameStart(path);
-    return path.substr(start, extensionStart(path) - start);
+    return HeapText(path + start, extensionStart(path) - start);
 }
 
-std::string HelpFileFromModulePath(const std::string& path) {
-    return path.substr(0, extensionStart(path)) + ".HLP";
+HeapText HelpFileFromModulePath(const char* path) {
+    HeapText helpFile(path, extensionStart(path));
+    helpFile.append(".HLP");
+    return helpFile;
 }

@@ -2,11 +2,11 @@
 // file. Both separators count, so shared objects' paths work too.
 #pragma once
 
-#include <string>
+#include "framework/heap_text.h"
 
 // "C:\dir\quorlan.dll" -> "quorlan": the file name without directory and extension.
-std::string TitleFromModulePath(const std::string& path);
+HeapText TitleFromModulePath(const char* path);
 
 // "C:\dir\quorlan.dll" -> "C:\dir\quorlan.HLP": the extension of the file name replaced, or
 // the extension added when the name has none.
-std::string HelpFileFromModulePath(const std::string& path);
+HeapText HelpFileFromModulePath(const char* path);

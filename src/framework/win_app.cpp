@@ -10,18 +10,17 @@ CWinApp* theApp = nullptr;
 HINSTANCE moduleInstance = nullptr;
 bool attached = false;
 
-std::string modulePath(HINSTANCE instance) {
-    char path[1024] = {};
-    DWORD length = GetModuleFileNameA(instance, path, sizeof path);
-    if (length == 0)
-        return std::string();
+// The module's full path; empty when it cannot be had.
+void modulePath(HINSTANCE instance, char (&path)[1024]) {
+    path[0] = '\0';
+    if (GetModuleFileNameA(instance, path, sizeof path) == 0)
+        path[0] = '\0';
     path[sizeof path - 1] = '\0'; // older systems leave a cut name unterminated
-    return path;
 }
 
 } // namespace
 
-CWinApp::CWinApp(const char* appName) : givenName_(appName ? appName : "") {
+CWinApp::CWinApp(const char* appName) : givenName_(appName) {
     theApp = this;
     if (moduleInstance != nullptr)
         SetModule(moduleInstance);
@@ -34,8 +33,9 @@ CWinApp::~CWinApp() {
 
 void CWinApp::SetModule(HINSTANCE instance) {
     m_hInstance = instance;
-    std::string path = modulePath(instance);
-    title_ = givenName_.empty() ? TitleFromModulePath(path) : givenName_;
+    char path[1024];
+    modulePath(instance, path);
+    title_ = givenName_.empty() ? TitleFromModulePath(path) : HeapText(givenName_.c_str());
     helpFile_ = HelpFileFromModulePath(path);
     m_pszAppName = title_.c_str();
     m_pszHelpFilePath = helpFile_.c_str();

@@ -4,9 +4,8 @@
 #pragma once
 
 #include "framework/cmd_target.h"
+#include "framework/heap_text.h"
 #include "platform/win32.h"
-
-#include <string>
 
 class CWinApp : public CCmdTarget {
   public:
@@ -32,9 +31,9 @@ class CWinApp : public CCmdTarget {
     friend BOOL AfxAttachModule(HINSTANCE instance);
     void SetModule(HINSTANCE instance);
 
-    std::string givenName_;
-    std::string title_;
-    std::string helpFile_;
+    HeapText givenName_;
+    HeapText title_;
+    HeapText helpFile_;
     DWORD_PTR helpContext_ = 0; // of the window whose command is being routed
 };
 

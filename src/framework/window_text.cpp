@@ -1,8 +1,8 @@
 #include "framework/window_text.h"
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
-#include <vector>
 
 void readWindowText(HWND window, char* text, size_t size) {
     if (size == 0)
@@ -22,14 +22,18 @@ void readItemText(HWND control, UINT lengthMessage, UINT textMessage, int index,
     if (length < 0)
         return;
     // The item messages take no buffer size: give them room for the whole item.
-    std::vector<char> item(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = SendMessageA(control, textMessage, static_cast<WPARAM>(index),
-                                  reinterpret_cast<LPARAM>(item.data()));
-    if (copied < 0)
+    size_t itemSize = static_cast<size_t>(length) + 1;
+    char* item = static_cast<char*>(std::calloc(itemSize, 1));
+    if (item == nullptr)
         return;
-    size_t count = strnlen(item.data(), item.size());
-    if (count > size - 1)
-        count = size - 1;
-    std::memcpy(text, item.data(), count);
-    text[count] = '\0';
+    LRESULT copied = SendMessageA(control, textMessage, static_cast<WPARAM>(index),
+                                  reinterpret_cast<LPARAM>(item));
+    if (copied >= 0) {
+        size_t count = strnlen(item, itemSize);
+        if (count > size - 1)
+            count = size - 1;
+        std::memcpy(text, item, count);
+        text[count] = '\0';
+    }
+    std::free(item);
 }

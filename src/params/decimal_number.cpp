@@ -30,3 +30,20 @@ DecimalNumber parseDecimalNumber(const char* text) {
 int32_t decimalNumber(const char* text) {
     return parseDecimalNumber(text).value;
 }
+
+void formatDecimalNumber(int32_t value, char (&text)[DecimalTextSize]) {
+    uint32_t magnitude =
+        value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    char digits[DecimalTextSize];
+    size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10u);
+        magnitude /= 10u;
+    } while (magnitude != 0);
+    size_t length = 0;
+    if (value < 0)
+        text[length++] = '-';
+    while (count > 0)
+        text[length++] = digits[--count];
+    text[length] = '\0';
+}

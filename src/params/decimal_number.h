@@ -3,6 +3,7 @@
 // overflow check: the number wraps as a 32-bit value would.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct DecimalNumber {
@@ -13,3 +14,8 @@ struct DecimalNumber {
 DecimalNumber parseDecimalNumber(const char* text);
 // The number alone; a text without digits gives 0.
 int32_t decimalNumber(const char* text);
+
+// Room for any 32-bit number in decimal with its sign and terminator: "-2147483648".
+constexpr size_t DecimalTextSize = 12;
+// The number as decimal text, "-" before a negative one, as "%d" writes it.
+void formatDecimalNumber(int32_t value, char (&text)[DecimalTextSize]);

@@ -1,15 +1,12 @@
 #include "params/parameters_key.h"
 
 namespace {
-const char servicesKey[] = "System\\CurrentControlSet\\Services";
-const char parametersSubkey[] = "Parameters";
+const char servicesKey[] = "System\\CurrentControlSet\\Services\\";
+const char parametersSubkey[] = "\\Parameters";
 } // namespace
 
-std::string parametersKeyPath(const char* serviceName) {
-    std::string path(servicesKey);
-    path += '\\';
-    path += serviceName ? serviceName : "";
-    path += '\\';
-    path += parametersSubkey;
+HeapText parametersKeyPath(const char* serviceName) {
+    HeapText path(servicesKey);
+    path.append(serviceName).append(parametersSubkey);
     return path;
 }

@@ -104,7 +104,7 @@ void resetService(const char* service, bool withParameters,
     std::string serviceKey = std::string("System\\CurrentControlSet\\Services\\") + service;
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, serviceKey.c_str());
     HKEY key = nullptr;
-    std::string path = withParameters ? parametersKeyPath(service) : serviceKey;
+    std::string path = withParameters ? parametersKeyPath(service).c_str() : serviceKey;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                     nullptr);
     for (const RegistryValue& value : values)

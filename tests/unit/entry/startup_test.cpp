@@ -38,7 +38,7 @@ HINSTANCE programModule() {
 std::string programTitle() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(programModule(), path, sizeof path - 1);
-    return TitleFromModulePath(path);
+    return TitleFromModulePath(path).c_str();
 }
 
 class ModuleStartUp : public ::testing::Test {
@@ -80,7 +80,7 @@ TEST_F(ModuleStartUp, HelpFileIsTheModulePathWithItsExtensionReplaced) {
     AfxAttachModule(programModule());
     char path[MAX_PATH] = {};
     GetModuleFileNameA(programModule(), path, sizeof path - 1);
-    EXPECT_EQ(HelpFileFromModulePath(path), theHookApp.m_pszHelpFilePath);
+    EXPECT_STREQ(HelpFileFromModulePath(path).c_str(), theHookApp.m_pszHelpFilePath);
     EXPECT_NE(std::string::npos, std::string(theHookApp.m_pszHelpFilePath).find(".HLP"));
 }
 
@@ -105,8 +105,8 @@ TEST(ModuleNames, TitleAndHelpFileFromThePath) {
     };
     for (const PathCase& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(c.title, TitleFromModulePath(c.path));
-        EXPECT_EQ(c.helpFile, HelpFileFromModulePath(c.path));
+        EXPECT_STREQ(c.title, TitleFromModulePath(c.path).c_str());
+        EXPECT_STREQ(c.helpFile, HelpFileFromModulePath(c.path).c_str());
     }
 }
 

@@ -89,10 +89,12 @@ TEST(PropertyValues, SetDefaultsTouchesOnlyDisplayValues) {
 }
 
 TEST(ParametersKey, ThePathPastesTheServiceNameUnchanged) {
-    EXPECT_EQ("System\\CurrentControlSet\\Services\\Veloxa\\Parameters",
-              parametersKeyPath("Veloxa"));
-    EXPECT_EQ("System\\CurrentControlSet\\Services\\a\\b\\Parameters", parametersKeyPath("a\\b"));
-    EXPECT_EQ("System\\CurrentControlSet\\Services\\\\Parameters", parametersKeyPath(""));
+    EXPECT_STREQ("System\\CurrentControlSet\\Services\\Veloxa\\Parameters",
+                 parametersKeyPath("Veloxa").c_str());
+    EXPECT_STREQ("System\\CurrentControlSet\\Services\\a\\b\\Parameters",
+                 parametersKeyPath("a\\b").c_str());
+    EXPECT_STREQ("System\\CurrentControlSet\\Services\\\\Parameters",
+                 parametersKeyPath("").c_str());
     const std::string longName(5000, 'n');
     EXPECT_EQ(5000u + 45u, parametersKeyPath(longName.c_str()).size());
 }

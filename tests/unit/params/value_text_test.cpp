@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -102,6 +103,18 @@ TEST(DecimalNumber, ReadsLikeTheEditor) {
         EXPECT_EQ(c.value, decimalNumber(c.text));
     }
     EXPECT_FALSE(parseDecimalNumber(nullptr).hasDigits);
+}
+
+TEST(DecimalNumber, FormatsAsPercentDWouldAndReadsBack) {
+    const int32_t values[] = {0, 7, -1, 4095, -4094, INT32_MAX, INT32_MIN};
+    for (int32_t value : values) {
+        char text[DecimalTextSize];
+        formatDecimalNumber(value, text);
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%d", static_cast<int>(value));
+        EXPECT_STREQ(expected, text);
+        EXPECT_EQ(value, decimalNumber(text));
+    }
 }
 
 } // namespace
