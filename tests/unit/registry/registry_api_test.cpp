@@ -279,6 +279,28 @@ TEST_F(RegistryApi, DeleteTreeWithASubkeyRemovesIt) {
     RegCloseKey(services);
 }
 
+// A handle that has already worked with its key must not keep reaching it once it is deleted,
+// whichever way it goes.
+TEST_F(RegistryApi, UsedHandleOfADeletedKeyFindsItGone) {
+    for (bool wholeTree : {false, true}) {
+        HKEY child = createKey("Gone", key_);
+        setValue(child, "v", REG_SZ, {'1', 0});
+        ASSERT_EQ((Bytes{'1', 0}), queryValue(child, "v").second);
+        if (wholeTree)
+            ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(key_, nullptr)) << "subkeys and values";
+        else
+            ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "Gone"));
+        EXPECT_EQ(ERROR_KEY_DELETED,
+                  RegQueryValueExA(child, "v", nullptr, nullptr, nullptr, nullptr));
+        BYTE data[] = {'2', 0};
+        EXPECT_EQ(ERROR_KEY_DELETED, RegSetValueExA(child, "v", 0, REG_SZ, data, 2));
+        EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteValueA(child, "v"));
+        HKEY below = nullptr;
+        EXPECT_EQ(ERROR_KEY_DELETED, RegOpenKeyExA(child, "x", 0, KEY_READ, &below));
+        RegCloseKey(child);
+    }
+}
+
 // ---- key information (registry_contract.cpp covers enumeration) -----------------------------
 
 TEST_F(RegistryApi, QueryInfoCountsAndMeasures) {

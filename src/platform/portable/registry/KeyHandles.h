@@ -11,10 +11,15 @@
 
 namespace portable::registry {
 
+class RegistryKey;
+
 struct OpenKey {
     KeyPath path;
     REGSAM access = 0;
     bool dirty = false; // changes made through this handle are not saved yet
+    // The key last found at the path, while the store's epoch is still `epoch`.
+    RegistryKey* key = nullptr;
+    unsigned long epoch = 0;
 };
 
 class KeyHandles {

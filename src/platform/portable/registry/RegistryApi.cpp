@@ -14,9 +14,17 @@ namespace {
 constexpr REGSAM kWriteRights =
     KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | DELETE | WRITE_DAC | WRITE_OWNER;
 
-// What a handle stands for.
+// What a handle stands for: an open key, or a predefined key.
 struct Target {
-    KeyPath path;
+    Target() = default;
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+
+    // Valid until the next key is opened.
+    const KeyPath& path() const { return open ? open->path : root; }
+
+    KeyPath root; // a predefined key: no names below the root
+    OpenKey* open = nullptr;
     REGSAM access = 0;
 };
 
@@ -34,14 +42,38 @@ int predefinedRoot(HKEY key) {
 bool resolve(RegistryState& state, HKEY key, Target* target) {
     int root = predefinedRoot(key);
     if (root >= 0) {
-        *target = Target{KeyPath{root, {}}, static_cast<REGSAM>(KEY_ALL_ACCESS)};
+        target->root.root = root;
+        target->open = nullptr;
+        target->access = static_cast<REGSAM>(KEY_ALL_ACCESS);
         return true;
     }
     OpenKey* open = state.handles.find(key);
     if (!open)
         return false;
-    *target = Target{open->path, open->access};
+    target->open = open;
+    target->access = open->access;
     return true;
+}
+
+// The key a target stands for in the store's tree, or nullptr when it is gone. An open key
+// keeps the key it found while the store's epoch says that no key has gone since.
+RegistryKey* keyOf(RegistryState& state, const Target& target) {
+    RegistryStore& store = state.store();
+    OpenKey* open = target.open;
+    if (!open)
+        return store.tree().find(target.root);
+    if (!open->key || open->epoch != store.epoch()) {
+        open->key = store.tree().find(open->path);
+        open->epoch = store.epoch();
+    }
+    return open->key;
+}
+
+// The key at `path`, looked for from `key`, which stands at its first `depth` names.
+RegistryKey* below(RegistryKey* key, const KeyPath& path, size_t depth) {
+    for (size_t i = depth; key && i < path.names.size(); ++i)
+        key = key->child(path.names[i]);
+    return key;
 }
 
 void markDirty(RegistryState& state, HKEY key) {
@@ -111,13 +143,14 @@ LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
 // Opens the key below a resolved one; the common part of RegOpenKeyExA and RegDeleteKeyA.
 LONG openBelow(RegistryState& state, const Target& base, const char* subKey, REGSAM access,
                KeyPath* path, REGSAM* granted) {
-    *path = base.path;
+    *path = base.path();
     if (LONG status = appendSubKey(subKey, path))
         return status;
     state.store().refresh();
-    if (!state.store().tree().find(base.path))
+    RegistryKey* key = keyOf(state, base);
+    if (!key)
         return ERROR_KEY_DELETED;
-    if (!state.store().tree().find(*path))
+    if (!below(key, *path, base.path().names.size()))
         return ERROR_FILE_NOT_FOUND;
     return grantedAccess(state, access, granted);
 }
@@ -200,13 +233,14 @@ LSTATUS WINAPI RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR, D
     Target base;
     if (!resolve(state, key, &base))
         return ERROR_INVALID_HANDLE;
-    KeyPath path = base.path;
+    KeyPath path = base.path();
     if (LONG status = appendSubKey(subKey, &path))
         return status;
     state.store().refresh();
-    if (!state.store().tree().find(base.path))
+    RegistryKey* baseKey = keyOf(state, base);
+    if (!baseKey)
         return ERROR_KEY_DELETED;
-    bool exists = state.store().tree().find(path) != nullptr;
+    bool exists = below(baseKey, path, base.path().names.size()) != nullptr;
     REGSAM granted = 0;
     if (LONG status = grantedAccess(state, access, &granted))
         return status;
@@ -242,7 +276,7 @@ LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LP
         *dataSize = 0;
     if (type)
         *type = REG_NONE;
-    const RegistryKey* found = state.store().tree().find(target.path);
+    const RegistryKey* found = keyOf(state, target);
     if (!found)
         return ERROR_KEY_DELETED;
     const RegistryValue* value = found->value(valueName ? valueName : "");
@@ -270,13 +304,13 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, con
         return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_SET_VALUE))
         return ERROR_ACCESS_DENIED;
-    if (!state.store().tree().find(target.path))
+    RegistryKey* found = keyOf(state, target);
+    if (!found)
         return ERROR_KEY_DELETED;
     if (faultMatches(state.store().faults().failSetValue, valueName))
         return ERROR_ACCESS_DENIED;
-    std::vector<BYTE> bytes(data, data + dataSize);
-    state.store().change({RegistryChange::Kind::SetValue, target.path, valueName ? valueName : "",
-                          type, std::move(bytes)});
+    state.store().setValue(*found, target.path(), valueName ? valueName : "", type,
+                           std::vector<BYTE>(data, data + dataSize));
     markDirty(state, key);
     return ERROR_SUCCESS;
 }
@@ -289,7 +323,7 @@ LSTATUS WINAPI RegDeleteValueA(HKEY key, LPCSTR valueName) {
         return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_SET_VALUE))
         return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = state.store().tree().find(target.path);
+    RegistryKey* found = keyOf(state, target);
     if (!found)
         return ERROR_KEY_DELETED;
     if (faultMatches(state.store().faults().failDeleteValue, valueName))
@@ -297,7 +331,7 @@ LSTATUS WINAPI RegDeleteValueA(HKEY key, LPCSTR valueName) {
     const char* name = valueName ? valueName : "";
     if (!found->value(name))
         return ERROR_FILE_NOT_FOUND;
-    state.store().change({RegistryChange::Kind::DeleteValue, target.path, name, 0, {}});
+    state.store().deleteValue(*found, target.path(), name);
     markDirty(state, key);
     return ERROR_SUCCESS;
 }
@@ -348,7 +382,7 @@ LSTATUS WINAPI RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
         return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_ENUMERATE_SUB_KEYS))
         return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = state.store().tree().find(target.path);
+    const RegistryKey* found = keyOf(state, target);
     if (!found)
         return ERROR_KEY_DELETED;
     if (index >= found->children().size())
@@ -380,7 +414,7 @@ LSTATUS WINAPI RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
         return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_QUERY_VALUE))
         return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = state.store().tree().find(target.path);
+    const RegistryKey* found = keyOf(state, target);
     if (!found)
         return ERROR_KEY_DELETED;
     if (index >= found->values().size())
@@ -421,7 +455,7 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPD
         return ERROR_INVALID_HANDLE;
     if (!(target.access & KEY_QUERY_VALUE))
         return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = state.store().tree().find(target.path);
+    const RegistryKey* found = keyOf(state, target);
     if (!found)
         return ERROR_KEY_DELETED;
     if (keyClass && *classSize)

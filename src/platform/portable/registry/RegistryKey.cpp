@@ -17,26 +17,48 @@ std::string foldName(std::string_view name) {
 }
 
 bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return upper(x) == upper(y); });
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && upper(a[i]) != upper(b[i]))
+            return false;
+    return true;
+}
+
+bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
+    size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i])
+            continue;
+        auto x = static_cast<unsigned char>(upper(a[i]));
+        auto y = static_cast<unsigned char>(upper(b[i]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 RegistryKey* RegistryKey::child(std::string_view name) const {
-    auto found = children_.find(foldName(name));
+    auto found = children_.find(name);
     return found == children_.end() ? nullptr : found->second.get();
 }
 
 RegistryKey& RegistryKey::ensureChild(std::string_view name, bool* created) {
-    auto& slot = children_[foldName(name)];
+    auto found = children_.find(name);
     if (created)
-        *created = !slot;
-    if (!slot)
-        slot = std::make_unique<RegistryKey>(std::string(name));
-    return *slot;
+        *created = found == children_.end();
+    if (found == children_.end())
+        found = children_.emplace(foldName(name), std::make_unique<RegistryKey>(std::string(name)))
+                    .first;
+    return *found->second;
 }
 
 bool RegistryKey::removeChild(std::string_view name) {
-    return children_.erase(foldName(name)) > 0;
+    auto found = children_.find(name);
+    if (found == children_.end())
+        return false;
+    children_.erase(found);
+    return true;
 }
 
 const RegistryValue* RegistryKey::value(std::string_view name) const {

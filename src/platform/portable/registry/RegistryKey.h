@@ -16,6 +16,13 @@ namespace portable::registry {
 std::string foldName(std::string_view name);
 bool sameName(std::string_view a, std::string_view b);
 
+// Orders names as their folded spellings order, byte by byte, folding as it goes: a name is
+// looked up without making a folded copy of it.
+struct FoldedLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
 struct RegistryValue {
     std::string name; // empty: the key's default value
     DWORD type = 0;
@@ -24,6 +31,9 @@ struct RegistryValue {
 
 class RegistryKey {
   public:
+    // Subkeys keyed by their folded names.
+    using Children = std::map<std::string, std::unique_ptr<RegistryKey>, FoldedLess>;
+
     explicit RegistryKey(std::string name) : name_(std::move(name)) {}
 
     const std::string& name() const { return name_; }
@@ -33,9 +43,7 @@ class RegistryKey {
     RegistryKey& ensureChild(std::string_view name, bool* created = nullptr);
     bool removeChild(std::string_view name);
     // Subkeys in enumeration order, keyed by their folded names.
-    const std::map<std::string, std::unique_ptr<RegistryKey>>& children() const {
-        return children_;
-    }
+    const Children& children() const { return children_; }
 
     const RegistryValue* value(std::string_view name) const;
     void setValue(std::string_view name, DWORD type, std::vector<BYTE> data);
@@ -47,7 +55,7 @@ class RegistryKey {
   private:
     std::string name_;
     std::vector<RegistryValue> values_;
-    std::map<std::string, std::unique_ptr<RegistryKey>> children_;
+    Children children_;
 };
 
 } // namespace portable::registry

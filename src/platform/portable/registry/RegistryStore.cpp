@@ -102,16 +102,20 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     }
     path_ = path;
     tree_ = std::move(tree);
+    ++epoch_;
     stamp_ = stamp;
     pending_.clear();
+    unsaved_ = false;
     return true;
 }
 
 void RegistryStore::useMemory() {
     path_.clear();
     tree_ = RegistryTree();
+    ++epoch_;
     stamp_ = FileStamp();
     pending_.clear();
+    unsaved_ = false;
 }
 
 void RegistryStore::refresh() {
@@ -125,21 +129,45 @@ void RegistryStore::refresh() {
     for (const RegistryChange& change : pending_)
         tree.apply(change);
     tree_ = std::move(tree);
+    ++epoch_;
     stamp_ = stamp;
 }
 
 void RegistryStore::change(RegistryChange change) {
+    unsaved_ = true;
+    if (change.kind == RegistryChange::Kind::DeleteKey)
+        ++epoch_;
+    if (path_.empty()) {
+        // Nothing is ever applied again onto another tree in memory: the change is not kept.
+        tree_.apply(std::move(change));
+        return;
+    }
     tree_.apply(change);
     pending_.push_back(std::move(change));
 }
 
+void RegistryStore::setValue(RegistryKey& key, const KeyPath& path, std::string_view name,
+                             DWORD type, std::vector<BYTE> data) {
+    unsaved_ = true;
+    if (!path_.empty())
+        pending_.push_back({RegistryChange::Kind::SetValue, path, std::string(name), type, data});
+    key.setValue(name, type, std::move(data));
+}
+
+void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::string_view name) {
+    unsaved_ = true;
+    if (!path_.empty())
+        pending_.push_back({RegistryChange::Kind::DeleteValue, path, std::string(name), 0, {}});
+    key.removeValue(name);
+}
+
 LONG RegistryStore::save() {
-    if (pending_.empty())
+    if (!unsaved_)
         return ERROR_SUCCESS;
     if (faults_.failSave)
         return ERROR_CANTWRITE;
     if (path_.empty()) {
-        pending_.clear();
+        unsaved_ = false;
         return ERROR_SUCCESS;
     }
     return saveLocked();
@@ -159,11 +187,13 @@ LONG RegistryStore::saveLocked() {
         for (const RegistryChange& change : pending_)
             tree.apply(change);
         tree_ = std::move(tree);
+        ++epoch_;
     }
     if (!writeAtomically(RegFileWriter().write(tree_)))
         return ERROR_CANTWRITE;
     stamp_ = stampOnDisk();
     pending_.clear();
+    unsaved_ = false;
     return ERROR_SUCCESS;
 }
 

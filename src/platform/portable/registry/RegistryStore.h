@@ -30,8 +30,15 @@ class RegistryStore {
     // Reads the file again when it changed on disk since this process last read or wrote it.
     void refresh();
     const RegistryTree& tree() const { return tree_; }
+    // Changes whenever a key of tree() may have gone (deleted, or the tree read again): a key
+    // found while it stays the same is still there.
+    unsigned long epoch() const { return epoch_; }
     void change(RegistryChange change);
-    bool hasPendingChanges() const { return !pending_.empty(); }
+    // The same changes for a value of a key found in tree() at that path.
+    void setValue(RegistryKey& key, const KeyPath& path, std::string_view name, DWORD type,
+                  std::vector<BYTE> data);
+    void deleteValue(RegistryKey& key, const KeyPath& path, std::string_view name);
+    bool hasPendingChanges() const { return unsaved_; }
     // Writes the pending changes: ERROR_SUCCESS, or ERROR_CANTREAD / ERROR_CANTWRITE with the
     // changes still pending and the file as it was.
     LONG save();
@@ -56,7 +63,9 @@ class RegistryStore {
 
     std::string path_; // empty: the registry is kept in memory
     RegistryTree tree_;
-    std::vector<RegistryChange> pending_;
+    std::vector<RegistryChange> pending_; // the file's changes not yet saved
+    bool unsaved_ = false;                // changes not yet saved, in the file or in memory
+    unsigned long epoch_ = 0;
     FileStamp stamp_;
     RegistryFaults faults_;
 };

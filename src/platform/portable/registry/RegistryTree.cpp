@@ -49,6 +49,13 @@ void RegistryTree::apply(const RegistryChange& change) {
     }
 }
 
+void RegistryTree::apply(RegistryChange&& change) {
+    if (change.kind == RegistryChange::Kind::SetValue)
+        ensure(change.path).setValue(change.valueName, change.type, std::move(change.data));
+    else
+        apply(static_cast<const RegistryChange&>(change));
+}
+
 RegistryTree RegistryTree::clone() const {
     RegistryTree copy;
     for (int i = 0; i < kRootCount; ++i)

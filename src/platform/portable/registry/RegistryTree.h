@@ -25,6 +25,8 @@ class RegistryTree {
     // leaves the tree as the change meant it: set values make their key, deletes of what is
     // gone do nothing.
     void apply(const RegistryChange& change);
+    // The same, taking the change's data.
+    void apply(RegistryChange&& change);
 
     RegistryTree clone() const;
 
