@@ -51,4 +51,17 @@ TEST(CollationTest, FindWrapsAfterTheStart) {
     EXPECT_EQ(-1, list.find(-1, "", false));
 }
 
+// An exact search wants the whole item, a prefix search only its beginning, both without case.
+TEST(CollationTest, ExactFindNeedsTheWholeItemAndAPrefixNoMore) {
+    portable::ItemList list;
+    for (const char* item : {"Auto Negotiation", "Auto", "100"})
+        list.add(item, false);
+    EXPECT_EQ(1, list.find(-1, "auto", true));
+    EXPECT_EQ(0, list.find(-1, "AUTO NEGOTIATION", true));
+    EXPECT_EQ(-1, list.find(-1, "Aut", true));
+    EXPECT_EQ(0, list.find(-1, "auto n", false));
+    EXPECT_EQ(-1, list.find(-1, "Auto Negotiation Full", false));
+    EXPECT_EQ(2, list.find(-1, "100", false));
+}
+
 } // namespace

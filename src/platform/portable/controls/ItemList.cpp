@@ -31,7 +31,7 @@ int weigh(unsigned char a, unsigned char b) {
 }
 } // namespace
 
-int collate(const std::string& a, const std::string& b) {
+int collate(std::string_view a, std::string_view b) {
     size_t i = 0, j = 0;
     for (;;) {
         while (i < a.size() && ignored(static_cast<unsigned char>(a[i])))
@@ -51,23 +51,23 @@ int collate(const std::string& a, const std::string& b) {
     return aDone ? -1 : 1;
 }
 
-int ItemList::add(const std::string& text, bool sorted) {
+int ItemList::add(std::string_view text, bool sorted) {
     size_t index = items_.size();
     if (sorted) {
         index = 0;
         while (index < items_.size() && collate(items_[index], text) <= 0)
             ++index;
     }
-    items_.insert(items_.begin() + long(index), text);
+    items_.emplace(items_.begin() + long(index), text);
     return int(index);
 }
 
-int ItemList::insert(int index, const std::string& text) {
+int ItemList::insert(int index, std::string_view text) {
     if (index < 0)
         index = count();
     if (index > count())
         return -1;
-    items_.insert(items_.begin() + index, text);
+    items_.emplace(items_.begin() + index, text);
     return index;
 }
 
@@ -78,7 +78,7 @@ bool ItemList::remove(int index) {
     return true;
 }
 
-int ItemList::find(int start, const std::string& text, bool exact) const {
+int ItemList::find(int start, std::string_view text, bool exact) const {
     int n = count();
     if (n == 0 || (!exact && text.empty())) // the empty prefix matches nothing
         return -1;
@@ -86,9 +86,10 @@ int ItemList::find(int start, const std::string& text, bool exact) const {
     for (int k = 0; k < n; ++k) {
         int index = (first + k) % n;
         const std::string& item = items_[size_t(index)];
-        bool hit = exact ? strcasecmp(item.c_str(), text.c_str()) == 0
-                         : strncasecmp(item.c_str(), text.c_str(), text.size()) == 0;
-        if (hit)
+        // Folding keeps the length, so an item of another length can never match.
+        if (exact ? item.size() != text.size() : item.size() < text.size())
+            continue;
+        if (strncasecmp(item.data(), text.data(), text.size()) == 0)
             return index;
     }
     return -1;

@@ -238,7 +238,7 @@ void ListBox::keyDown(Window& window, WPARAM key) {
 void ListBox::typeChar(Window& window, char c) {
     if (static_cast<unsigned char>(c) < 0x20)
         return;
-    int index = items_.find(selected_, std::string(1, c), false);
+    int index = items_.find(selected_, std::string_view(&c, 1), false);
     if (index >= 0)
         select(window, index);
 }

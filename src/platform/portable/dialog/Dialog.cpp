@@ -59,7 +59,7 @@ void setButtonStyle(HWND button, DWORD type) {
 
 Dialog* dialogOf(HWND handle) {
     Window* window = windows().find(handle);
-    return window ? dynamic_cast<Dialog*>(window->control.get()) : nullptr;
+    return window && window->control ? window->control->asDialog() : nullptr;
 }
 
 HWND nextTabItem(HWND dialog, HWND from, bool previous) {

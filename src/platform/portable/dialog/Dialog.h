@@ -18,6 +18,7 @@ struct ModalState {
 class Dialog : public Control {
   public:
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    Dialog* asDialog() override { return this; }
 
     int defaultId = 0;            // the default push button's id; 0 when none
     HWND savedFocus = nullptr;    // the control that had the focus when the dialog last lost it

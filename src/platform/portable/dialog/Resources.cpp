@@ -43,7 +43,9 @@ extern "C" INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateNam
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return -1;
     }
-    std::vector<BYTE> bytes = it->second; // the module may unregister while the dialog runs
+    // The template is read whole before any window procedure runs, so the module may
+    // unregister its resources from WM_INITDIALOG on.
+    const std::vector<BYTE>& bytes = it->second;
     HWND dialog = createDialog(instance, bytes.data(), bytes.size(), owner, dialogProc, initParam);
     if (!dialog)
         return -1;

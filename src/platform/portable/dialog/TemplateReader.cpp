@@ -1,6 +1,7 @@
 #include "TemplateReader.h"
 
 #include <cstring>
+#include <utility>
 
 namespace portable {
 
@@ -30,9 +31,15 @@ class Cursor {
 
     // A UTF-16 string, kept as 8-bit text (characters above 0xFF become '?').
     std::string string() {
-        std::string text;
-        for (WORD c = word(); ok && c != 0; c = word())
-            text += c < 0x100 ? char(c) : '?';
+        size_t length = 0;
+        while (pos_ + 2 * length + 2 <= size_ && at(pos_ + 2 * length) != 0)
+            ++length;
+        std::string text(length, '\0');
+        for (char& c : text) {
+            WORD unit = word();
+            c = unit < 0x100 ? char(unit) : '?';
+        }
+        word(); // the terminator; ok turns false when the bytes end before it
         return text;
     }
     // sz_Or_Ord: 0 (none), 0xFFFF + ordinal, or a string.
@@ -56,6 +63,12 @@ class Cursor {
     }
 
   private:
+    WORD at(size_t pos) const {
+        WORD value;
+        std::memcpy(&value, data_ + pos, 2);
+        return value;
+    }
+
     const BYTE* data_;
     size_t size_;
     size_t pos_ = 0;
@@ -105,6 +118,7 @@ bool readTemplate(const void* data, size_t size, DialogDescription& out) {
         in.word(); // point size
         in.string();
     }
+    out.items.reserve(count < 256 ? count : 256); // a count read from bad bytes may be huge
     for (WORD i = 0; i < count && in.ok; ++i) {
         in.alignDword();
         ItemDescription item;
@@ -121,7 +135,7 @@ bool readTemplate(const void* data, size_t size, DialogDescription& out) {
         in.skip(in.word()); // creation data
         if (item.className.empty())
             return false;
-        out.items.push_back(item);
+        out.items.push_back(std::move(item));
     }
     return in.ok;
 }

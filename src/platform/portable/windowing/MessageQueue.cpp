@@ -27,12 +27,12 @@ struct Queue {
     bool quitPosted = false;
     int quitCode = 0;
     bool keyDown[256] = {};
-    FrontEnd* frontEnd = nullptr;
 };
 
+Queue theQueue;
+
 Queue& queue() {
-    static Queue q;
-    return q;
+    return theQueue;
 }
 
 DWORD realMilliseconds() {
@@ -87,11 +87,13 @@ DWORD currentTime() {
     return realMilliseconds() + queue().skipped;
 }
 
+FrontEnd* currentFrontEnd = nullptr;
+
 void setFrontEnd(FrontEnd* frontEnd) {
-    queue().frontEnd = frontEnd;
+    currentFrontEnd = frontEnd;
 }
 FrontEnd* frontEnd() {
-    return queue().frontEnd;
+    return currentFrontEnd;
 }
 
 bool takeMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove) {
@@ -125,7 +127,7 @@ void forgetWindowTimers(HWND window) {
 bool waitForSomething() {
     Queue& q = queue();
     Timer* timer = nextTimer();
-    if (!q.frontEnd) {
+    if (!currentFrontEnd) {
         if (!timer)
             return false;
         DWORD now = currentTime();
@@ -138,7 +140,7 @@ bool waitForSomething() {
         LONG left = LONG(timer->due - currentTime());
         timeout = left > 0 ? DWORD(left) : 0;
     }
-    return q.frontEnd->waitForInput(timeout) || timer;
+    return currentFrontEnd->waitForInput(timeout) || timer;
 }
 
 size_t timerCount() {

@@ -11,6 +11,7 @@
 namespace portable {
 
 class Window;
+class Dialog;
 
 // The state and behaviour of one window class (a control, a dialog).
 class Control {
@@ -18,6 +19,8 @@ class Control {
     virtual ~Control() = default;
     // Handles one message; the default handling is defaultWindowProc().
     virtual LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // The dialog state, when this is the control of a dialog.
+    virtual Dialog* asDialog() { return nullptr; }
 };
 
 class Window {

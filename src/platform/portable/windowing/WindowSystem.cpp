@@ -209,9 +209,4 @@ POINT clientOrigin(HWND handle) {
     return origin;
 }
 
-void windowsChanged() {
-    if (FrontEnd* front = frontEnd())
-        front->windowsChanged();
-}
-
 } // namespace portable

@@ -5,6 +5,7 @@
 
 #include "Window.h"
 #include "WindowTable.h"
+#include "platform/portable/portable.h"
 
 #include <functional>
 #include <string>
@@ -63,7 +64,13 @@ bool isShownAndEnabled(HWND handle);
 // The screen position of a window's client area.
 POINT clientOrigin(HWND handle);
 
+// The front end of this process (setFrontEnd), if any.
+extern FrontEnd* currentFrontEnd;
+
 // The windows changed: tells the front end.
-void windowsChanged();
+inline void windowsChanged() {
+    if (currentFrontEnd)
+        currentFrontEnd->windowsChanged();
+}
 
 } // namespace portable

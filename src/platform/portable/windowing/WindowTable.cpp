@@ -45,6 +45,10 @@ void WindowTable::remove(HWND handle) {
     release();
 }
 
+void WindowTable::freeRemoved() {
+    removed_.clear();
+}
+
 std::vector<HWND> WindowTable::topLevel() const {
     std::vector<HWND> result;
     for (const Slot& slot : slots_)

@@ -29,7 +29,7 @@ class WindowTable {
     // Frees removed windows once no window procedure is running.
     void release() {
         if (depth == 0 && !removed_.empty())
-            removed_.clear();
+            freeRemoved();
     }
 
     // Nested SendMessage/DispatchMessage calls in progress.
@@ -42,6 +42,9 @@ class WindowTable {
     size_t slotCount() const { return slots_.size(); }
 
   private:
+    // Out of line: keeps the message path that calls release() short.
+    __attribute__((noinline)) void freeRemoved();
+
     struct Slot {
         HWND handle = nullptr; // the live window's handle; null while the slot is free
         std::unique_ptr<Window> window;
