@@ -1,15 +1,23 @@
 #include "ThreadWindows.h"
 
 #include "DialogIds.h"
-#include "WindowReading.h"
+
+#include <cstring>
 
 namespace scenario {
 
 namespace {
 
+// A name longer than the dialog class's is cut to the buffer and so never equals it.
+bool isDialogClass(HWND window) {
+    char name[8] = "";
+    return GetClassNameA(window, name, static_cast<int>(sizeof name)) == 6 &&
+           std::strcmp(name, "#32770") == 0;
+}
+
 BOOL CALLBACK collect(HWND window, LPARAM param) {
     auto* found = reinterpret_cast<ThreadWindows*>(param);
-    if (!IsWindowVisible(window) || className(window) != "#32770") {
+    if (!IsWindowVisible(window) || !isDialogClass(window)) {
         return TRUE;
     }
     if (GetDlgItem(window, kPropertyList) != nullptr) {

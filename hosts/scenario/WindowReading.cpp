@@ -14,12 +14,6 @@ std::string windowText(HWND window) {
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-std::string className(HWND window) {
-    char name[256] = {};
-    int copied = GetClassNameA(window, name, static_cast<int>(sizeof name));
-    return std::string(name, copied > 0 ? static_cast<size_t>(copied) : 0);
-}
-
 std::string comboItemText(HWND combo, LRESULT index) {
     LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (index < 0 || length < 0) {

@@ -1,4 +1,4 @@
-// Reading windows the way a test reads them: whole texts of any length, class names.
+// Reading windows the way a test reads them: whole texts of any length.
 #pragma once
 
 #include "platform/win32.h"
@@ -8,7 +8,6 @@
 namespace scenario {
 
 std::string windowText(HWND window);
-std::string className(HWND window);
 // The text of a combo box item; empty when there is no such item.
 std::string comboItemText(HWND combo, LRESULT index);
 // The control's id as the template gave it (16 bits).

@@ -239,6 +239,30 @@ TEST_F(RegistryApi, ClosedHandleIsStaleEvenWhenItsSlotIsReused) {
     EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(second));
 }
 
+// Handles reuse the slots of closed ones and the table grows under the key a handle is opened
+// from: each handle still stands for its own path.
+TEST_F(RegistryApi, HandlesKeepTheirPathsAsSlotsAreReusedAndAdded) {
+    RegCloseKey(openKey()); // a free slot that held a longer path
+    HKEY system = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System", 0, KEY_ALL_ACCESS, &system));
+    HKEY services = nullptr; // every slot is taken: the table grows
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(system, "CurrentControlSet\\Services", 0, KEY_ALL_ACCESS, &services));
+    setValue(system, "s", REG_SZ, {'1', 0});
+    setValue(services, "v", REG_SZ, {'2', 0});
+    HKEY check = openKey("System\\CurrentControlSet\\Services");
+    EXPECT_EQ((Bytes{'2', 0}), queryValue(check, "v").second);
+    EXPECT_EQ(REG_NONE, queryValue(check, "s").first);
+    RegCloseKey(check);
+    check = openKey("System");
+    EXPECT_EQ((Bytes{'1', 0}), queryValue(check, "s").second);
+    RegCloseKey(check);
+    EXPECT_EQ(REG_NONE, queryValue(key_, "s").first);
+    RegCloseKey(services);
+    RegCloseKey(system);
+}
+
 TEST_F(RegistryApi, HandlesOfAStoreNoLongerInUseAreStale) {
     portable::useMemoryRegistry();
     EXPECT_EQ(ERROR_INVALID_HANDLE,

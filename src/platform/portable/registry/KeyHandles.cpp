@@ -1,5 +1,7 @@
 #include "KeyHandles.h"
 
+#include <algorithm>
+
 namespace portable::registry {
 
 namespace {
@@ -13,22 +15,59 @@ HKEY encode(size_t slot, unsigned generation) {
     return reinterpret_cast<HKEY>(static_cast<uintptr_t>(generation) << 16 | slot << 2);
 }
 
+KeyPath appended(const KeyPath& base, const char* subKey) {
+    KeyPath path = base;
+    forEachName(subKey, [&](std::string_view name) { path.names.emplace_back(name); });
+    return path;
+}
+
 } // namespace
 
-HKEY KeyHandles::open(KeyPath path, REGSAM access) {
+size_t KeyHandles::freeSlot() {
     size_t index = 0;
     while (index < slots_.size() && slots_[index].inUse)
         ++index;
-    if (index == slots_.size()) {
-        if (slots_.size() == kMaxSlots)
-            return nullptr;
+    if (index == slots_.size() && slots_.size() < kMaxSlots)
         slots_.emplace_back();
-    }
+    return index;
+}
+
+HKEY KeyHandles::issue(size_t index) {
     Slot& slot = slots_[index];
     slot.generation = slot.generation % kMaxGeneration + 1;
     slot.inUse = true;
-    slot.key = OpenKey{std::move(path), access, false};
     return encode(index + 1, slot.generation);
+}
+
+HKEY KeyHandles::open(KeyPath path, REGSAM access) {
+    size_t index = freeSlot();
+    if (index == slots_.size())
+        return nullptr;
+    slots_[index].key = OpenKey{std::move(path), access, false};
+    return issue(index);
+}
+
+HKEY KeyHandles::open(const KeyPath& base, const char* subKey, REGSAM access, RegistryKey* key,
+                      unsigned long epoch) {
+    // `base` may be the path of a handle in this table, which a new slot moves.
+    if (std::all_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.inUse; }))
+        return open(appended(base, subKey), access);
+    size_t index = freeSlot();
+    KeyPath& path = slots_[index].key.path;
+    path.root = base.root;
+    size_t count = base.names.size();
+    forEachName(subKey, [&](std::string_view) { ++count; });
+    path.names.resize(count);
+    size_t i = 0;
+    for (; i < base.names.size(); ++i)
+        path.names[i].assign(base.names[i]);
+    forEachName(subKey, [&](std::string_view name) { path.names[i++].assign(name); });
+    OpenKey& open = slots_[index].key;
+    open.access = access;
+    open.dirty = false;
+    open.key = key;
+    open.epoch = epoch;
+    return issue(index);
 }
 
 OpenKey* KeyHandles::find(HKEY key) {

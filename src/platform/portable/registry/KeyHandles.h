@@ -26,6 +26,10 @@ class KeyHandles {
   public:
     // A new handle, or nullptr when the table is full.
     HKEY open(KeyPath path, REGSAM access);
+    // A new handle to the key at `base` plus the names of `subKey` (forEachName), found as
+    // `key` in the store at `epoch`. A slot used before keeps the memory of its path.
+    HKEY open(const KeyPath& base, const char* subKey, REGSAM access, RegistryKey* key,
+              unsigned long epoch);
     OpenKey* find(HKEY key);
     bool close(HKEY key);
     // Every handle given out so far becomes stale.
@@ -35,6 +39,10 @@ class KeyHandles {
     size_t slotCount() const { return slots_.size(); }
 
   private:
+    // The index of a free slot, made when none is; slotCount() when the table is full.
+    size_t freeSlot();
+    HKEY issue(size_t index);
+
     struct Slot {
         unsigned generation = 0;
         bool inUse = false;

@@ -13,6 +13,23 @@ const char* rootName(int root);
 // The root a name such as "HKEY_LOCAL_MACHINE" stands for (any case), or -1.
 int rootIndex(std::string_view name);
 
+// Calls f(name) for each name of a subkey path "a\\b\\\\c\\": repeated and trailing
+// backslashes separate nothing, as on Windows (a leading one is the caller's to refuse).
+template <class F> void forEachName(const char* subKey, F f) {
+    if (!subKey)
+        return;
+    const char* p = subKey;
+    while (*p) {
+        const char* end = p;
+        while (*end && *end != '\\')
+            ++end;
+        f(std::string_view(p, static_cast<size_t>(end - p)));
+        while (*end == '\\')
+            ++end;
+        p = end;
+    }
+}
+
 struct KeyPath {
     int root = 0;
     std::vector<std::string> names;

@@ -88,20 +88,9 @@ void markDirty(RegistryState& state, HKEY key) {
 // Appends the names of "a\b\\c\" to *path. Repeated and trailing backslashes are skipped as
 // Windows skips them; a leading one is refused.
 LONG appendSubKey(const char* subKey, KeyPath* path) {
-    if (!subKey || !*subKey)
-        return ERROR_SUCCESS;
-    if (*subKey == '\\')
+    if (subKey && *subKey == '\\')
         return ERROR_BAD_PATHNAME;
-    const char* p = subKey;
-    while (*p) {
-        const char* end = std::strchr(p, '\\');
-        if (!end)
-            end = p + std::strlen(p);
-        path->names.emplace_back(p, static_cast<size_t>(end - p));
-        while (*end == '\\')
-            ++end;
-        p = end;
-    }
+    forEachName(subKey, [&](std::string_view name) { path->names.emplace_back(name); });
     return ERROR_SUCCESS;
 }
 
@@ -205,11 +194,21 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKE
     Target base;
     if (!resolve(state, key, &base))
         return ERROR_INVALID_HANDLE;
-    KeyPath path;
+    // As openBelow(), without making the path: the handle's slot takes it.
+    if (subKey && *subKey == '\\')
+        return ERROR_BAD_PATHNAME;
+    state.store().refresh();
+    RegistryKey* found = keyOf(state, base);
+    if (!found)
+        return ERROR_KEY_DELETED;
+    forEachName(subKey,
+                [&](std::string_view name) { found = found ? found->child(name) : nullptr; });
+    if (!found)
+        return ERROR_FILE_NOT_FOUND;
     REGSAM granted = 0;
-    if (LONG status = openBelow(state, base, subKey, access, &path, &granted))
+    if (LONG status = grantedAccess(state, access, &granted))
         return status;
-    *result = state.handles.open(std::move(path), granted);
+    *result = state.handles.open(base.path(), subKey, granted, found, state.store().epoch());
     return *result ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
 }
 

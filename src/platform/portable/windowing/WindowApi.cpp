@@ -3,6 +3,7 @@
 #include "WindowSystem.h"
 
 #include <algorithm>
+#include <iterator>
 
 using namespace portable;
 
@@ -364,10 +365,18 @@ HWND WINAPI SetActiveWindow(HWND window) {
 BOOL WINAPI EnumThreadWindows(DWORD, WNDENUMPROC callback, LPARAM lParam) {
     if (!callback)
         return FALSE;
-    // Newest first, as the Z order puts the last shown window on top.
-    std::vector<HWND> list = windows().topLevel();
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-        if (windows().find(*it) && !callback(*it, lParam))
+    // The windows as they are now (the callback may make or destroy some), newest first, as
+    // the Z order puts the last shown window on top.
+    HWND few[16];
+    std::vector<HWND> many;
+    size_t count = windows().topLevel(few, std::size(few));
+    HWND* list = few;
+    if (count > std::size(few)) {
+        many = windows().topLevel();
+        list = many.data();
+    }
+    for (size_t i = count; i-- > 0;)
+        if (windows().find(list[i]) && !callback(list[i], lParam))
             return FALSE;
     return TRUE;
 }

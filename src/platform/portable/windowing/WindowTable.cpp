@@ -57,6 +57,17 @@ std::vector<HWND> WindowTable::topLevel() const {
     return result;
 }
 
+size_t WindowTable::topLevel(HWND* out, size_t capacity) const {
+    size_t count = 0;
+    for (const Slot& slot : slots_)
+        if (slot.window && !slot.window->isChild()) {
+            if (count < capacity)
+                out[count] = slot.handle;
+            ++count;
+        }
+    return count;
+}
+
 bool WindowTable::owns(HWND owner) const {
     for (const Slot& slot : slots_)
         if (slot.window && !slot.window->isChild() && slot.window->owner == owner)

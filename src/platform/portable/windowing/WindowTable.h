@@ -36,6 +36,9 @@ class WindowTable {
     int depth = 0;
 
     std::vector<HWND> topLevel() const;
+    // The same into a caller's array: how many there are, of which the first `capacity` are
+    // stored.
+    size_t topLevel(HWND* out, size_t capacity) const;
     // Whether some top-level window has this owner.
     bool owns(HWND owner) const;
     size_t liveCount() const;
