@@ -39,4 +39,24 @@ TEST_F(WindowStateContract, ControlsOfAHiddenDialogAreNotVisible) {
     EXPECT_TRUE(IsWindowVisible(item(IDOK)));
 }
 
+// GetDlgItem goes by the id a control has now, and no longer finds a destroyed control while
+// it still finds the others.
+TEST_F(ContractTest, ControlsAreFoundByTheirPresentIds) {
+    HWND edit = item(idValueEdit);
+    SetWindowLongPtrA(edit, GWLP_ID, 4321);
+    EXPECT_EQ(edit, GetDlgItem(dlg(), 4321));
+    EXPECT_EQ(nullptr, GetDlgItem(dlg(), idValueEdit));
+    EXPECT_EQ(4321, GetDlgCtrlID(edit));
+    SetWindowLongPtrA(edit, GWLP_ID, idValueEdit);
+
+    ASSERT_TRUE(DestroyWindow(item(idValueCombo)));
+    EXPECT_EQ(nullptr, GetDlgItem(dlg(), idValueCombo));
+    const int ids[] = {idPropertyList, idValueEdit, idDefaults, idPresent,
+                       idNotPresent,   idValueSpin, idSpinEdit, IDOK};
+    for (int id : ids) {
+        ASSERT_NE(nullptr, item(id)) << id;
+        EXPECT_EQ(id, GetDlgCtrlID(item(id))) << id;
+    }
+}
+
 } // namespace

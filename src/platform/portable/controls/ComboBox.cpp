@@ -117,8 +117,8 @@ LRESULT ComboBox::setCurSel(int index) {
 LRESULT ComboBox::getLbText(int index, LPSTR buffer) const {
     if (!items_.valid(index) || !buffer)
         return CB_ERR;
-    const std::string& text = items_.at(index);
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    std::string_view text = items_.at(index);
+    std::memcpy(buffer, text.data(), text.size() + 1); // with the NUL that follows it
     return LRESULT(text.size());
 }
 
@@ -134,7 +134,7 @@ LRESULT ComboBox::selectString(int start, LPCSTR text) {
 }
 
 LRESULT ComboBox::getText(LPSTR buffer, int maxCount) const {
-    return copyText(items_.valid(selected_) ? items_.at(selected_) : std::string(), buffer,
+    return copyText(items_.valid(selected_) ? items_.at(selected_) : std::string_view(), buffer,
                     maxCount);
 }
 

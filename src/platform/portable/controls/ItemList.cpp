@@ -1,6 +1,8 @@
 #include "ItemList.h"
 
 #include <cctype>
+#include <cstring>
+#include <functional>
 #include <strings.h>
 
 namespace portable {
@@ -51,14 +53,43 @@ int collate(std::string_view a, std::string_view b) {
     return aDone ? -1 : 1;
 }
 
+ItemList::Item ItemList::store(std::string_view text) {
+    std::less<const char*> before;
+    if (!chars_.empty() && !before(text.data(), chars_.data()) &&
+        before(text.data(), chars_.data() + chars_.size()))
+        return store(std::string(text)); // the text is one of ours, which growing may move
+    if (chars_.capacity() == 0) {
+        // Room for a usual list at once, rather than growing item by item.
+        chars_.reserve(256);
+        items_.reserve(16);
+    }
+    Item item{chars_.size(), text.size()};
+    chars_.resize(item.offset + text.size() + 1);
+    std::memcpy(chars_.data() + item.offset, text.data(), text.size());
+    chars_.back() = '\0';
+    live_ += text.size() + 1;
+    return item;
+}
+
+void ItemList::compact() {
+    std::vector<char> chars;
+    chars.reserve(live_);
+    for (Item& item : items_) {
+        const char* text = chars_.data() + item.offset;
+        item.offset = chars.size();
+        chars.insert(chars.end(), text, text + item.length + 1);
+    }
+    chars_.swap(chars);
+}
+
 int ItemList::add(std::string_view text, bool sorted) {
     size_t index = items_.size();
     if (sorted) {
         index = 0;
-        while (index < items_.size() && collate(items_[index], text) <= 0)
+        while (index < items_.size() && collate(at(int(index)), text) <= 0)
             ++index;
     }
-    items_.emplace(items_.begin() + long(index), text);
+    items_.insert(items_.begin() + long(index), store(text));
     return int(index);
 }
 
@@ -67,14 +98,17 @@ int ItemList::insert(int index, std::string_view text) {
         index = count();
     if (index > count())
         return -1;
-    items_.emplace(items_.begin() + index, text);
+    items_.insert(items_.begin() + index, store(text));
     return index;
 }
 
 bool ItemList::remove(int index) {
     if (!valid(index))
         return false;
+    live_ -= items_[size_t(index)].length + 1;
     items_.erase(items_.begin() + index);
+    if (chars_.size() > 2 * live_ + 256)
+        compact();
     return true;
 }
 
@@ -85,7 +119,7 @@ int ItemList::find(int start, std::string_view text, bool exact) const {
     int first = (start < 0 || start >= n) ? 0 : start + 1;
     for (int k = 0; k < n; ++k) {
         int index = (first + k) % n;
-        const std::string& item = items_[size_t(index)];
+        std::string_view item = at(index);
         // Folding keeps the length, so an item of another length can never match.
         if (exact ? item.size() != text.size() : item.size() < text.size())
             continue;

@@ -118,8 +118,8 @@ LRESULT ListBox::setCurSel(const Window& window, int index) {
 LRESULT ListBox::getText(int index, LPSTR buffer) const {
     if (!items_.valid(index) || !buffer)
         return LB_ERR;
-    const std::string& text = items_.at(index);
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    std::string_view text = items_.at(index);
+    std::memcpy(buffer, text.data(), text.size() + 1); // with the NUL that follows it
     return LRESULT(text.size());
 }
 

@@ -2,9 +2,11 @@
 
 #include "platform/portable/windowing/WindowSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <strings.h>
 
@@ -19,6 +21,24 @@ struct Subclass {
 std::map<HWND, Subclass>& subclasses() {
     static std::map<HWND, Subclass> map;
     return map;
+}
+
+// The decimal text of a value, '-' first when negative; returns its length.
+int formatDecimal(int value, char* out) {
+    char reversed[12];
+    int count = 0;
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        reversed[count++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    int length = 0;
+    if (value < 0)
+        out[length++] = '-';
+    while (count > 0)
+        out[length++] = reversed[--count];
+    out[length] = '\0';
+    return length;
 }
 
 LRESULT CALLBACK buddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,13 +153,15 @@ bool UpDown::readBuddy(const Window& window) {
         return false;
     char text[20];
     GetWindowTextA(buddy_, text, int(sizeof text));
-    std::string digits;
+    char digits[sizeof text];
+    char* kept = digits;
     for (const char* c = text; *c; ++c)
         if (*c != ',') // the thousands separator
-            digits += *c;
+            *kept++ = *c;
+    *kept = '\0';
     char* end = nullptr;
     errno = 0;
-    long value = std::strtol(digits.c_str(), &end, base_);
+    long value = std::strtol(digits, &end, base_);
     if (*end || errno == ERANGE || value < INT32_MIN || value > INT32_MAX || !inBounds(int(value)))
         return false;
     pos_ = int(value);
@@ -154,20 +176,20 @@ void UpDown::writeBuddy(const Window& window) const {
         std::snprintf(text, sizeof text, "0x%04X", unsigned(pos_));
     } else {
         char plain[16];
-        int length = std::snprintf(plain, sizeof plain, "%d", pos_);
-        std::string grouped = plain;
-        if (!(window.style & UDS_NOTHOUSANDS) && length > 3) {
+        int length = formatDecimal(pos_, plain);
+        if ((window.style & UDS_NOTHOUSANDS) || length <= 3) {
+            std::memcpy(text, plain, size_t(length) + 1);
+        } else {
             // Thousands are separated from the left, counted on the whole text as the real
             // control does.
-            grouped.clear();
             int start = length % 3 == 0 ? 3 : length % 3;
-            grouped.append(plain, size_t(start));
+            char* out = std::copy(plain, plain + start, text);
             for (int i = start; i < length; i += 3) {
-                grouped += ',';
-                grouped.append(plain + i, 3);
+                *out++ = ',';
+                out = std::copy(plain + i, plain + i + 3, out);
             }
+            *out = '\0';
         }
-        std::snprintf(text, sizeof text, "%s", grouped.c_str());
     }
     char old[24];
     GetWindowTextA(buddy_, old, int(sizeof old));

@@ -325,9 +325,10 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    for (HWND child : window->children)
-        if (Window* control = windows().find(child); control && control->id == id)
-            return child;
+    const std::vector<int>& ids = window->childIds;
+    for (size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == id)
+            return window->children[i];
     SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
     return nullptr;
 }

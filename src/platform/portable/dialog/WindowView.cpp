@@ -18,7 +18,7 @@ namespace {
 std::vector<std::string> itemsOf(const ItemList& list) {
     std::vector<std::string> items;
     for (int i = 0; i < list.count(); ++i)
-        items.push_back(list.at(i));
+        items.emplace_back(list.at(i));
     return items;
 }
 

@@ -34,6 +34,7 @@ class Window {
     HWND parent = nullptr;      // children only
     HWND owner = nullptr;       // top-level windows only
     std::vector<HWND> children; // in creation order: the Z order and the tab order
+    std::vector<int> childIds;  // the children's ids, in the same order (for GetDlgItem)
     RECT rect{};                // window rectangle in the parent's client coordinates
     WNDPROC proc = nullptr;
     HINSTANCE instance = nullptr;

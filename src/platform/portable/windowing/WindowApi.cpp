@@ -243,6 +243,11 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
         break;
     case GWLP_ID:
         w->id = int(value);
+        if (Window* parent = w->isChild() ? windows().find(w->parent) : nullptr) {
+            auto at = std::find(parent->children.begin(), parent->children.end(), window);
+            if (at != parent->children.end())
+                parent->childIds[size_t(at - parent->children.begin())] = w->id;
+        }
         break;
     case GWLP_USERDATA:
         w->userData = value;

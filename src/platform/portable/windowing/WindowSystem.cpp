@@ -31,7 +31,11 @@ const WindowClass* findClass(const std::string& name) {
 void unlinkFromParent(Window& window) {
     if (Window* parent = windows().find(window.parent)) {
         auto& list = parent->children;
-        list.erase(std::remove(list.begin(), list.end(), window.handle), list.end());
+        auto at = std::find(list.begin(), list.end(), window.handle);
+        if (at != list.end()) {
+            parent->childIds.erase(parent->childIds.begin() + (at - list.begin()));
+            list.erase(at);
+        }
     }
 }
 } // namespace
@@ -71,8 +75,10 @@ HWND createWindow(const CreateParams& params) {
     HWND handle = windows().add(std::move(window));
     if (!handle)
         return nullptr;
-    if (child)
+    if (child) {
         parent->children.push_back(handle);
+        parent->childIds.push_back(params.id);
+    }
 
     CREATESTRUCTA create{};
     create.lpCreateParams = params.param;
@@ -123,7 +129,7 @@ void destroyWindow(HWND handle) {
     windowsChanged();
 }
 
-int copyText(const std::string& text, LPSTR buffer, int maxCount) {
+int copyText(std::string_view text, LPSTR buffer, int maxCount) {
     if (!buffer || maxCount <= 0)
         return 0;
     size_t count = std::min(text.size(), size_t(maxCount - 1));

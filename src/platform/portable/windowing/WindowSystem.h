@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace portable {
 
@@ -51,7 +52,7 @@ inline LRESULT controlProc(Window& window, UINT message, WPARAM wParam, LPARAM l
 
 // Copies text into a caller's buffer of maxCount chars, always terminated; returns the copied
 // length.
-int copyText(const std::string& text, LPSTR buffer, int maxCount);
+int copyText(std::string_view text, LPSTR buffer, int maxCount);
 
 // Sends WM_COMMAND with a notification code to the parent of a control.
 void notifyParent(const Window& control, int code);
