@@ -49,4 +49,59 @@ TEST_F(ResourcesTest, TruncatedTemplatesFail) {
     }
 }
 
+// Records the dialog's style as WM_INITDIALOG sees it, then ends.
+INT_PTR CALLBACK recordStyle(HWND dialog, UINT message, WPARAM, LPARAM param) {
+    if (message == WM_INITDIALOG) {
+        *reinterpret_cast<DWORD*>(param) = DWORD(GetWindowLongA(dialog, GWL_STYLE));
+        EndDialog(dialog, 1);
+    }
+    return FALSE;
+}
+
+// The same dialog is made again from what its template says now, even when new bytes of the
+// same size took the place of the old ones.
+TEST_F(ResourcesTest, ChangedTemplateOfTheSameSizeIsReadAgain) {
+    const DWORD plain = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    std::vector<BYTE> bytes = testLayout(plain | WS_SYSMENU);
+    std::vector<BYTE> other = testLayout(plain);
+    ASSERT_EQ(bytes.size(), other.size());
+    for (int run = 0; run < 4; ++run) {
+        const std::vector<BYTE>& now = run % 2 ? other : bytes;
+        portable::registerDialogResource(fakeModule(), 107, now.data(), now.size());
+        DWORD style = 0;
+        ASSERT_EQ(1, DialogBoxParamA(fakeModule(), MAKEINTRESOURCEA(107), nullptr, recordStyle,
+                                     reinterpret_cast<LPARAM>(&style)));
+        EXPECT_EQ(run % 2 == 0, (style & WS_SYSMENU) != 0) << run;
+    }
+}
+
+constexpr UINT kCheckShown = WM_APP + 1;
+
+// Runs another dialog from WM_INITDIALOG, then asks, before the loop shows anything of its own,
+// whether the outer dialog is already on screen.
+INT_PTR CALLBACK runAnotherFirst(HWND dialog, UINT message, WPARAM, LPARAM param) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, param);
+        DialogBoxParamA(fakeModule(), MAKEINTRESOURCEA(108), nullptr, endAtOnce, 0);
+        PostMessageA(dialog, kCheckShown, 0, 0);
+    } else if (message == kCheckShown) {
+        *reinterpret_cast<BOOL*>(GetWindowLongPtrA(dialog, DWLP_USER)) = IsWindowVisible(dialog);
+        EndDialog(dialog, 1);
+    }
+    return FALSE;
+}
+
+// A dialog made while another is being made does not change what the first one's template said:
+// the first, WS_VISIBLE in its template, is shown as soon as WM_INITDIALOG returns.
+TEST_F(ResourcesTest, DialogMadeDuringAnotherKeepsTheirTemplatesApart) {
+    std::vector<BYTE> outer = testLayout(WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_VISIBLE);
+    std::vector<BYTE> inner = testLayout(WS_POPUP | WS_CAPTION | DS_MODALFRAME);
+    portable::registerDialogResource(fakeModule(), 107, outer.data(), outer.size());
+    portable::registerDialogResource(fakeModule(), 108, inner.data(), inner.size());
+    BOOL shown = FALSE;
+    ASSERT_EQ(1, DialogBoxParamA(fakeModule(), MAKEINTRESOURCEA(107), nullptr, runAnotherFirst,
+                                 reinterpret_cast<LPARAM>(&shown)));
+    EXPECT_TRUE(shown);
+}
+
 } // namespace

@@ -7,6 +7,8 @@
 #include "platform/portable/windowing/WindowSystem.h"
 
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 
 namespace portable {
 
@@ -37,12 +39,52 @@ RECT placeDialog(const DialogDescription& d, HWND owner) {
     return RECT{x, y, x + width, y + height};
 }
 
+// The last template of known size read (a resource's), with its bytes: the same dialog made
+// again is not read again. Not while a dialog is being made from it, which may make another.
+struct LastTemplate {
+    std::vector<BYTE> bytes;
+    DialogDescription description;
+    bool inUse = false;
+};
+LastTemplate lastTemplate;
+
+class TemplateInUse {
+  public:
+    TemplateInUse(const void* data, size_t size) {
+        bool sized = data && size > 0 && size < SIZE_MAX / 2; // not read up to its own end
+        if (!sized || lastTemplate.inUse)
+            return;
+        auto* bytes = static_cast<const BYTE*>(data);
+        if (lastTemplate.bytes.size() != size ||
+            std::memcmp(lastTemplate.bytes.data(), bytes, size) != 0) {
+            lastTemplate.bytes.clear();
+            if (!readTemplate(data, size, lastTemplate.description))
+                return;
+            lastTemplate.bytes.assign(bytes, bytes + size);
+        }
+        lastTemplate.inUse = true;
+        description_ = &lastTemplate.description;
+    }
+    ~TemplateInUse() {
+        if (description_)
+            lastTemplate.inUse = false;
+    }
+    TemplateInUse(const TemplateInUse&) = delete;
+    TemplateInUse& operator=(const TemplateInUse&) = delete;
+
+    // The template read, or nullptr when the caller must read it.
+    const DialogDescription* description() const { return description_; }
+
+  private:
+    const DialogDescription* description_ = nullptr;
+};
+
 bool createControls(HWND dialog, HINSTANCE instance, const DialogDescription& d) {
     Dialog* state = dialogOf(dialog);
     for (const ItemDescription& item : d.items) {
         CreateParams params;
-        params.className = item.className;
-        params.text = item.text;
+        params.className = item.className.c_str();
+        params.text = item.text.c_str();
         params.style = item.style | WS_CHILD;
         params.exStyle = item.exStyle;
         params.rect = item.rect; // one pixel per dialog unit
@@ -175,14 +217,16 @@ void registerDialogClasses() {
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
                   LPARAM param) {
     registerDialogClasses();
-    DialogDescription d;
-    if (!readTemplate(data, size, d)) {
+    DialogDescription local;
+    TemplateInUse cached(data, size);
+    if (!cached.description() && !readTemplate(data, size, local)) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return nullptr;
     }
+    const DialogDescription& d = cached.description() ? *cached.description() : local;
     CreateParams params;
     params.className = dialogClassName;
-    params.text = d.caption;
+    params.text = d.caption.c_str();
     params.style = d.style & ~DWORD(WS_VISIBLE);
     params.exStyle = d.exStyle;
     params.parent = (d.style & WS_CHILD) ? owner : topLevelOf(owner);

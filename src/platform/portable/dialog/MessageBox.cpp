@@ -88,7 +88,7 @@ HWND makeChild(HWND box, const char* className, const std::string& text, DWORD s
                RECT rect) {
     CreateParams params;
     params.className = className;
-    params.text = text;
+    params.text = text.c_str();
     params.style = WS_CHILD | WS_VISIBLE | style;
     params.rect = rect;
     params.parent = box;
@@ -114,7 +114,7 @@ HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UI
     }
     CreateParams params;
     params.className = dialogClassName;
-    params.text = caption;
+    params.text = caption.c_str();
     params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     params.parent = windows().find(top) ? top : nullptr;
     RECT area{0, 0, 320, 200};

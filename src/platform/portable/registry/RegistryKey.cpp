@@ -8,6 +8,16 @@ namespace {
 char upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
+// upper() of every byte, for the comparisons that fold every byte of two names.
+struct FoldTable {
+    unsigned char bytes[256];
+    constexpr FoldTable() : bytes() {
+        for (int c = 0; c < 256; ++c)
+            bytes[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    constexpr unsigned char operator[](unsigned char c) const { return bytes[c]; }
+};
+constexpr FoldTable folded;
 } // namespace
 
 std::string foldName(std::string_view name) {
@@ -28,10 +38,8 @@ bool sameName(std::string_view a, std::string_view b) {
 bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
     size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
-        if (a[i] == b[i])
-            continue;
-        auto x = static_cast<unsigned char>(upper(a[i]));
-        auto y = static_cast<unsigned char>(upper(b[i]));
+        unsigned char x = folded[static_cast<unsigned char>(a[i])];
+        unsigned char y = folded[static_cast<unsigned char>(b[i])];
         if (x != y)
             return x < y;
     }

@@ -103,7 +103,10 @@ bool takeMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool rem
             continue;
         msg = *it;
         if (remove) {
-            q.posted.erase(it);
+            if (it == q.posted.begin())
+                q.posted.pop_front();
+            else
+                q.posted.erase(it);
             trackKeys(msg);
         }
         return true;

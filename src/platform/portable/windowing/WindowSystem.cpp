@@ -21,9 +21,9 @@ std::vector<WindowClass>& classes() {
     return list;
 }
 
-const WindowClass* findClass(const std::string& name) {
+const WindowClass* findClass(const char* name) {
     for (const WindowClass& c : classes())
-        if (strcasecmp(c.name.c_str(), name.c_str()) == 0)
+        if (strcasecmp(c.name.c_str(), name) == 0)
             return &c;
     return nullptr;
 }
@@ -41,7 +41,7 @@ void unlinkFromParent(Window& window) {
 } // namespace
 
 void registerWindowClass(const std::string& name, WNDPROC proc, ControlFactory factory) {
-    if (findClass(name))
+    if (findClass(name.c_str()))
         return;
     classes().push_back(WindowClass{name, proc, std::move(factory)});
 }
@@ -89,8 +89,8 @@ HWND createWindow(const CreateParams& params) {
     create.cx = int(params.rect.right - params.rect.left);
     create.cy = int(params.rect.bottom - params.rect.top);
     create.style = LONG(params.style);
-    create.lpszName = params.text.c_str();
-    create.lpszClass = params.className.c_str();
+    create.lpszName = params.text;
+    create.lpszClass = params.className;
     create.dwExStyle = params.exStyle;
     if (callWindowProc(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         destroyWindow(handle);

@@ -19,8 +19,8 @@ using ControlFactory = std::function<std::unique_ptr<Control>()>;
 void registerWindowClass(const std::string& name, WNDPROC proc, ControlFactory factory);
 
 struct CreateParams {
-    std::string className;
-    std::string text;
+    const char* className = ""; // both kept only during createWindow()
+    const char* text = "";
     DWORD style = 0;
     DWORD exStyle = 0;
     RECT rect{};
