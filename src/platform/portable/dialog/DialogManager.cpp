@@ -432,9 +432,12 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
         return FALSE;
     if (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd))
         return FALSE;
+    // Only the keys the dialog manager handles ask the control what it wants, as on Windows.
+    bool key = msg->message == WM_KEYDOWN || msg->message == WM_CHAR || msg->message == WM_SYSCHAR;
     LRESULT code =
-        SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
-    if (!(code & DLGC_WANTMESSAGE)) {
+        key ? SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg))
+            : 0;
+    if (key && !(code & DLGC_WANTMESSAGE)) {
         switch (msg->message) {
         case WM_KEYDOWN:
             if (dialogKey(dialog, *msg, code))

@@ -53,15 +53,21 @@ HKEY KeyHandles::open(const KeyPath& base, const char* subKey, REGSAM access, Re
     if (std::all_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.inUse; }))
         return open(appended(base, subKey), access);
     size_t index = freeSlot();
+    // The names go into the strings the slot already has, in one pass.
     KeyPath& path = slots_[index].key.path;
     path.root = base.root;
-    size_t count = base.names.size();
-    forEachName(subKey, [&](std::string_view) { ++count; });
+    size_t count = 0;
+    auto put = [&](std::string_view name) {
+        if (count < path.names.size())
+            path.names[count].assign(name.data(), name.size());
+        else
+            path.names.emplace_back(name);
+        ++count;
+    };
+    for (const std::string& name : base.names)
+        put(name);
+    forEachName(subKey, put);
     path.names.resize(count);
-    size_t i = 0;
-    for (; i < base.names.size(); ++i)
-        path.names[i].assign(base.names[i]);
-    forEachName(subKey, [&](std::string_view name) { path.names[i++].assign(name); });
     OpenKey& open = slots_[index].key;
     open.access = access;
     open.dirty = false;

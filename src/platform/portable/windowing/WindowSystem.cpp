@@ -22,8 +22,9 @@ std::vector<WindowClass>& classes() {
 }
 
 const WindowClass* findClass(const char* name) {
+    size_t length = std::strlen(name);
     for (const WindowClass& c : classes())
-        if (strcasecmp(c.name.c_str(), name) == 0)
+        if (c.name.size() == length && strcasecmp(c.name.c_str(), name) == 0)
             return &c;
     return nullptr;
 }
