@@ -65,7 +65,8 @@ ItemList::Item ItemList::store(std::string_view text) {
     }
     Item item{chars_.size(), text.size()};
     chars_.resize(item.offset + text.size() + 1);
-    std::memcpy(chars_.data() + item.offset, text.data(), text.size());
+    if (!text.empty()) // an empty view may have no data at all
+        std::memcpy(chars_.data() + item.offset, text.data(), text.size());
     chars_.back() = '\0';
     live_ += text.size() + 1;
     return item;
@@ -89,7 +90,8 @@ int ItemList::add(std::string_view text, bool sorted) {
         while (index < items_.size() && collate(at(int(index)), text) <= 0)
             ++index;
     }
-    items_.insert(items_.begin() + long(index), store(text));
+    Item item = store(text); // before taking a place in items_, which storing may move
+    items_.insert(items_.begin() + long(index), item);
     return int(index);
 }
 
@@ -98,7 +100,8 @@ int ItemList::insert(int index, std::string_view text) {
         index = count();
     if (index > count())
         return -1;
-    items_.insert(items_.begin() + index, store(text));
+    Item item = store(text);
+    items_.insert(items_.begin() + index, item);
     return index;
 }
 

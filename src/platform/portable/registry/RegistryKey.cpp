@@ -17,7 +17,7 @@ struct FoldTable {
     }
     constexpr unsigned char operator[](unsigned char c) const { return bytes[c]; }
 };
-constexpr FoldTable folded;
+constexpr FoldTable kFold;
 } // namespace
 
 std::string foldName(std::string_view name) {
@@ -38,8 +38,8 @@ bool sameName(std::string_view a, std::string_view b) {
 bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
     size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
-        unsigned char x = folded[static_cast<unsigned char>(a[i])];
-        unsigned char y = folded[static_cast<unsigned char>(b[i])];
+        unsigned char x = kFold[static_cast<unsigned char>(a[i])];
+        unsigned char y = kFold[static_cast<unsigned char>(b[i])];
         if (x != y)
             return x < y;
     }

@@ -134,7 +134,8 @@ int copyText(std::string_view text, LPSTR buffer, int maxCount) {
     if (!buffer || maxCount <= 0)
         return 0;
     size_t count = std::min(text.size(), size_t(maxCount - 1));
-    std::memcpy(buffer, text.data(), count);
+    if (count > 0) // an empty view may have no data at all
+        std::memcpy(buffer, text.data(), count);
     buffer[count] = '\0';
     return int(count);
 }
