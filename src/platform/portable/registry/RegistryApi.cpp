@@ -129,7 +129,7 @@ LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
     return ERROR_SUCCESS;
 }
 
-// Opens the key below a resolved one; the common part of RegOpenKeyExA and RegDeleteKeyA.
+// Opens the key below a resolved one, for the functions that delete keys.
 LONG openBelow(RegistryState& state, const Target& base, const char* subKey, REGSAM access,
                KeyPath* path, REGSAM* granted) {
     *path = base.path();
