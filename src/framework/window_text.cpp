@@ -21,11 +21,15 @@ void readItemText(HWND control, UINT lengthMessage, UINT textMessage, int index,
     LRESULT length = SendMessageA(control, lengthMessage, static_cast<WPARAM>(index), 0);
     if (length < 0)
         return;
-    // The item messages take no buffer size: give them room for the whole item.
+    // The item messages take no buffer size: give them room for the whole item, on the stack
+    // for the usual short item, on the heap for a longer one.
+    char shortItem[256];
     size_t itemSize = static_cast<size_t>(length) + 1;
-    char* item = static_cast<char*>(std::calloc(itemSize, 1));
+    char* item =
+        itemSize <= sizeof shortItem ? shortItem : static_cast<char*>(std::malloc(itemSize));
     if (item == nullptr)
         return;
+    item[0] = '\0';
     LRESULT copied = SendMessageA(control, textMessage, static_cast<WPARAM>(index),
                                   reinterpret_cast<LPARAM>(item));
     if (copied >= 0) {
@@ -35,5 +39,6 @@ void readItemText(HWND control, UINT lengthMessage, UINT textMessage, int index,
         std::memcpy(text, item, count);
         text[count] = '\0';
     }
-    std::free(item);
+    if (item != shortItem)
+        std::free(item);
 }
