@@ -325,6 +325,48 @@ TEST_F(RegistryApi, UsedHandleOfADeletedKeyFindsItGone) {
     }
 }
 
+// The checks come in one order: the handle, its rights, the subkey path, whether the handle's key
+// is gone, then what the call asks of the key. A query clears the type and size it reports
+// before it finds the key gone.
+TEST_F(RegistryApi, DeletedKeyIsReportedAfterRightsAndPathBeforeTheRest) {
+    HKEY child = createKey("Gone", key_);
+    HKEY reader = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(key_, "Gone", 0, KEY_QUERY_VALUE, &reader));
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "Gone"));
+
+    DWORD type = REG_SZ, size = 99;
+    EXPECT_EQ(ERROR_KEY_DELETED, RegQueryValueExA(child, "v", nullptr, &type, nullptr, &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_NONE), type);
+    EXPECT_EQ(0u, size);
+    BYTE data[] = {'1', 0};
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueExA(reader, "v", 0, REG_SZ, data, 2));
+    HKEY below = nullptr;
+    EXPECT_EQ(ERROR_BAD_PATHNAME, RegOpenKeyExA(child, "\\x", 0, KEY_READ, &below));
+    EXPECT_EQ(ERROR_BAD_PATHNAME, RegCreateKeyA(child, "\\x", &below));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegCreateKeyA(child, "x", &below));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteKeyA(child, "x"));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteTreeA(child, nullptr));
+    char name[8];
+    DWORD nameSize = sizeof name;
+    EXPECT_EQ(ERROR_KEY_DELETED,
+              RegEnumKeyExA(child, 0, name, &nameSize, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(ERROR_KEY_DELETED,
+              RegEnumValueA(child, 0, name, &nameSize, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(ERROR_KEY_DELETED,
+              RegQueryInfoKeyA(child, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr, nullptr, nullptr));
+
+    portable::RegistryFaults faults; // a refused value comes after the key
+    faults.failSetValue = "*";
+    faults.failDeleteValue = "*";
+    portable::setRegistryFaults(faults);
+    EXPECT_EQ(ERROR_KEY_DELETED, RegSetValueExA(child, "v", 0, REG_SZ, data, 2));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteValueA(child, "v"));
+    EXPECT_EQ(ERROR_INVALID_HANDLE, RegSetValueExA(nullptr, "v", 0, REG_SZ, data, 2));
+    RegCloseKey(reader);
+    RegCloseKey(child);
+}
+
 // ---- key information (registry_contract.cpp covers enumeration) -----------------------------
 
 TEST_F(RegistryApi, QueryInfoCountsAndMeasures) {
@@ -375,6 +417,22 @@ TEST_F(RegistryApi, DeniedWriteAccessStillOpensForReading) {
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key, "v", nullptr, nullptr, nullptr, nullptr));
     RegCloseKey(key);
     EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, kServiceKey));
+}
+
+// Denied write access refuses a key that is there; a missing one is reported as missing.
+TEST_F(RegistryApi, DeniedWriteAccessComesAfterTheKeyIsFound) {
+    portable::RegistryFaults faults;
+    faults.denyWriteAccess = true;
+    portable::setRegistryFaults(faults);
+    HKEY key = nullptr;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\Missing", 0, KEY_ALL_ACCESS, &key));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System\\Missing"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteTreeA(HKEY_LOCAL_MACHINE, "System\\Missing"));
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, nullptr, 0,
+                                             KEY_READ, nullptr, &key, nullptr))
+        << "an existing key opens for reading";
+    RegCloseKey(key);
 }
 
 TEST_F(RegistryApi, OneWriteOrDeleteFailsOnDemand) {

@@ -8,6 +8,7 @@
 #include <iterator>
 
 using namespace portable::registry;
+using portable::RegistryFaults;
 
 namespace {
 
@@ -39,7 +40,7 @@ int predefinedRoot(HKEY key) {
     return static_cast<int>(low - 0x80000000u);
 }
 
-bool resolve(RegistryState& state, HKEY key, Target* target) {
+bool resolveHandle(RegistryState& state, HKEY key, Target* target) {
     int root = predefinedRoot(key);
     if (root >= 0) {
         target->root.root = root;
@@ -69,13 +70,6 @@ RegistryKey* keyOf(RegistryState& state, const Target& target) {
     return open->key;
 }
 
-// The key at `path`, looked for from `key`, which stands at its first `depth` names.
-RegistryKey* below(RegistryKey* key, const KeyPath& path, size_t depth) {
-    for (size_t i = depth; key && i < path.names.size(); ++i)
-        key = key->child(path.names[i]);
-    return key;
-}
-
 void markDirty(RegistryState& state, HKEY key) {
     int root = predefinedRoot(key);
     if (root >= 0) {
@@ -83,15 +77,6 @@ void markDirty(RegistryState& state, HKEY key) {
     } else if (OpenKey* open = state.handles.find(key)) {
         open->dirty = true;
     }
-}
-
-// Appends the names of "a\b\\c\" to *path. Repeated and trailing backslashes are skipped as
-// Windows skips them; a leading one is refused.
-LONG appendSubKey(const char* subKey, KeyPath* path) {
-    if (subKey && *subKey == '\\')
-        return ERROR_BAD_PATHNAME;
-    forEachName(subKey, [&](std::string_view name) { path->names.emplace_back(name); });
-    return ERROR_SUCCESS;
 }
 
 bool isStringType(DWORD type) {
@@ -129,20 +114,91 @@ LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
     return ERROR_SUCCESS;
 }
 
-// Opens the key below a resolved one, for the functions that delete keys.
-LONG openBelow(RegistryState& state, const Target& base, const char* subKey, REGSAM access,
-               KeyPath* path, REGSAM* granted) {
-    *path = base.path();
-    if (LONG status = appendSubKey(subKey, path))
-        return status;
-    state.store().refresh();
-    RegistryKey* key = keyOf(state, base);
-    if (!key)
-        return ERROR_KEY_DELETED;
-    if (!below(key, *path, base.path().names.size()))
-        return ERROR_FILE_NOT_FOUND;
-    return grantedAccess(state, access, granted);
-}
+// One Reg* call: the registry locked for the call's length, and what the call's handle stands
+// for. Each step returns the status the call fails with, so that a call takes the steps it needs
+// in the order Windows checks them.
+class RegCall {
+  public:
+    RegCall() : state(registryState()), lock_(state.mutex) {}
+    RegCall(const RegCall&) = delete;
+    RegCall& operator=(const RegCall&) = delete;
+
+    // ERROR_INVALID_HANDLE for a handle that is not open; ERROR_ACCESS_DENIED when it was opened
+    // without `right` (0: none needed).
+    LONG resolve(HKEY key, REGSAM right = 0) {
+        if (!resolveHandle(state, key, &target))
+            return ERROR_INVALID_HANDLE;
+        if (right && !(target.access & right))
+            return ERROR_ACCESS_DENIED;
+        return ERROR_SUCCESS;
+    }
+
+    // The key the resolved handle stands for: ERROR_KEY_DELETED when it is gone.
+    LONG findKey(RegistryKey** found) {
+        *found = keyOf(state, target);
+        return *found ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+    }
+
+    // resolve(), then findKey().
+    LONG open(HKEY key, REGSAM right, RegistryKey** found) {
+        if (LONG status = resolve(key, right))
+            return status;
+        return findKey(found);
+    }
+
+    // open() to set or delete the value `name`, which the store's faults may refuse
+    // (ERROR_ACCESS_DENIED, once the key is found).
+    LONG openToChange(HKEY key, std::string RegistryFaults::*refused, const char* name,
+                      RegistryKey** found) {
+        if (LONG status = open(key, KEY_SET_VALUE, found))
+            return status;
+        if (faultMatches(state.store().faults().*refused, name))
+            return ERROR_ACCESS_DENIED;
+        return ERROR_SUCCESS;
+    }
+
+    // The key that `subKey` names below the handle's, read afresh from the store; *found is
+    // nullptr when there is none. A leading backslash is refused (ERROR_BAD_PATHNAME).
+    LONG findBelow(HKEY key, const char* subKey, RegistryKey** found) {
+        if (LONG status = resolve(key))
+            return status;
+        if (subKey && *subKey == '\\')
+            return ERROR_BAD_PATHNAME;
+        state.store().refresh();
+        RegistryKey* walked = keyOf(state, target);
+        if (!walked)
+            return ERROR_KEY_DELETED;
+        forEachName(subKey, [&](std::string_view name) {
+            walked = walked ? walked->child(name) : nullptr;
+        });
+        *found = walked;
+        return ERROR_SUCCESS;
+    }
+
+    // findBelow() of a key that must exist (ERROR_FILE_NOT_FOUND), then the rights a handle to it
+    // gets (grantedAccess()).
+    LONG openBelow(HKEY key, const char* subKey, REGSAM access, RegistryKey** found,
+                   REGSAM* granted) {
+        if (LONG status = findBelow(key, subKey, found))
+            return status;
+        if (!*found)
+            return ERROR_FILE_NOT_FOUND;
+        return grantedAccess(state, access, granted);
+    }
+
+    // The path of the key `subKey` names below the handle's; valid after findBelow().
+    KeyPath pathBelow(const char* subKey) const {
+        KeyPath path = target.path();
+        forEachName(subKey, [&](std::string_view name) { path.names.emplace_back(name); });
+        return path;
+    }
+
+    RegistryState& state;
+    Target target;
+
+  private:
+    std::lock_guard<std::mutex> lock_;
+};
 
 LONG deleteTree(RegistryState& state, const KeyPath& path, bool keepKey) {
     const RegistryKey* key = state.store().tree().find(path);
@@ -189,26 +245,14 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKE
     *result = nullptr;
     if (key == HKEY_CLASSES_ROOT && subKey && *subKey == '\\')
         ++subKey;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target base;
-    if (!resolve(state, key, &base))
-        return ERROR_INVALID_HANDLE;
-    // As openBelow(), without making the path: the handle's slot takes it.
-    if (subKey && *subKey == '\\')
-        return ERROR_BAD_PATHNAME;
-    state.store().refresh();
-    RegistryKey* found = keyOf(state, base);
-    if (!found)
-        return ERROR_KEY_DELETED;
-    forEachName(subKey,
-                [&](std::string_view name) { found = found ? found->child(name) : nullptr; });
-    if (!found)
-        return ERROR_FILE_NOT_FOUND;
+    RegCall call;
+    RegistryKey* found = nullptr;
     REGSAM granted = 0;
-    if (LONG status = grantedAccess(state, access, &granted))
+    if (LONG status = call.openBelow(key, subKey, access, &found, &granted))
         return status;
-    *result = state.handles.open(base.path(), subKey, granted, found, state.store().epoch());
+    // The path is not made here: the new handle's slot takes the names.
+    *result = call.state.handles.open(call.target.path(), subKey, granted, found,
+                                      call.state.store().epoch());
     return *result ? ERROR_SUCCESS : ERROR_NOT_ENOUGH_MEMORY;
 }
 
@@ -227,19 +271,13 @@ LSTATUS WINAPI RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR, D
         return ERROR_BADKEY;
     if (reserved)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target base;
-    if (!resolve(state, key, &base))
-        return ERROR_INVALID_HANDLE;
-    KeyPath path = base.path();
-    if (LONG status = appendSubKey(subKey, &path))
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.findBelow(key, subKey, &found))
         return status;
-    state.store().refresh();
-    RegistryKey* baseKey = keyOf(state, base);
-    if (!baseKey)
-        return ERROR_KEY_DELETED;
-    bool exists = below(baseKey, path, base.path().names.size()) != nullptr;
+    bool exists = found != nullptr;
+    KeyPath path = call.pathBelow(subKey); // before a new handle moves the handle's own path
+    RegistryState& state = call.state;
     REGSAM granted = 0;
     if (LONG status = grantedAccess(state, access, &granted))
         return status;
@@ -263,21 +301,17 @@ LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LP
                                 LPBYTE data, LPDWORD dataSize) {
     if ((data && !dataSize) || reserved)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
+    RegCall call;
+    if (LONG status = call.resolve(key, KEY_QUERY_VALUE))
+        return status;
     DWORD capacity = dataSize ? *dataSize : 0;
     if (!data && dataSize)
         *dataSize = 0;
     if (type)
-        *type = REG_NONE;
-    const RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
+        *type = REG_NONE; // even when the key turns out to be gone
+    RegistryKey* found = nullptr;
+    if (LONG status = call.findKey(&found))
+        return status;
     const RegistryValue* value = found->value(valueName ? valueName : "");
     if (!value)
         return ERROR_FILE_NOT_FOUND;
@@ -296,77 +330,54 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, con
     // Windows counts a forgotten terminator of text when the byte after the data is one.
     if (dataSize && isStringType(type) && data[dataSize - 1] && !data[dataSize])
         ++dataSize;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
-    RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
-    if (faultMatches(state.store().faults().failSetValue, valueName))
-        return ERROR_ACCESS_DENIED;
-    state.store().setValue(*found, target.path(), valueName ? valueName : "", type,
-                           std::vector<BYTE>(data, data + dataSize));
-    markDirty(state, key);
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.openToChange(key, &RegistryFaults::failSetValue, valueName, &found))
+        return status;
+    call.state.store().setValue(*found, call.target.path(), valueName ? valueName : "", type,
+                                std::vector<BYTE>(data, data + dataSize));
+    markDirty(call.state, key);
     return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegDeleteValueA(HKEY key, LPCSTR valueName) {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
-    RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
-    if (faultMatches(state.store().faults().failDeleteValue, valueName))
-        return ERROR_ACCESS_DENIED;
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.openToChange(key, &RegistryFaults::failDeleteValue, valueName, &found))
+        return status;
     const char* name = valueName ? valueName : "";
     if (!found->value(name))
         return ERROR_FILE_NOT_FOUND;
-    state.store().deleteValue(*found, target.path(), name);
-    markDirty(state, key);
+    call.state.store().deleteValue(*found, call.target.path(), name);
+    markDirty(call.state, key);
     return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegDeleteKeyA(HKEY key, LPCSTR subKey) {
     if (!subKey)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target base;
-    if (!resolve(state, key, &base))
-        return ERROR_INVALID_HANDLE;
-    KeyPath path;
+    RegCall call;
+    RegistryKey* found = nullptr;
     REGSAM granted = 0;
-    if (LONG status = openBelow(state, base, subKey, DELETE, &path, &granted))
+    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted))
         return status;
+    KeyPath path = call.pathBelow(subKey);
     // A predefined key cannot be deleted, nor a key that still has subkeys.
-    if (path.names.empty() || !state.store().tree().find(path)->children().empty())
+    if (path.names.empty() || !found->children().empty())
         return ERROR_ACCESS_DENIED;
-    state.store().change({RegistryChange::Kind::DeleteKey, path, {}, 0, {}});
-    markDirty(state, key);
+    call.state.store().change({RegistryChange::Kind::DeleteKey, std::move(path), {}, 0, {}});
+    markDirty(call.state, key);
     return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey) {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target base;
-    if (!resolve(state, key, &base))
-        return ERROR_INVALID_HANDLE;
-    KeyPath path;
+    RegCall call;
+    RegistryKey* found = nullptr;
     REGSAM granted = 0;
-    if (LONG status = openBelow(state, base, subKey, DELETE, &path, &granted))
+    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted))
         return status;
-    LONG status = deleteTree(state, path, !subKey || !*subKey);
-    markDirty(state, key);
+    LONG status = deleteTree(call.state, call.pathBelow(subKey), !subKey || !*subKey);
+    markDirty(call.state, key);
     return status;
 }
 
@@ -374,16 +385,10 @@ LSTATUS WINAPI RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
                              LPSTR keyClass, LPDWORD classSize, PFILETIME lastWrite) {
     if (reserved || !name || !nameSize)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_ENUMERATE_SUB_KEYS))
-        return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.open(key, KEY_ENUMERATE_SUB_KEYS, &found))
+        return status;
     if (index >= found->children().size())
         return ERROR_NO_MORE_ITEMS;
     auto child = found->children().begin();
@@ -406,16 +411,10 @@ LSTATUS WINAPI RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
                              LPDWORD type, LPBYTE data, LPDWORD dataSize) {
     if ((data && !dataSize) || reserved || !name || !nameSize)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.open(key, KEY_QUERY_VALUE, &found))
+        return status;
     if (index >= found->values().size())
         return ERROR_NO_MORE_ITEMS;
     const RegistryValue& value = found->values()[index];
@@ -447,16 +446,10 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPD
                                 LPDWORD securityDescriptorSize, PFILETIME lastWrite) {
     if (keyClass && !classSize)
         return ERROR_INVALID_PARAMETER;
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    if (!(target.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
-    const RegistryKey* found = keyOf(state, target);
-    if (!found)
-        return ERROR_KEY_DELETED;
+    RegCall call;
+    RegistryKey* found = nullptr;
+    if (LONG status = call.open(key, KEY_QUERY_VALUE, &found))
+        return status;
     if (keyClass && *classSize)
         keyClass[0] = 0;
     if (classSize)
@@ -488,12 +481,10 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPD
 }
 
 LSTATUS WINAPI RegFlushKey(HKEY key) {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    Target target;
-    if (!resolve(state, key, &target))
-        return ERROR_INVALID_HANDLE;
-    return state.save();
+    RegCall call;
+    if (LONG status = call.resolve(key))
+        return status;
+    return call.state.save();
 }
 
 // Closing a key with unsaved changes saves them. The close itself always succeeds; changes a
