@@ -25,7 +25,7 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
             showDropDown(window, !dropped_, true);
         return 0;
     case WM_CHAR:
-        typeChar(window, char(wParam));
+        select(window, items_.findTyped(char(wParam)));
         return 0;
     case WM_KILLFOCUS:
         showDropDown(window, false, true);
@@ -33,47 +33,46 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return getText(reinterpret_cast<LPSTR>(lParam), int(wParam));
     case WM_GETTEXTLENGTH:
-        return items_.valid(selected_) ? LRESULT(items_.at(selected_).size()) : 0;
+        return std::max(items_.length(items_.selection()), 0);
     case WM_SETTEXT:
         return CB_ERR; // a drop-down list shows only its items
     case CB_ADDSTRING:
         index = items_.add(lParam ? reinterpret_cast<LPCSTR>(lParam) : "",
                            (window.style & CBS_SORT) != 0);
-        if (selected_ >= index)
-            ++selected_;
         windowsChanged();
         return index;
     case CB_INSERTSTRING:
         index = items_.insert(index, lParam ? reinterpret_cast<LPCSTR>(lParam) : "");
-        if (index >= 0 && selected_ >= index)
-            ++selected_;
         windowsChanged();
         return index < 0 ? CB_ERR : index;
     case CB_DELETESTRING:
         if (!items_.remove(index))
             return CB_ERR;
-        selected_ = selected_ == index ? -1 : (selected_ > index ? selected_ - 1 : selected_);
         windowsChanged();
         return items_.count();
     case CB_RESETCONTENT:
         items_.clear();
-        selected_ = -1;
         windowsChanged();
         return CB_OKAY;
     case CB_SETCURSEL:
-        return setCurSel(index);
+        if (!items_.setSelection(index))
+            return CB_ERR;
+        windowsChanged();
+        return index;
     case CB_GETCURSEL:
-        return selected_;
-    case CB_GETLBTEXT:
-        return getLbText(index, reinterpret_cast<LPSTR>(lParam));
-    case CB_GETLBTEXTLEN:
-        return items_.valid(index) ? LRESULT(items_.at(index).size()) : CB_ERR;
+        return items_.selection();
+    case CB_GETLBTEXT: {
+        int length = items_.copy(index, reinterpret_cast<LPSTR>(lParam));
+        return length < 0 ? CB_ERR : length;
+    }
+    case CB_GETLBTEXTLEN: {
+        int length = items_.length(index);
+        return length < 0 ? CB_ERR : length;
+    }
     case CB_GETCOUNT:
         return items_.count();
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
-        if (!lParam)
-            return CB_ERR;
         return items_.find(index, reinterpret_cast<LPCSTR>(lParam), message == CB_FINDSTRINGEXACT);
     case CB_SELECTSTRING:
         return selectString(index, reinterpret_cast<LPCSTR>(lParam));
@@ -106,42 +105,24 @@ LRESULT ComboBox::getDlgCode(LPARAM msg) const {
     return code;
 }
 
-LRESULT ComboBox::setCurSel(int index) {
-    if (index < -1 || index >= items_.count())
-        return CB_ERR;
-    selected_ = index;
-    windowsChanged();
-    return index;
-}
-
-LRESULT ComboBox::getLbText(int index, LPSTR buffer) const {
-    if (!items_.valid(index) || !buffer)
-        return CB_ERR;
-    std::string_view text = items_.at(index);
-    std::memcpy(buffer, text.data(), text.size() + 1); // with the NUL that follows it
-    return LRESULT(text.size());
-}
-
 LRESULT ComboBox::selectString(int start, LPCSTR text) {
-    if (!text)
-        return CB_ERR;
     int index = items_.find(start, text, false);
     if (index < 0)
         return CB_ERR;
-    selected_ = index;
+    items_.setSelection(index);
     windowsChanged();
     return index;
 }
 
 LRESULT ComboBox::getText(LPSTR buffer, int maxCount) const {
-    return copyText(items_.valid(selected_) ? items_.at(selected_) : std::string_view(), buffer,
+    int selected = items_.selection();
+    return copyText(items_.valid(selected) ? items_.at(selected) : std::string_view(), buffer,
                     maxCount);
 }
 
 void ComboBox::select(Window& window, int index) {
-    if (index == selected_ || !items_.valid(index))
+    if (!items_.moveSelection(index))
         return;
-    selected_ = index;
     windowsChanged();
     notifyParent(window, CBN_SELCHANGE);
 }
@@ -172,7 +153,6 @@ void ComboBox::buttonDown(Window& window, LPARAM point) {
 }
 
 void ComboBox::keyDown(Window& window, WPARAM key) {
-    int last = items_.count() - 1;
     if (key == VK_F4) {
         showDropDown(window, !dropped_, true);
         return;
@@ -181,40 +161,14 @@ void ComboBox::keyDown(Window& window, WPARAM key) {
         showDropDown(window, false, true);
         return;
     }
-    if (last < 0)
+    // No paging: Page Up and Page Down move nothing here.
+    int to = items_.navigate(unsigned(key), 0);
+    if (to < 0)
         return;
-    int from = std::max(selected_, 0);
-    int to;
-    switch (key) {
-    case VK_UP:
-    case VK_LEFT:
-        to = selected_ < 0 ? 0 : std::max(0, from - 1);
-        break;
-    case VK_DOWN:
-    case VK_RIGHT:
-        to = selected_ < 0 ? 0 : std::min(last, from + 1);
-        break;
-    case VK_HOME:
-        to = 0;
-        break;
-    case VK_END:
-        to = last;
-        break;
-    default:
-        return;
-    }
     // A navigation key reports a choice even when it could not move, at either end.
-    selected_ = to;
+    items_.setSelection(to);
     windowsChanged();
     notifyParent(window, CBN_SELCHANGE);
-}
-
-void ComboBox::typeChar(Window& window, char c) {
-    if (static_cast<unsigned char>(c) < 0x20)
-        return;
-    int index = items_.find(selected_, std::string_view(&c, 1), false);
-    if (index >= 0)
-        select(window, index);
 }
 
 } // namespace portable

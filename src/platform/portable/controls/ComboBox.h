@@ -16,25 +16,21 @@ class ComboBox : public Control {
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const ItemList& items() const { return items_; }
-    int selection() const { return selected_; }
+    int selection() const { return items_.selection(); }
     bool dropped() const { return dropped_; }
 
   private:
     LRESULT create(Window& window);
     LRESULT getDlgCode(LPARAM msg) const;
-    LRESULT setCurSel(int index);
-    LRESULT getLbText(int index, LPSTR buffer) const;
     LRESULT selectString(int start, LPCSTR text);
     LRESULT getText(LPSTR buffer, int maxCount) const;
     void buttonDown(Window& window, LPARAM point);
     void keyDown(Window& window, WPARAM key);
-    void typeChar(Window& window, char c);
     void showDropDown(Window& window, bool show, bool notify);
-    // Selects by a person's action: notifies when the selection moved.
+    // Selects by a person's action: notifies when the selection moved (nothing for -1).
     void select(Window& window, int index);
 
-    ItemList items_;
-    int selected_ = -1;    // CB_ERR: none
+    ItemList items_;       // and the selection, CB_ERR (-1) for none
     bool dropped_ = false; // the list is shown
     int listHeight_ = 0;   // height of the dropped list, from the template
 };

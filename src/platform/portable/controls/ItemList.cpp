@@ -1,5 +1,8 @@
 #include "ItemList.h"
 
+#include "platform/portable/win32_user.h"
+
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <functional>
@@ -92,6 +95,8 @@ int ItemList::add(std::string_view text, bool sorted) {
     }
     Item item = store(text); // before taking a place in items_, which storing may move
     items_.insert(items_.begin() + long(index), item);
+    if (selected_ >= int(index))
+        ++selected_;
     return int(index);
 }
 
@@ -102,6 +107,8 @@ int ItemList::insert(int index, std::string_view text) {
         return -1;
     Item item = store(text);
     items_.insert(items_.begin() + index, item);
+    if (selected_ >= index)
+        ++selected_;
     return index;
 }
 
@@ -112,7 +119,19 @@ bool ItemList::remove(int index) {
     items_.erase(items_.begin() + index);
     if (chars_.size() > 2 * live_ + 256)
         compact();
+    if (selected_ == index)
+        selected_ = -1;
+    else if (selected_ > index)
+        --selected_;
     return true;
+}
+
+int ItemList::copy(int index, char* buffer) const {
+    if (!valid(index) || !buffer)
+        return -1;
+    std::string_view text = at(index);
+    std::memcpy(buffer, text.data(), text.size() + 1); // with the NUL that follows it
+    return int(text.size());
 }
 
 int ItemList::find(int start, std::string_view text, bool exact) const {
@@ -130,6 +149,37 @@ int ItemList::find(int start, std::string_view text, bool exact) const {
             return index;
     }
     return -1;
+}
+
+int ItemList::findTyped(char c) const {
+    if (static_cast<unsigned char>(c) < 0x20)
+        return -1;
+    return find(selected_, std::string_view(&c, 1), false);
+}
+
+int ItemList::navigate(unsigned key, int page) const {
+    int last = count() - 1;
+    if (last < 0)
+        return -1;
+    int from = std::max(selected_, 0);
+    switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+        return selected_ < 0 ? 0 : std::max(0, from - 1);
+    case VK_DOWN:
+    case VK_RIGHT:
+        return selected_ < 0 ? 0 : std::min(last, from + 1);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return last;
+    case VK_PRIOR:
+        return page > 0 ? std::max(0, from - page + 1) : -1;
+    case VK_NEXT:
+        return page > 0 ? std::min(last, from + page - 1) : -1;
+    default:
+        return -1;
+    }
 }
 
 } // namespace portable

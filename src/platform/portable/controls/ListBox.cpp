@@ -26,7 +26,7 @@ LRESULT ListBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPar
         keyDown(window, wParam);
         return 0;
     case WM_CHAR:
-        typeChar(window, char(wParam));
+        select(window, items_.findTyped(char(wParam)));
         return 0;
     case LB_ADDSTRING:
         return addString(window, reinterpret_cast<LPCSTR>(lParam));
@@ -36,24 +36,25 @@ LRESULT ListBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPar
         return deleteString(index);
     case LB_RESETCONTENT:
         items_.clear();
-        selected_ = -1;
         top_ = 0;
         windowsChanged();
         return 0;
     case LB_SETCURSEL:
         return setCurSel(window, index);
     case LB_GETCURSEL:
-        return selected_;
-    case LB_GETTEXT:
-        return getText(index, reinterpret_cast<LPSTR>(lParam));
-    case LB_GETTEXTLEN:
-        return items_.valid(index) ? LRESULT(items_.at(index).size()) : LB_ERR;
+        return items_.selection();
+    case LB_GETTEXT: {
+        int length = items_.copy(index, reinterpret_cast<LPSTR>(lParam));
+        return length < 0 ? LB_ERR : length;
+    }
+    case LB_GETTEXTLEN: {
+        int length = items_.length(index);
+        return length < 0 ? LB_ERR : length;
+    }
     case LB_GETCOUNT:
         return items_.count();
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT:
-        if (!lParam)
-            return LB_ERR;
         return items_.find(index, reinterpret_cast<LPCSTR>(lParam), message == LB_FINDSTRINGEXACT);
     case LB_SELECTSTRING:
         return selectString(window, index, reinterpret_cast<LPCSTR>(lParam));
@@ -78,8 +79,6 @@ LRESULT ListBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT ListBox::addString(const Window& window, LPCSTR text) {
     int index = items_.add(text ? text : "", (window.style & LBS_SORT) != 0);
-    if (selected_ >= index)
-        ++selected_;
     windowsChanged();
     return index;
 }
@@ -88,8 +87,6 @@ LRESULT ListBox::insertString(int index, LPCSTR text) {
     int at = items_.insert(index, text ? text : "");
     if (at < 0)
         return LB_ERR;
-    if (selected_ >= at)
-        ++selected_;
     windowsChanged();
     return at;
 }
@@ -97,35 +94,20 @@ LRESULT ListBox::insertString(int index, LPCSTR text) {
 LRESULT ListBox::deleteString(int index) {
     if (!items_.remove(index))
         return LB_ERR;
-    if (selected_ == index)
-        selected_ = -1;
-    else if (selected_ > index)
-        --selected_;
     top_ = std::max(0, std::min(top_, items_.count() - 1));
     windowsChanged();
     return items_.count();
 }
 
 LRESULT ListBox::setCurSel(const Window& window, int index) {
-    if (index < -1 || index >= items_.count())
+    if (!items_.setSelection(index))
         return LB_ERR;
-    selected_ = index;
     scrollIntoView(window);
     windowsChanged();
     return index; // -1 is LB_ERR, as the real control answers
 }
 
-LRESULT ListBox::getText(int index, LPSTR buffer) const {
-    if (!items_.valid(index) || !buffer)
-        return LB_ERR;
-    std::string_view text = items_.at(index);
-    std::memcpy(buffer, text.data(), text.size() + 1); // with the NUL that follows it
-    return LRESULT(text.size());
-}
-
 LRESULT ListBox::selectString(const Window& window, int start, LPCSTR text) {
-    if (!text)
-        return LB_ERR;
     int index = items_.find(start, text, false);
     if (index < 0)
         return LB_ERR;
@@ -139,13 +121,14 @@ int ListBox::pageSize(const Window& window) const {
 }
 
 void ListBox::scrollIntoView(const Window& window) {
-    if (selected_ < 0)
+    int selected = items_.selection();
+    if (selected < 0)
         return;
     int page = pageSize(window);
-    if (selected_ < top_)
-        top_ = selected_;
-    else if (selected_ >= top_ + page)
-        top_ = selected_ - page + 1;
+    if (selected < top_)
+        top_ = selected;
+    else if (selected >= top_ + page)
+        top_ = selected - page + 1;
 }
 
 LRESULT ListBox::getItemRect(const Window& window, int index, LPRECT rect) const {
@@ -170,9 +153,8 @@ LRESULT ListBox::itemFromPoint(const Window& window, LPARAM point) const {
 }
 
 void ListBox::select(Window& window, int index) {
-    if (index == selected_ || !items_.valid(index))
+    if (!items_.moveSelection(index))
         return;
-    selected_ = index;
     scrollIntoView(window);
     windowsChanged();
     if (window.style & LBS_NOTIFY)
@@ -187,8 +169,7 @@ void ListBox::buttonDown(Window& window, LPARAM point) {
         return;
     captured_ = true;
     // The selection moves at once; the notification waits for the button's release.
-    if (index != selected_) {
-        selected_ = index;
+    if (items_.moveSelection(index)) {
         scrollIntoView(window);
         windowsChanged();
     }
@@ -204,43 +185,7 @@ void ListBox::buttonUp(Window& window) {
 }
 
 void ListBox::keyDown(Window& window, WPARAM key) {
-    int last = items_.count() - 1;
-    if (last < 0)
-        return;
-    int from = std::max(selected_, 0);
-    int page = pageSize(window);
-    switch (key) {
-    case VK_UP:
-    case VK_LEFT:
-        select(window, selected_ < 0 ? 0 : std::max(0, from - 1));
-        break;
-    case VK_DOWN:
-    case VK_RIGHT:
-        select(window, selected_ < 0 ? 0 : std::min(last, from + 1));
-        break;
-    case VK_HOME:
-        select(window, 0);
-        break;
-    case VK_END:
-        select(window, last);
-        break;
-    case VK_PRIOR:
-        select(window, std::max(0, from - page + 1));
-        break;
-    case VK_NEXT:
-        select(window, std::min(last, from + page - 1));
-        break;
-    default:
-        break;
-    }
-}
-
-void ListBox::typeChar(Window& window, char c) {
-    if (static_cast<unsigned char>(c) < 0x20)
-        return;
-    int index = items_.find(selected_, std::string_view(&c, 1), false);
-    if (index >= 0)
-        select(window, index);
+    select(window, items_.navigate(unsigned(key), pageSize(window)));
 }
 
 } // namespace portable

@@ -14,7 +14,7 @@ class ListBox : public Control {
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const ItemList& items() const { return items_; }
-    int selection() const { return selected_; }
+    int selection() const { return items_.selection(); }
     int topIndex() const { return top_; }
 
   private:
@@ -22,21 +22,18 @@ class ListBox : public Control {
     LRESULT insertString(int index, LPCSTR text);
     LRESULT deleteString(int index);
     LRESULT setCurSel(const Window& window, int index);
-    LRESULT getText(int index, LPSTR buffer) const;
     LRESULT selectString(const Window& window, int start, LPCSTR text);
     LRESULT getItemRect(const Window& window, int index, LPRECT rect) const;
     LRESULT itemFromPoint(const Window& window, LPARAM point) const;
     void buttonDown(Window& window, LPARAM point);
     void buttonUp(Window& window);
     void keyDown(Window& window, WPARAM key);
-    void typeChar(Window& window, char c);
-    // Selects by a person's action: notifies when the selection moved.
+    // Selects by a person's action: notifies when the selection moved (nothing for -1).
     void select(Window& window, int index);
     void scrollIntoView(const Window& window);
     int pageSize(const Window& window) const;
 
-    ItemList items_;
-    int selected_ = -1;     // LB_ERR: none
+    ItemList items_;        // and the selection, LB_ERR (-1) for none
     int top_ = 0;           // first visible item
     bool captured_ = false; // the mouse button went down on the list
 };
