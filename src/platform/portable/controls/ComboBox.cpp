@@ -3,7 +3,6 @@
 #include "platform/portable/windowing/WindowSystem.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace portable {
 
