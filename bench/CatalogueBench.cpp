@@ -6,37 +6,32 @@
 
 namespace {
 
-void BM_CodeToLabelAllMaps(benchmark::State& state) {
+// Every entry of every map through one translation: `side` is what is translated (the maps'
+// codes or labels), `translate` the LabelMap function that does it.
+void translateAllMaps(benchmark::State& state, const char* const* LabelMap::*side,
+                      void (LabelMap::*translate)(const ValueText&, ValueText&) const) {
     for (auto _ : state) {
         for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
              ++row) {
             if (row->map == nullptr)
                 continue;
             for (size_t i = 0; i < row->map->count; ++i) {
-                ValueText code(row->map->codes[i]);
-                ValueText label;
-                row->map->codeToLabel(code, label);
-                benchmark::DoNotOptimize(label.c_str());
+                ValueText from((row->map->*side)[i]);
+                ValueText to;
+                (row->map->*translate)(from, to);
+                benchmark::DoNotOptimize(to.c_str());
             }
         }
     }
 }
+
+void BM_CodeToLabelAllMaps(benchmark::State& state) {
+    translateAllMaps(state, &LabelMap::codes, &LabelMap::codeToLabel);
+}
 BENCHMARK(BM_CodeToLabelAllMaps);
 
 void BM_LabelToCodeAllMaps(benchmark::State& state) {
-    for (auto _ : state) {
-        for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
-             ++row) {
-            if (row->map == nullptr)
-                continue;
-            for (size_t i = 0; i < row->map->count; ++i) {
-                ValueText label(row->map->labels[i]);
-                ValueText code;
-                row->map->labelToCode(label, code);
-                benchmark::DoNotOptimize(code.c_str());
-            }
-        }
-    }
+    translateAllMaps(state, &LabelMap::labels, &LabelMap::labelToCode);
 }
 BENCHMARK(BM_LabelToCodeAllMaps);
 
