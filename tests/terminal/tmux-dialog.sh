@@ -7,6 +7,8 @@
 # CASE media-type:   choose "Force 100 Full" for "Media Type" and press Enter: OK, code "4".
 # CASE out-of-range: type 2000 for "Receive Buffers" and leave it: the range message box, which
 #                    takes the keys until it is dismissed; then Escape: Cancel, file unchanged.
+# CASE unused-keys:  keys the dialog has no use for (Ctrl+A, F5, a mouse wheel) change nothing and
+#                    do not end it; then Escape: Cancel.
 # Exits 77 (skipped) when tmux is missing.
 set -euo pipefail
 setup=$1
@@ -124,6 +126,20 @@ out-of-range)
   wait_for "exit status 1"
   screen | grep -qx "Cancel" || fail "no result word Cancel"
   cmp -s "$sample" "$work/quorlan.reg" || fail "Cancel changed the registry file"
+  ;;
+unused-keys)
+  keys Tab Tab Down
+  wait_for ">IEEE Compliant Link"
+  keys C-a F5
+  mouse 'a' 10 10 # the wheel turned over the list
+  sleep 0.5
+  screen | grep -q "exit status" && fail "a key the dialog does not use ended it"
+  expect_shown ">IEEE Compliant Link"
+  keys Down
+  wait_for ">Media Type"
+  keys Escape
+  wait_for "exit status 1"
+  screen | grep -qx "Cancel" || fail "no result word Cancel"
   ;;
 *)
   echo "unknown case $case"

@@ -173,15 +173,20 @@ bool TerminalScreen::read(int timeoutMs, InputEvent* event) {
     }
     if (!screen_)
         return false;
-    timeout(timeoutMs < 0 ? -1 : timeoutMs);
-    int code = getch();
-    if (code == ERR) {
-        // Without a time limit, getch fails only when the terminal is gone.
-        return timeoutMs >= 0 || ++failures_ < 3;
+    for (;;) {
+        timeout(timeoutMs < 0 ? -1 : timeoutMs);
+        int code = getch();
+        if (code == ERR) {
+            // Without a time limit, getch fails only when the terminal is gone.
+            return timeoutMs >= 0 || ++failures_ < 3;
+        }
+        failures_ = 0;
+        *event = decode(code);
+        // Input the dialog has no use for (Ctrl+A, F5, the mouse wheel) is dropped: taken as
+        // an event of no kind it would read as the end of the wait, which cancels the dialog.
+        if (event->kind != InputEvent::Kind::None)
+            return true;
     }
-    failures_ = 0;
-    *event = decode(code);
-    return true;
 }
 
 InputEvent TerminalScreen::decode(int code) {
