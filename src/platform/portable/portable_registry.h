@@ -22,6 +22,9 @@ struct RegistryFaults {
     std::string failDeleteValue;   // RegDeleteValueA of this value name ("*": any): denied
     bool failSave = false;         // RegFlushKey and saves on close: ERROR_CANTWRITE, nothing saved
     bool stopBeforeRename = false; // a save writes its temporary file, then stops as if killed
+    // After this many keys opened (RegOpenKeyExA, RegOpenKeyA), opens find no key:
+    // ERROR_FILE_NOT_FOUND, as if the key were deleted meanwhile. Negative: no such fault.
+    int keyGoneAfterOpens = -1;
 };
 
 // Replaces the faults in force; RegistryFaults{} clears them.

@@ -1,6 +1,8 @@
-// A save the registry refuses: what is written, what the person is told, what the call says.
+// A registry that refuses the dialog, at load or at save: what is written, what the person is
+// told, what the call says.
 #include "dialog_session.h"
 #include "platform/portable/portable.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +90,42 @@ TEST_F(SaveFaults, AFailedFlushNamesEveryValue) {
     EXPECT_EQ("Could not save NetworkAddress, VLANID, FlowControl, NcBit, NetworkMedia, "
               "JumboFrame, RxQueueSz, PriQ",
               session.messages()[0].text);
+}
+
+// The key is there when the call checks it and gone when the dialog opens it to load.
+TEST_F(SaveFaults, AKeyGoneBeforeLoadingLeavesTheDialogUpWithItsDefaults) {
+    portable::RegistryFaults faults;
+    faults.keyGoneAfterOpens = 1;
+    portable::setRegistryFaults(faults);
+    LRESULT selected = LB_ERR;
+    session.then([&](HWND dialog) {
+        selected = SendDlgItemMessageA(dialog, IDC_PROPERTY_LIST, LB_GETCURSEL, 0, 0);
+    });
+    session.click(IDCANCEL);
+    session.callFor(service);
+    portable::setRegistryFaults(portable::RegistryFaults{});
+    EXPECT_EQ("Cancel", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Invalid Service Name", session.messages()[0].text);
+    EXPECT_EQ("Error ", session.messages()[0].caption);
+    EXPECT_EQ("hand", session.messages()[0].icon);
+    EXPECT_EQ(0, selected); // the list is filled and its first item selected all the same
+    EXPECT_EQ("100", value("RxQueueSz"));
+}
+
+// OK after such a load saves the defaults, once the key can be opened again.
+TEST_F(SaveFaults, OkAfterAFailedLoadSavesTheDefaults) {
+    portable::RegistryFaults faults;
+    faults.keyGoneAfterOpens = 1;
+    portable::setRegistryFaults(faults);
+    session.then([](HWND) { portable::setRegistryFaults(portable::RegistryFaults{}); });
+    session.click(IDOK);
+    session.callFor(service);
+    EXPECT_EQ("OK", session.result());
+    ASSERT_EQ(1u, session.messages().size());
+    EXPECT_EQ("Error ", session.messages()[0].caption);
+    EXPECT_EQ("64", value("RxQueueSz")); // not the 100 stored: nothing was read
+    EXPECT_EQ("(missing)", value("NetworkAddress"));
 }
 
 } // namespace

@@ -250,6 +250,8 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, PHKE
     REGSAM granted = 0;
     if (LONG status = call.openBelow(key, subKey, access, &found, &granted))
         return status;
+    if (!call.state.store().countOpen())
+        return ERROR_FILE_NOT_FOUND;
     // The path is not made here: the new handle's slot takes the names.
     *result = call.state.handles.open(call.target.path(), subKey, granted, found,
                                       call.state.store().epoch());

@@ -26,6 +26,15 @@ class RegistryStore {
 
     void setFaults(const RegistryFaults& faults) { faults_ = faults; }
     const RegistryFaults& faults() const { return faults_; }
+    // Counts one key opened against the faults: false when the key is to be found gone.
+    bool countOpen() {
+        if (faults_.keyGoneAfterOpens < 0)
+            return true;
+        if (faults_.keyGoneAfterOpens == 0)
+            return false;
+        --faults_.keyGoneAfterOpens;
+        return true;
+    }
 
     // Reads the file again when it changed on disk since this process last read or wrote it.
     void refresh();
