@@ -12,7 +12,7 @@ const char resultError[] = "Error";
 // Opens the service's Parameters key with default access and closes it again at once.
 LONG checkParametersKey(const char* service) {
     ParameterStore store(service);
-    return store.OpenForReading(); // the store closes the key as it goes
+    return store.OpenForReading(); // the key is closed with the store
 }
 
 void runDialog(const char* service) {
