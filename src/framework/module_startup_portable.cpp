@@ -11,11 +11,7 @@
 namespace {
 
 HINSTANCE thisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&thisModule), &module);
-    return module;
+    return AfxModuleContaining(reinterpret_cast<const void*>(&thisModule));
 }
 
 void moduleDetach() {
