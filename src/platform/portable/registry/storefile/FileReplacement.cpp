@@ -34,13 +34,6 @@ bool writeAll(int fd, std::string_view text) {
     return true;
 }
 
-// The mode a new file gets: what the process's umask allows of 0666, as for any file it creates.
-mode_t newFileMode() {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // Rewrites the file itself, keeping its inode and so its owner, group and mode; `old` is what
 // mayWrite() saw, and the file opened must still be it.
 bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::string_view text,
@@ -117,7 +110,7 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
         *error = ": the save stopped before the rename";
         return false;
     }
-    mode_t mode = exists ? old.st_mode & 07777 : newFileMode();
+    mode_t mode = exists ? old.st_mode & 07777 : modeOfNewFiles();
     if (::fchmod(temp.fd(), mode) != 0) {
         *error = failure("cannot set the mode", errno);
         return false;

@@ -32,11 +32,9 @@ struct LockShape {
 LockShape shapeFor(const StoreLocation& where) {
     struct stat st {};
     if (!where.statNow(&st)) { // a store yet to be created: as its new file will be
-        mode_t mask = ::umask(0);
-        ::umask(mask);
         st.st_uid = ::geteuid();
         st.st_gid = ::getegid();
-        st.st_mode = 0666 & ~mask;
+        st.st_mode = modeOfNewFiles();
     }
     LockShape shape{st.st_uid, st.st_gid, 0};
     for (mode_t write : {S_IWUSR, S_IWGRP, S_IWOTH})

@@ -95,6 +95,19 @@ void TempFile::abandon() {
     fd_ = -1;
 }
 
+// Read from /proc rather than set and reset: umask() would change it for every thread meanwhile.
+mode_t modeOfNewFiles() {
+    unsigned int mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[128];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "Umask: %o", &mask) == 1)
+                break;
+        std::fclose(status);
+    }
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
 void removeStaleTempFiles(const StoreLocation& where, const char* suffix) {
     int fd = ::openat(where.folder(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* folder = fd >= 0 ? ::fdopendir(fd) : nullptr;

@@ -32,6 +32,9 @@ class TempFile {
     std::string name_;
 };
 
+// The mode a file this process creates gets: 0666 less the umask.
+mode_t modeOfNewFiles();
+
 // Removes "<name><suffix>.<pid>[.<random>]" files of processes that no longer exist.
 void removeStaleTempFiles(const StoreLocation& where, const char* suffix);
 
