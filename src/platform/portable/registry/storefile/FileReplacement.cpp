@@ -97,8 +97,11 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
     bool exists = where.statNow(&old);
     removeStaleTempFiles(where, kTempSuffix);
     TempFile temp;
-    if (!temp.create(where, kTempSuffix, error))
-        return false;
+    if (!temp.create(where, kTempSuffix, error)) {
+        // A file one may write in a folder one may not (a shared file): written where it is.
+        bool folderRefuses = errno == EACCES || errno == EPERM;
+        return exists && folderRefuses && rewriteInPlace(where, old, text, error);
+    }
     if (exists && !keepOwner(temp.fd(), old))
         return rewriteInPlace(where, old, text, error);
     if (!writeAll(temp.fd(), text) || ::fsync(temp.fd()) != 0) {

@@ -22,7 +22,7 @@ namespace {
 
 const char kLockSuffix[] = ".lock";
 
-// The owner, group and mode a trustworthy lock file has for the store.
+// The owner, group and mode a sound lock file has for the store.
 struct LockShape {
     uid_t owner = 0;
     gid_t group = 0;
@@ -59,42 +59,60 @@ bool userInGroup(uid_t user, gid_t group) {
     return false;
 }
 
-// Whether only writers of the store can open the lock file: no mode beyond the shape's, the
-// store's group where the group may open it, and an owner who may write the store.
-bool trustworthy(const struct stat& st, const LockShape& shape) {
-    if (!S_ISREG(st.st_mode) || (st.st_mode & 07777 & ~shape.mode) != 0)
-        return false;
-    if ((st.st_mode & 0060) && st.st_gid != shape.group)
+// Whether the lock file is as it should be: of the shape, so that every writer of the store can
+// open it and no one else can, and owned by one who may write the store. (Its group bits are
+// dropped where its maker could not give it the store's group; see giveShape().)
+bool sound(const struct stat& st, const LockShape& shape) {
+    mode_t mode = st.st_mode & 07777;
+    bool shaped = st.st_gid == shape.group ? mode == shape.mode
+                                           : mode == (shape.mode & ~static_cast<mode_t>(0070));
+    if (!S_ISREG(st.st_mode) || !shaped)
         return false;
     return st.st_uid == shape.owner || st.st_uid == 0 || st.st_uid == ::geteuid() ||
+           (shape.mode & S_IWOTH) || // everyone may write the store
            ((shape.mode & S_IWGRP) && userInGroup(st.st_uid, shape.group));
 }
 
-// Makes a lock file of the right shape and renames it over the one at the path.
-bool replaceLockFile(const StoreLocation& where, const LockShape& shape, std::string* error) {
+// Gives a new lock file the shape. Where this process may not give it the store's group, the
+// file grants the group nothing: only writers may open it, at the cost of group writers replacing
+// it when they save.
+void giveShape(int fd, LockShape shape) {
+    if ((shape.owner != ::geteuid() || shape.group != ::getegid()) &&
+        ::fchown(fd, shape.owner, shape.group) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), shape.group) != 0)
+        shape.mode &= ~static_cast<mode_t>(0070);
+    ::fchmod(fd, shape.mode);
+}
+
+// Puts a lock file of the right shape at the path, whole from its first moment: over the one
+// there (replace), or only where there is none (a link made from a temporary file never
+// replaces). True when there is a lock file to open now, whoever made it.
+bool placeLockFile(const StoreLocation& where, const LockShape& shape, bool replace,
+                   std::string* error) {
     removeStaleTempFiles(where, ".locknew");
     TempFile temp;
-    if (!temp.create(where, ".locknew", error))
-        return false;
-    if (shape.owner != ::geteuid() || shape.group != ::getegid())
-        (void)::fchown(temp.fd(), shape.owner, shape.group); // else this process's: a writer
-    if (::fchmod(temp.fd(), shape.mode) != 0) {
-        *error = ": cannot make its lock file: " + std::string(std::strerror(errno));
+    std::string problem;
+    if (!temp.create(where, ".locknew", &problem)) {
+        *error = ": cannot make its lock file" + problem.substr(problem.find(':', 2));
         return false;
     }
-    std::string problem;
-    if (!temp.renameTo(where.name() + kLockSuffix, &problem)) {
+    giveShape(temp.fd(), shape);
+    const std::string name = where.name() + kLockSuffix;
+    if (replace && !temp.renameTo(name, &problem)) {
         *error = ": cannot replace its lock file" + problem.substr(problem.find(':', 2));
+        return false;
+    }
+    if (!replace &&
+        ::linkat(where.folder(), temp.name().c_str(), where.folder(), name.c_str(), 0) != 0 &&
+        errno != EEXIST) {
+        *error = ": cannot make its lock file: " + std::string(std::strerror(errno));
         return false;
     }
     return true;
 }
 
-// The pid holding a lock on the file, from /proc/locks; 0 when it cannot be told.
-pid_t holderOf(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return 0;
+// The pid holding a lock on the file, from /proc/locks; 0 when none can be told.
+pid_t holderOf(const struct stat& st) {
     FILE* locks = std::fopen("/proc/locks", "re");
     if (!locks)
         return 0;
@@ -117,9 +135,9 @@ pid_t holderOf(int fd) {
     return holder;
 }
 
-std::string heldBy(int fd, int waitMs) {
+std::string heldBy(const struct stat& st, int waitMs) {
     std::string after = " after " + std::to_string(waitMs / 1000.0).substr(0, 4) + " s";
-    pid_t holder = holderOf(fd);
+    pid_t holder = holderOf(st);
     if (holder > 0)
         return ": cannot save: locked by process " + std::to_string(holder) + after;
     return ": cannot save: locked by another process" + after;
@@ -127,40 +145,32 @@ std::string heldBy(int fd, int waitMs) {
 
 enum class Opened { Ok, Replaced, Busy, Failed };
 
-// Opens the lock file, creating it or replacing an untrustworthy one. Replaced: try again; Busy:
-// an untrustworthy one is held, try again later (*fd stays open to name its holder).
-Opened openLockFile(const StoreLocation& where, const LockShape& shape, int* fd,
+// Opens the lock file (*fd), making it or replacing one that is not sound. Replaced: look again.
+// Busy: one that is not sound is held (*held says which), look again later.
+Opened openLockFile(const StoreLocation& where, const LockShape& shape, int* fd, struct stat* held,
                     std::string* error) {
     const std::string name = where.name() + kLockSuffix;
     *fd = ::openat(where.folder(), name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (*fd < 0 && errno == ENOENT) {
-        int made = ::openat(where.folder(), name.c_str(),
-                            O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (made >= 0) {
-            if (shape.owner != ::geteuid() || shape.group != ::getegid())
-                (void)::fchown(made, shape.owner, shape.group);
-            ::fchmod(made, shape.mode);
-            ::close(made);
-        }
-        if (made >= 0 || errno == EEXIST)
-            return Opened::Replaced;
-    }
+    if (*fd < 0 && errno == ENOENT)
+        return placeLockFile(where, shape, false, error) ? Opened::Replaced : Opened::Failed;
     if (*fd < 0 && errno != ELOOP && errno != EACCES && errno != ENXIO) {
         *error = ": cannot open its lock file: " + std::string(std::strerror(errno));
         return Opened::Failed;
     }
-    struct stat st {};
-    if (*fd >= 0 && ::fstat(*fd, &st) == 0 && trustworthy(st, shape))
+    bool seen = *fd >= 0 ? ::fstat(*fd, held) == 0
+                         : ::fstatat(where.folder(), name.c_str(), held, AT_SYMLINK_NOFOLLOW) == 0;
+    if (*fd >= 0 && seen && sound(*held, shape))
         return Opened::Ok;
-    // A link, another kind of file, or one that others could hold: hold it (if it can be
-    // opened) while putting a sound one in its place, so that no saver holds the old one then.
-    if (*fd >= 0 && ::flock(*fd, LOCK_EX | LOCK_NB) != 0)
-        return Opened::Busy;
-    bool replaced = replaceLockFile(where, shape, error);
+    // A link, another kind of file, or one that others could hold or writers could not open:
+    // put a sound one in its place, but never while a saver holds the old one; where it
+    // can be opened, hold it meanwhile.
+    bool busy = *fd >= 0 ? ::flock(*fd, LOCK_EX | LOCK_NB) != 0 : seen && holderOf(*held) > 0;
     if (*fd >= 0)
         ::close(*fd);
     *fd = -1;
-    return replaced ? Opened::Replaced : Opened::Failed;
+    if (busy)
+        return Opened::Busy;
+    return placeLockFile(where, shape, true, error) ? Opened::Replaced : Opened::Failed;
 }
 
 constexpr std::chrono::milliseconds kPoll(20);
@@ -199,7 +209,8 @@ bool StoreLock::acquire(const StoreLocation& where, int waitMs, std::string* err
     const LockShape shape = shapeFor(where);
     for (int replaced = 0; replaced < 64;) {
         int fd = -1;
-        Opened opened = openLockFile(where, shape, &fd, error);
+        struct stat held {};
+        Opened opened = openLockFile(where, shape, &fd, &held, error);
         if (opened == Opened::Failed)
             return false;
         if (opened == Opened::Replaced) {
@@ -211,12 +222,12 @@ bool StoreLock::acquire(const StoreLocation& where, int waitMs, std::string* err
             fd_ = fd;
             return true;
         }
+        if (fd >= 0)
+            ::close(fd); // replaced while this process waited, or busy: look again
         if (!locked && Clock::now() >= deadline) {
-            *error = heldBy(fd, waitMs);
-            ::close(fd);
+            *error = heldBy(held, waitMs);
             return false;
         }
-        ::close(fd); // replaced while this process waited, or busy: look again
         if (!locked)
             std::this_thread::sleep_for(kPoll);
     }

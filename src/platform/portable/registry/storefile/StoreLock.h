@@ -1,8 +1,9 @@
 // Serializes the saves of one store between processes: an exclusive flock on "<file>.lock" in
 // the store's folder. Only those who may write the store can hold it: the lock file carries the
 // store's owner and group, and of its mode only the write classes (each as read-write), so a
-// user who may merely read the store cannot even open it. A lock file that is a link, or that
-// someone else could open, is replaced (while locked, so no two savers hold different files).
+// user who may merely read the store cannot even open it. A lock file that is a link, that
+// someone else could open or a writer could not, is replaced (never while a saver holds it, so
+// no two savers hold different files).
 // Waiting is bounded: a holder that keeps the lock makes the save fail, naming its process.
 #pragma once
 

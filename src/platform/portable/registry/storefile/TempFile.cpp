@@ -59,6 +59,7 @@ bool TempFile::create(const StoreLocation& where, const char* suffix, std::strin
         std::string random = randomPart();
         if (random.empty()) {
             *error = ": cannot make a temporary file: no random name";
+            errno = EAGAIN;
             return false;
         }
         std::string name = where.name() + suffix + "." + std::to_string(::getpid()) + "." + random;
@@ -71,11 +72,14 @@ bool TempFile::create(const StoreLocation& where, const char* suffix, std::strin
             return true;
         }
         if (errno != EEXIST) {
-            *error = ": cannot make a temporary file: " + std::string(std::strerror(errno));
+            int problem = errno;
+            *error = ": cannot make a temporary file: " + std::string(std::strerror(problem));
+            errno = problem;
             return false;
         }
     }
     *error = ": cannot make a temporary file: every name tried exists";
+    errno = EEXIST;
     return false;
 }
 

@@ -18,6 +18,7 @@ class TempFile {
     TempFile& operator=(const TempFile&) = delete;
 
     // Creates "<name><suffix>.<pid>.<random>" in the location's folder (suffix e.g. ".tmp").
+    // On failure errno tells why.
     bool create(const StoreLocation& where, const char* suffix, std::string* error);
     int fd() const { return fd_; }
     const std::string& name() const { return name_; }
