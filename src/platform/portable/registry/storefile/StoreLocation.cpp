@@ -184,8 +184,11 @@ StoreLocation::ReadResult StoreLocation::read(std::string* text, FileStamp* stam
         return ReadResult::Refused;
     }
     text->clear();
-    bool read = ::fstat(fd, &st) == 0 && (*error = refusal(st)).empty() &&
-                readUpTo(fd, static_cast<size_t>(kLargestStoreFile), text);
+    bool read = ::fstat(fd, &st) == 0 && (*error = refusal(st)).empty();
+    if (read) {
+        text->reserve(static_cast<size_t>(st.st_size) + 1); // one allocation for the usual case
+        read = readUpTo(fd, static_cast<size_t>(kLargestStoreFile), text);
+    }
     int problem = errno;
     ::close(fd);
     if (!read) {
