@@ -2,9 +2,9 @@
 // written, flushed, given the old file's owner, group and mode, renamed over it, and the folder
 // flushed), so it is at every moment either the old file or the new one, never a mix. A save
 // replaces only a file its user could have written in place, and never takes another user's
-// file over: where the new file could not keep the old one's owner or group, the old file is
-// rewritten in place instead, its space reserved first so a full disk fails before any byte
-// changes.
+// file over: where the new file could not keep the old one's owner or group, or the folder takes
+// no new file from this user, the old file is rewritten in place instead, its space reserved
+// first so that a full disk fails before any byte changes.
 #pragma once
 
 #include "StoreLocation.h"
