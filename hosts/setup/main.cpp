@@ -1,6 +1,7 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file kept by the portable Win32 layer.
+#include "ErrorExplanation.h"
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,12 +47,19 @@ void printUsage(FILE* out) {
         out);
 }
 
-std::string registryPath(const scenario::HostCommandLine& command) {
-    if (command.registryGiven) {
-        return command.registry;
-    }
+RegistryFileUsed registryFile(const scenario::HostCommandLine& command) {
+    RegistryFileUsed file;
     const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
-    return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
+    if (command.registryGiven) {
+        file = {command.registry, "given with --registry"};
+    } else if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        file = {fromEnvironment, "named by $QUORLAN_REGISTRY"};
+    } else {
+        file = {"quorlan.reg", "the default"};
+    }
+    struct stat status;
+    file.existed = ::stat(file.path.c_str(), &status) == 0;
+    return file;
 }
 
 // True when the command line asks for the version, which no other argument changes.
@@ -62,13 +71,17 @@ bool versionAsked(int argc, char** argv) {
 }
 
 // Runs the call with the person at the terminal; an empty word when there is no terminal.
+// A call that ends in "Error" says why on standard error, once the terminal is back.
 std::string callInTerminal(scenario::EntryPoint entry, const std::string& service,
-                           std::string* error) {
+                           const RegistryFileUsed& file, std::string* error) {
     terminal::TerminalSession session;
     if (!session.open(error))
         return std::string();
     std::string word = scenario::callEntryPoint(entry, service).word;
     session.close();
+    if (word == "Error")
+        std::fprintf(stderr, "quorlan-setup: %s",
+                     explainError(service, file, session.messagesShown()).c_str());
     return word;
 }
 
@@ -91,7 +104,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileStore = !command.script || command.registryGiven;
-    if (fileStore && !portable::useRegistryFile(registryPath(command), &error)) {
+    const RegistryFileUsed file = registryFile(command);
+    if (fileStore && !portable::useRegistryFile(file.path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
@@ -111,7 +125,7 @@ int main(int argc, char** argv) {
         }
         return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
     }
-    std::string word = callInTerminal(module.entryPoint(), command.service, &error);
+    std::string word = callInTerminal(module.entryPoint(), command.service, file, &error);
     if (!error.empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
