@@ -16,6 +16,7 @@ set(quorlan_scenario_sources
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ThreadWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/EditorProbe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/MessageBoxWatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioDriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/RegistryStage.cpp
