@@ -95,6 +95,12 @@ mouse() { # button code, zero-based column and row: an X10 mouse report
   keys -l "$(printf '\033[M%s%b%b' "$1" "\\$(printf %o $((33 + $2)))" "\\$(printf %o $((33 + $3)))")"
 }
 expect_shown() { screen | grep -qF -- "$1" || fail "the pane does not show: $1"; }
+# The program ended with that result word and exit status.
+ended() {
+  wait_for "exit status $2"
+  screen | grep -qx "$1" || fail "no result word $1"
+}
+unchanged() { cmp -s "$sample" "$work/quorlan.reg" || fail "$1 changed the registry file"; }
 # What the program wrote, its lines joined where the pane wrapped them.
 said() { tmux -S "$sock" capture-pane -p -J | grep -qF -- "$1" || fail "the program did not say: $1"; }
 
@@ -102,7 +108,7 @@ case $case in
 missing-file)
   wait_for "Fatal Error: Registry Key not found"
   keys Enter
-  wait_for "exit status 2"
+  ended Error 2
   said "the registry file $registry (given with --registry), which does not exist"
   echo "PASS $case"
   exit 0
@@ -137,8 +143,7 @@ media-type)
   wait_for "[Force 100 Full"
   expect_shown ">Media Type"
   keys Enter
-  wait_for "exit status 0"
-  screen | grep -qx "OK" || fail "no result word OK"
+  ended OK 0
   grep -qF '"NetworkMedia"="4"' "$work/quorlan.reg" || fail "NetworkMedia is not 4: $(cat "$work/quorlan.reg")"
   ;;
 out-of-range)
@@ -163,9 +168,8 @@ out-of-range)
   wait_for ">Receive Buffers"
   wait_for "[1024"
   keys Escape
-  wait_for "exit status 1"
-  screen | grep -qx "Cancel" || fail "no result word Cancel"
-  cmp -s "$sample" "$work/quorlan.reg" || fail "Cancel changed the registry file"
+  ended Cancel 1
+  unchanged "Cancel"
   ;;
 unused-keys)
   keys Tab Tab Down
@@ -178,8 +182,7 @@ unused-keys)
   keys Down
   wait_for ">Media Type"
   keys Escape
-  wait_for "exit status 1"
-  screen | grep -qx "Cancel" || fail "no result word Cancel"
+  ended Cancel 1
   ;;
 small-terminal)
   keys F1
@@ -199,9 +202,8 @@ small-terminal)
   expect_shown "It needs 64 x 21 characters; this one is"
   expect_shown "Enlarge it, or press Escape to cancel."
   keys Escape
-  wait_for "exit status 1"
-  screen | grep -qx "Cancel" || fail "no result word Cancel"
-  cmp -s "$sample" "$work/quorlan.reg" || fail "Cancel changed the registry file"
+  ended Cancel 1
+  unchanged "Cancel"
   ;;
 save-fails)
   keys Enter
@@ -209,10 +211,9 @@ save-fails)
   expect_shown "Could not save NetworkAddress, VLANID, FlowControl,"
   expect_shown "│ quorlan "
   keys Enter
-  wait_for "exit status 2"
-  screen | grep -qx "Error" || fail "no result word Error"
+  ended Error 2
   said "the dialog ended after it said \"Could not save NetworkAddress,"
-  cmp -s "$sample" "$work/quorlan.reg" || fail "the failed save changed the registry file"
+  unchanged "the failed save"
   ;;
 *)
   echo "unknown case $case"
