@@ -109,6 +109,7 @@ void TerminalFrontEnd::noteMessageBoxes(const std::vector<HWND>& windows) {
             if (control.id == 0xFFFF && (control.style & SS_TYPEMASK) != SS_ICON) {
                 noted_.push_back(windows[i]);
                 messages_.push_back(control.text);
+                break;
             }
         }
     }
