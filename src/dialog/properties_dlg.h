@@ -4,7 +4,7 @@
 // the editor behaviour, parameter_store.cpp the registry.
 #pragma once
 
-#include "dialog/parameter_store.h"
+#include "params/parameter_store.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
