@@ -1,6 +1,7 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file kept by the portable Win32 layer.
+#include "RegistryFile.h"
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -45,14 +46,6 @@ void printUsage(FILE* out) {
         out);
 }
 
-std::string registryPath(const scenario::HostCommandLine& command) {
-    if (command.registryGiven) {
-        return command.registry;
-    }
-    const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
-    return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
-}
-
 // True when the command line asks for the version, which no other argument changes.
 bool versionAsked(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
@@ -91,7 +84,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileStore = !command.script || command.registryGiven;
-    if (fileStore && !portable::useRegistryFile(registryPath(command), &error)) {
+    if (fileStore && !portable::useRegistryFile(
+                         registryFilePath(command.registryGiven, command.registry), &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
