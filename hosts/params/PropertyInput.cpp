@@ -82,7 +82,7 @@ std::string acceptedValues(const PropertyRow& row) {
                    std::to_string(row.range->maximum);
         break;
     case ValueKind::Text:
-        accepted = "12 hexadecimal digits, in pairs separated by ':' or '-' if you like";
+        accepted = "12 hexadecimal digits (00A0C9123456, 00:A0:C9:12:34:56 or 00-A0-C9-12-34-56)";
         break;
     case ValueKind::None:
         break;
