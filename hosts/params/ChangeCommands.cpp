@@ -105,9 +105,9 @@ void printDryRun(const PropertyValues& loaded, const PropertyValues& target,
     }
 }
 
-// Writes the changed values in the registry's order and flushes once. When any write or the
-// flush fails, every value is put back as it was and flushed again, so the save is all or
-// nothing.
+// Writes the changed values in the registry's order and flushes once. When a write or the
+// flush fails, the values written are put back as they were and flushed again, so the save is
+// all or nothing (a refused write wrote nothing).
 int writeChanges(ParameterStore& store, const PropertyValues& values,
                  const std::vector<Change>& all) {
     std::vector<std::string> names;
@@ -121,16 +121,17 @@ int writeChanges(ParameterStore& store, const PropertyValues& values,
         sayError("the values as they are now do not read; nothing was changed");
         return ExitRegistry;
     }
+    std::vector<std::string> written;
     std::string failed;
-    for (size_t i = 0; i < PropertyCount; ++i) {
-        PropertyId id = PropertyCatalogue::storageOrder()[i];
-        if (changes(all, id) && !store.WriteValue(values, id))
-            failed +=
-                (failed.empty() ? "" : ", ") + std::string(PropertyCatalogue::row(id).valueName);
+    for (const std::string& name : names) {
+        if (store.WriteValue(values, PropertyCatalogue::findByValueName(name.c_str())->id))
+            written.push_back(name);
+        else
+            failed += (failed.empty() ? "" : ", ") + name;
     }
     if (failed.empty() && store.Flush() == ERROR_SUCCESS)
         return ExitDone;
-    const bool restored = before.restore(store.key()) && store.Flush() == ERROR_SUCCESS;
+    const bool restored = before.restore(store.key(), written) && store.Flush() == ERROR_SUCCESS;
     sayError("could not save " + (failed.empty() ? std::string("the change") : failed) +
              (restored ? "; nothing was changed" : "; the values may be left part changed"));
     return ExitRegistry;

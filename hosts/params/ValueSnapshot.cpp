@@ -1,5 +1,7 @@
 #include "ValueSnapshot.h"
 
+#include <algorithm>
+
 namespace quorlan_params {
 
 namespace {
@@ -37,9 +39,11 @@ bool ValueSnapshot::take(HKEY key, const std::vector<std::string>& names) {
     return true;
 }
 
-bool ValueSnapshot::restore(HKEY key) const {
+bool ValueSnapshot::restore(HKEY key, const std::vector<std::string>& names) const {
     bool restored = true;
     for (const Value& value : values_) {
+        if (std::find(names.begin(), names.end(), value.name) == names.end())
+            continue;
         LONG status = value.existed
                           ? RegSetValueExA(key, value.name.c_str(), 0, value.type,
                                            value.data.data(), static_cast<DWORD>(value.data.size()))

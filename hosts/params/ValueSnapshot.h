@@ -14,9 +14,9 @@ class ValueSnapshot {
     // Takes the named values of `key` as they are now. False when one of them cannot be read
     // (it exists but does not come back whole).
     bool take(HKEY key, const std::vector<std::string>& names);
-    // Puts every value back as it was taken (deleting those that did not exist); true when
-    // all of them went back.
-    bool restore(HKEY key) const;
+    // Puts the values named in `names` back as they were taken (deleting those that did not
+    // exist); true when all of them went back.
+    bool restore(HKEY key, const std::vector<std::string>& names) const;
 
   private:
     struct Value {
