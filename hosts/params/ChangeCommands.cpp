@@ -78,7 +78,7 @@ int changesToDefaults(const std::vector<std::string>& names, std::vector<Change>
     return ExitDone;
 }
 
-bool changes(const std::vector<Change>& all, PropertyId id) {
+bool isNamed(const std::vector<Change>& all, PropertyId id) {
     for (const Change& change : all)
         if (change.row->id == id)
             return true;
@@ -110,11 +110,14 @@ void printDryRun(const PropertyValues& loaded, const PropertyValues& target,
 // all or nothing (a refused write wrote nothing).
 int writeChanges(ParameterStore& store, const PropertyValues& values,
                  const std::vector<Change>& all) {
+    std::vector<PropertyId> ids;
     std::vector<std::string> names;
     for (size_t i = 0; i < PropertyCount; ++i) {
         PropertyId id = PropertyCatalogue::storageOrder()[i];
-        if (changes(all, id))
+        if (isNamed(all, id)) {
+            ids.push_back(id);
             names.push_back(PropertyCatalogue::row(id).valueName);
+        }
     }
     ValueSnapshot before;
     if (!before.take(store.key(), names)) {
@@ -123,11 +126,11 @@ int writeChanges(ParameterStore& store, const PropertyValues& values,
     }
     std::vector<std::string> written;
     std::string failed;
-    for (const std::string& name : names) {
-        if (store.WriteValue(values, PropertyCatalogue::findByValueName(name.c_str())->id))
-            written.push_back(name);
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (store.WriteValue(values, ids[i]))
+            written.push_back(names[i]);
         else
-            failed += (failed.empty() ? "" : ", ") + name;
+            failed += (failed.empty() ? "" : ", ") + names[i];
     }
     if (failed.empty() && store.Flush() == ERROR_SUCCESS)
         return ExitDone;
