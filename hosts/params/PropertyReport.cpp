@@ -89,8 +89,11 @@ std::string storedNote(const PropertyState& state) {
 }
 
 std::string shownValue(const PropertyState& state) {
+    const std::string word = valueWord(state);
     const std::string note = storedNote(state);
-    return note.empty() ? valueWord(state) : valueWord(state) + " (" + note + ")";
+    if (word.empty()) // a text stored empty, which a table would show as nothing at all
+        return note.empty() ? "(empty)" : "(empty; " + note + ")";
+    return note.empty() ? word : word + " (" + note + ")";
 }
 
 std::string propertyTable(const std::vector<PropertyState>& states) {
