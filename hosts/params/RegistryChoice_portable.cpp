@@ -7,7 +7,7 @@
 namespace quorlan_params {
 
 bool chooseRegistry(bool fileGiven, const std::string& file, std::string* error) {
-    return portable::useRegistryFile(registryFilePath(fileGiven, file), error);
+    return portable::useRegistryFile(chooseRegistryFile(fileGiven, file).path, error);
 }
 
 void useLineFeedOutput() {}

@@ -4,4 +4,12 @@
 
 #include <string>
 
-std::string registryFilePath(bool given, const std::string& path);
+// The registry file of a run: its path, where the path came from ("given with --registry",
+// "named by $QUORLAN_REGISTRY", "the default") and whether the file was there before the run.
+struct RegistryFileUsed {
+    std::string path;
+    std::string origin;
+    bool existed = false;
+};
+
+RegistryFileUsed chooseRegistryFile(bool given, const std::string& path);
