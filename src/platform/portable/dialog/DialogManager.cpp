@@ -13,9 +13,6 @@
 namespace portable {
 
 namespace {
-constexpr LONG screenWidth = 320; // 80 x 25 character cells of 4 x 8 pixels
-constexpr LONG screenHeight = 200;
-
 HWND topLevelOf(HWND handle) {
     Window* window = windows().find(handle);
     while (window && window->parent)
@@ -23,20 +20,20 @@ HWND topLevelOf(HWND handle) {
     return window ? window->handle : nullptr;
 }
 
-// Centred over the owner, or over the screen without one.
+// Where Windows puts a dialog: at its template position, in the owner's client coordinates
+// (the screen's with DS_ABSALIGN or without an owner); DS_CENTER centres it over the work area
+// instead. Centring over the owner is left to the dialog's code.
 RECT placeDialog(const DialogDescription& d, HWND owner) {
     LONG width = d.rect.right - d.rect.left;
     LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
-    RECT area{0, 0, screenWidth, screenHeight};
-    if (owner)
-        GetWindowRect(owner, &area);
-    LONG x = area.left + (area.right - area.left - width) / 2;
-    LONG y = area.top + (area.bottom - area.top - height) / 2;
-    if (x < 0)
-        x = 0;
-    if (y < 0)
-        y = 0;
-    return RECT{x, y, x + width, y + height};
+    POINT at{d.rect.left, d.rect.top};
+    if (d.style & DS_CENTER) {
+        at.x = screenArea.left + (screenArea.right - screenArea.left - width) / 2;
+        at.y = screenArea.top + (screenArea.bottom - screenArea.top - height) / 2;
+    } else if (owner && !(d.style & (DS_ABSALIGN | WS_CHILD))) {
+        ClientToScreen(owner, &at);
+    }
+    return RECT{at.x, at.y, at.x + width, at.y + height};
 }
 
 // The last template of known size read (a resource's), with its bytes: the same dialog made

@@ -300,6 +300,32 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
     return TRUE;
 }
 
+BOOL WINAPI SetWindowPos(HWND window, HWND, int x, int y, int cx, int cy, UINT flags) {
+    Window* w = lookup(window);
+    if (!w)
+        return FALSE;
+    RECT& r = w->rect;
+    LONG width = (flags & SWP_NOSIZE) ? r.right - r.left : cx;
+    LONG height = (flags & SWP_NOSIZE) ? r.bottom - r.top : cy;
+    if (!(flags & SWP_NOMOVE)) {
+        r.left = x;
+        r.top = y;
+    }
+    r.right = r.left + width;
+    r.bottom = r.top + height;
+    windowsChanged();
+    return TRUE;
+}
+
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID pvParam, UINT) {
+    if (action != SPI_GETWORKAREA || !pvParam) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *static_cast<RECT*>(pvParam) = screenArea;
+    return TRUE;
+}
+
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
     if (!lookup(window) || !point)
         return FALSE;

@@ -62,6 +62,9 @@ bool isDescendant(HWND ancestor, HWND handle);
 // Visible and enabled, up the parent chain.
 bool isShownAndEnabled(HWND handle);
 
+// The screen: 80 x 25 character cells of 4 x 8 pixels, all of it work area (no task bar).
+constexpr RECT screenArea{0, 0, 320, 200};
+
 // The screen position of a window's client area.
 POINT clientOrigin(HWND handle);
 
