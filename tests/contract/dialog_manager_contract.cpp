@@ -75,19 +75,27 @@ TEST_F(DialogManagerContract, EndDialogDuringInitialisationEndsTheRun) {
     EXPECT_FALSE(posted);
 }
 
+// The owner is disabled before WM_INITDIALOG and while the loop runs; EndDialog enables it at
+// once, before the run returns.
 TEST_F(DialogManagerContract, OwnerIsDisabledWhileTheDialogRuns) {
     TestDialog owner;
     ASSERT_NE(nullptr, owner.hwnd());
+    BOOL enabledAtInit = TRUE;
     BOOL enabledMeanwhile = TRUE;
+    BOOL enabledAfterEnd = FALSE;
     HWND ownerSeen = nullptr;
     ModalScript script;
+    script.onInit = [&](HWND) { enabledAtInit = IsWindowEnabled(owner.hwnd()); };
     script.onPosted = [&](HWND dlg) {
         enabledMeanwhile = IsWindowEnabled(owner.hwnd());
         ownerSeen = GetWindow(dlg, GW_OWNER);
         EndDialog(dlg, IDOK);
+        enabledAfterEnd = IsWindowEnabled(owner.hwnd());
     };
     EXPECT_EQ(IDOK, runModal(owner.hwnd(), script));
+    EXPECT_FALSE(enabledAtInit);
     EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_TRUE(enabledAfterEnd);
     EXPECT_EQ(owner.hwnd(), ownerSeen);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
 }

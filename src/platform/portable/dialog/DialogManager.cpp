@@ -211,8 +211,17 @@ void registerDialogClasses() {
                         [] { return std::unique_ptr<Control>(new Dialog()); });
 }
 
+void disableOwner(HWND dialog, HWND owner) {
+    Dialog* d = dialogOf(dialog);
+    HWND top = topLevelOf(owner);
+    if (!d || !top || top == dialog)
+        return;
+    d->modalOwner = top;
+    EnableWindow(top, FALSE);
+}
+
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
-                  LPARAM param) {
+                  LPARAM param, bool modal) {
     registerDialogClasses();
     DialogDescription local;
     TemplateInUse cached(data, size);
@@ -239,6 +248,8 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
         DestroyWindow(dialog);
         return nullptr;
     }
+    if (modal)
+        disableOwner(dialog, owner);
     HWND first = nextTabItem(dialog, nullptr, false);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) &&
         IsWindow(dialog)) {
@@ -253,18 +264,18 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
     return IsWindow(dialog) ? dialog : nullptr;
 }
 
-INT_PTR runModal(HWND dialog, HWND owner) {
+INT_PTR runModal(HWND dialog) {
     ModalState state;
     Dialog* d = dialogOf(dialog);
     d->modal = &state;
     // EndDialog may already have been called by WM_INITDIALOG.
     state.ended = d->ended;
     state.result = d->result;
-    HWND top = topLevelOf(owner);
-    if (top && IsWindowEnabled(top)) {
+    // A run nested in WM_INITDIALOG over the same owner enabled it when it ended.
+    HWND top = d->modalOwner;
+    if (top && !state.ended)
         EnableWindow(top, FALSE);
-        d->disabledOwner = top;
-    }
+    HWND owner = GetWindow(dialog, GW_OWNER);
     int closeAttempts = 0;
     while (!state.ended && IsWindow(dialog)) {
         MSG msg;
@@ -295,15 +306,15 @@ INT_PTR runModal(HWND dialog, HWND owner) {
     }
     if (Dialog* still = dialogOf(dialog)) {
         still->modal = nullptr;
-        if (still->disabledOwner)
-            EnableWindow(still->disabledOwner, TRUE);
-        still->disabledOwner = nullptr;
+        if (still->modalOwner)
+            EnableWindow(still->modalOwner, TRUE);
+        still->modalOwner = nullptr;
         DestroyWindow(dialog);
     } else if (top) {
         EnableWindow(top, TRUE);
     }
-    if (top && IsWindow(top))
-        SetActiveWindow(top);
+    if (owner && IsWindow(owner))
+        SetActiveWindow(owner);
     return state.ended ? state.result : -1;
 }
 
@@ -323,16 +334,17 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
                                        HWND owner, DLGPROC dialogProc, LPARAM initParam) {
     // A template in memory carries no size: it is read up to its own end.
-    return createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+    return createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam,
+                        false);
 }
 
 INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
                                        HWND owner, DLGPROC dialogProc, LPARAM initParam) {
     HWND dialog =
-        createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+        createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam, true);
     if (!dialog)
         return -1;
-    return runModal(dialog, owner);
+    return runModal(dialog);
 }
 
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
@@ -347,9 +359,9 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
         state->modal->ended = true;
         state->modal->result = result;
     }
-    if (state->disabledOwner) {
-        EnableWindow(state->disabledOwner, TRUE);
-        state->disabledOwner = nullptr;
+    if (state->modalOwner) {
+        EnableWindow(state->modalOwner, TRUE);
+        state->modalOwner = nullptr;
     }
     ShowWindow(dialog, SW_HIDE);
     return TRUE;

@@ -10,12 +10,17 @@ namespace portable {
 void registerDialogClasses();
 
 // Creates the dialog and its controls, sends WM_INITDIALOG and sets the first focus; nullptr
-// when the template cannot be read or a control cannot be made.
+// when the template cannot be read or a control cannot be made. A dialog made to run modally
+// has its owner disabled before WM_INITDIALOG (disableOwner).
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
-                  LPARAM param);
+                  LPARAM param, bool modal);
+
+// Disables the top-level window of `owner` for a modal run of the dialog; EndDialog enables it
+// again, whether this run or another one disabled it (as nested runs over one owner do).
+void disableOwner(HWND dialog, HWND owner);
 
 // Runs the modal loop of a dialog made hidden, with its owner disabled meanwhile; returns the
 // EndDialog result and destroys the dialog.
-INT_PTR runModal(HWND dialog, HWND owner);
+INT_PTR runModal(HWND dialog);
 
 } // namespace portable
