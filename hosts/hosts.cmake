@@ -46,6 +46,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/tvxhost/DllModule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tvxhost/PrivateRegistry.cpp)
   target_link_libraries(tvxhost PRIVATE quorlan_scenario)
+  target_include_directories(tvxhost PRIVATE ${PROJECT_SOURCE_DIR}/include)
   set_target_properties(tvxhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
 else()
   target_link_libraries(quorlan_scenario PUBLIC quorlan_win32)
