@@ -271,10 +271,9 @@ INT_PTR runModal(HWND dialog) {
     // EndDialog may already have been called by WM_INITDIALOG.
     state.ended = d->ended;
     state.result = d->result;
-    // A run nested in WM_INITDIALOG over the same owner enabled it when it ended.
+    // Disabled before WM_INITDIALOG; a run nested there over the same owner enabled it when it
+    // ended, and it stays so, as on Windows.
     HWND top = d->modalOwner;
-    if (top && !state.ended)
-        EnableWindow(top, FALSE);
     HWND owner = GetWindow(dialog, GW_OWNER);
     int closeAttempts = 0;
     while (!state.ended && IsWindow(dialog)) {

@@ -15,8 +15,9 @@ void registerDialogClasses();
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
                   LPARAM param, bool modal);
 
-// Disables the top-level window of `owner` for a modal run of the dialog; EndDialog enables it
-// again, whether this run or another one disabled it (as nested runs over one owner do).
+// Disables the top-level window of `owner` for a modal run of the dialog. EndDialog enables it
+// again whoever disabled it: a message box owned by the same window, raised from the dialog's
+// WM_INITDIALOG, leaves it enabled for the rest of the run (as Wine 8.0's EndDialog does).
 void disableOwner(HWND dialog, HWND owner);
 
 // Runs the modal loop of a dialog made hidden, with its owner disabled meanwhile; returns the
