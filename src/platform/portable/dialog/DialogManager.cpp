@@ -28,8 +28,9 @@ RECT placeDialog(const DialogDescription& d, HWND owner) {
     LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
     POINT at{d.rect.left, d.rect.top};
     if (d.style & DS_CENTER) {
-        at.x = screenArea.left + (screenArea.right - screenArea.left - width) / 2;
-        at.y = screenArea.top + (screenArea.bottom - screenArea.top - height) / 2;
+        SIZE screen = screenSize();
+        at.x = (screen.cx - width) / 2;
+        at.y = (screen.cy - height) / 2;
     } else if (owner && !(d.style & (DS_ABSALIGN | WS_CHILD))) {
         ClientToScreen(owner, &at);
     }

@@ -86,6 +86,13 @@ void activate(HWND window, bool focus) {
 }
 } // namespace
 
+namespace portable {
+SIZE screenSize() {
+    FrontEnd* person = frontEnd();
+    return person ? person->screenSize() : FrontEnd::defaultScreenSize();
+}
+} // namespace portable
+
 extern "C" {
 
 BOOL WINAPI IsWindow(HWND window) {
@@ -322,7 +329,8 @@ BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID pvParam, UINT) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    *static_cast<RECT*>(pvParam) = screenArea;
+    SIZE screen = screenSize();
+    *static_cast<RECT*>(pvParam) = RECT{0, 0, screen.cx, screen.cy};
     return TRUE;
 }
 

@@ -62,8 +62,9 @@ bool isDescendant(HWND ancestor, HWND handle);
 // Visible and enabled, up the parent chain.
 bool isShownAndEnabled(HWND handle);
 
-// The screen: 80 x 25 character cells of 4 x 8 pixels, all of it work area (no task bar).
-constexpr RECT screenArea{0, 0, 320, 200};
+// The size of the screen windows are placed on, in pixels: the front end's. All of it is work
+// area (there is no task bar).
+SIZE screenSize();
 
 // The screen position of a window's client area.
 POINT clientOrigin(HWND handle);
