@@ -1,14 +1,17 @@
 // first_paint.exe: how soon the properties dialog first paints after the host calls
 // TVXConfigEntryPoint, as the host sees it: from entering the call to the first WM_PAINT that
 // the dialog (or one of its controls) takes from its queue, seen by a message hook of the
-// host's thread. Each dialog is cancelled once it has painted. Prints every call's time and
-// the median.
+// host's thread. Beside each call, the same for a bare dialog made from the same template (the
+// DLL's resource 107) with a dialog procedure that does nothing: what the dialog manager and
+// the controls cost alone. Each dialog is ended once it has painted. Prints every time, both
+// medians and their ratio.
 //
 // usage: first_paint.exe [CALLS]   (20 by default; quorlan.dll is found next to the program)
 #include "scenario/RegistryStage.h"
 #include "tvxhost/DllModule.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -41,7 +44,8 @@ LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam) {
         HWND root = GetAncestor(msg->hwnd, GA_ROOT);
         if (root != nullptr && isPropertiesDialog(root)) {
             paintedAfterMs = millisecondsSince(callStart);
-            PostMessageA(root, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            // Ended directly: the bare dialog's procedure would not act on IDCANCEL.
+            EndDialog(root, IDCANCEL);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -51,7 +55,11 @@ LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam) {
 void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = GetActiveWindow();
     if (dialog != nullptr && isPropertiesDialog(dialog))
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EndDialog(dialog, IDCANCEL);
+}
+
+INT_PTR CALLBACK doNothing(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
 }
 
 double oneCall(scenario::EntryPoint entry) {
@@ -64,6 +72,27 @@ double oneCall(scenario::EntryPoint entry) {
     entry(1, argv, &text);
     KillTimer(nullptr, timer);
     return paintedAfterMs;
+}
+
+double oneBareDialog(const DLGTEMPLATE* dialogTemplate) {
+    paintedAfterMs = -1;
+    UINT_PTR timer = SetTimer(nullptr, 0, kGiveUpMs, giveUp);
+    QueryPerformanceCounter(&callStart);
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, nullptr, doNothing, 0);
+    KillTimer(nullptr, timer);
+    return paintedAfterMs;
+}
+
+// The properties template as the DLL carries it.
+const DLGTEMPLATE* propertiesTemplate(HMODULE dll) {
+    HRSRC found = FindResourceA(dll, MAKEINTRESOURCEA(107), MAKEINTRESOURCEA(5)); // RT_DIALOG
+    HGLOBAL loaded = found != nullptr ? LoadResource(dll, found) : nullptr;
+    return loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
+double median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }
 
 } // namespace
@@ -79,18 +108,29 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "first_paint: %s\n", error.c_str());
         return 2;
     }
+    const DLGTEMPLATE* bare = propertiesTemplate(GetModuleHandleA("quorlan.dll"));
+    if (bare == nullptr) {
+        std::fprintf(stderr, "first_paint: quorlan.dll has no dialog 107\n");
+        return 2;
+    }
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, onMessage, nullptr, GetCurrentThreadId());
-    std::vector<double> times;
+    std::vector<double> product, alone;
     for (int i = 0; i < calls; ++i) {
         double ms = oneCall(module.entryPoint());
-        std::printf("call %2d: %s%.1f ms\n", i + 1, ms < 0 ? "no paint, " : "", ms);
-        if (ms >= 0)
-            times.push_back(ms);
+        double bareMs = oneBareDialog(bare);
+        std::printf("call %2d: %s%.1f ms   bare dialog: %s%.1f ms\n", i + 1,
+                    ms < 0 ? "no paint, " : "", ms, bareMs < 0 ? "no paint, " : "", bareMs);
+        if (ms >= 0 && bareMs >= 0) {
+            product.push_back(ms);
+            alone.push_back(bareMs);
+        }
     }
     UnhookWindowsHookEx(hook);
-    if (times.empty())
+    if (product.empty())
         return 1;
-    std::sort(times.begin(), times.end());
-    std::printf("median of %zu calls: %.1f ms\n", times.size(), times[times.size() / 2]);
+    std::printf("median of %zu calls: %.1f ms; bare dialog %.1f ms; ratio %.2f\n", product.size(),
+                median(product), median(alone), median(product) / median(alone));
     return 0;
 }

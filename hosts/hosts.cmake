@@ -44,9 +44,12 @@ set(QUORLAN_HOSTS_DIR ${CMAKE_BINARY_DIR}/bin)
 
 if(WIN32)
   target_link_libraries(quorlan_scenario PUBLIC advapi32 user32 comctl32)
+  # The Windows hosts call the DLL through its public header.
+  target_include_directories(quorlan_scenario PUBLIC ${PROJECT_SOURCE_DIR}/include)
   add_executable(tvxhost
     ${CMAKE_CURRENT_LIST_DIR}/tvxhost/main.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/DllModule.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/DllModule.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/PrivateRegistry.cpp)
   target_link_libraries(tvxhost PRIVATE quorlan_scenario)
   set_target_properties(tvxhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
 else()

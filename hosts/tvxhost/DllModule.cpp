@@ -1,5 +1,12 @@
 #include "DllModule.h"
 
+#include "quorlan.h"
+
+#include <type_traits>
+
+static_assert(std::is_same<TVXConfigEntryPointFunction, scenario::EntryPoint>::value,
+              "the scenario driver calls the export as the public header declares it");
+
 DllModule::~DllModule() {
     if (module_ != nullptr) {
         FreeLibrary(module_);
@@ -12,12 +19,12 @@ bool DllModule::load(const std::string& name, std::string* error) {
         *error = "cannot load " + name + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    FARPROC proc = GetProcAddress(module_, "TVXConfigEntryPoint");
+    FARPROC proc = GetProcAddress(module_, QUORLAN_ENTRY_POINT_NAME);
     if (proc == nullptr) {
         *error = name + " does not export TVXConfigEntryPoint";
         return false;
     }
     // Through the generic function pointer type, which converts to any other.
-    entry_ = reinterpret_cast<scenario::EntryPoint>(reinterpret_cast<void (*)()>(proc));
+    entry_ = reinterpret_cast<TVXConfigEntryPointFunction>(reinterpret_cast<void (*)()>(proc));
     return true;
 }

@@ -1,7 +1,8 @@
 // tvxhost.exe: a setup host for Windows. It loads quorlan.dll, calls TVXConfigEntryPoint with
-// the service name and prints the result word, or plays scenario files on the real registry
-// and the real dialog.
+// the service name and prints the result word (on the machine's registry, as a setup host
+// does), or plays scenario files on the real dialog in a registry of its own.
 #include "DllModule.h"
+#include "PrivateRegistry.h"
 #include "scenario/HostCommandLine.h"
 #include "scenario/ScenarioRunner.h"
 
@@ -14,18 +15,25 @@ namespace {
 const int kUsageError = 64;
 
 void printUsage(FILE* out) {
-    std::fputs("usage: tvxhost.exe SERVICE\n"
-               "       tvxhost.exe --script FILE...\n"
-               "\n"
-               "Loads quorlan.dll and calls TVXConfigEntryPoint with SERVICE, the name of a key\n"
-               "under HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK,\n"
-               "Cancel or Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error.\n"
-               "\n"
-               "--script plays each scenario file on the real registry and the real dialog: the\n"
-               "scenario's service key is deleted and written anew from its setup, the actions\n"
-               "are played on the dialog and message boxes are answered. Prints PASS or FAIL per\n"
-               "file and \"N passed, N failed\"; exits 0 only when nothing failed.\n",
-               out);
+    std::fputs(
+        "usage: tvxhost.exe SERVICE\n"
+        "       tvxhost.exe --script FILE...\n"
+        "\n"
+        "Loads quorlan.dll and calls TVXConfigEntryPoint with SERVICE, the name of a key\n"
+        "under HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK,\n"
+        "Cancel or Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error.\n"
+        "\n"
+        "Without --script the call works on the machine's registry, as a setup host's does:\n"
+        "OK saves into the service's Parameters key.\n"
+        "\n"
+        "--script plays each scenario file on the real dialog in a registry private to\n"
+        "this process: HKEY_LOCAL_MACHINE is redirected to a scratch key under\n"
+        "HKEY_CURRENT_USER\\Software\\quorlan\\tvxhost, removed when the run ends, so the\n"
+        "machine's own keys are never read or written. In it the scenario's service key\n"
+        "is written from its setup, the actions are played on the dialog and message boxes\n"
+        "are answered. Prints PASS or FAIL per file and \"N passed, N failed\"; exits 0\n"
+        "only when nothing failed.\n",
+        out);
 }
 
 } // namespace
@@ -51,6 +59,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (command.script) {
+        PrivateRegistry privateRegistry;
+        if (!privateRegistry.open(&error)) {
+            std::fprintf(stderr, "tvxhost: %s\n", error.c_str());
+            return 2;
+        }
         scenario::RunnerSettings settings;
         settings.entry = module.entryPoint();
         settings.rebuildServiceKey = true;

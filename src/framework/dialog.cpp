@@ -66,7 +66,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog();
+        return OnInitDialogCentred();
     case WM_COMMAND:
         return OnCommand(HIWORD(wParam), LOWORD(wParam));
     case WM_NOTIFY:
@@ -77,6 +77,18 @@ INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return FALSE;
     }
+}
+
+// The dialog manager leaves a dialog at its template position; the framework centres it before
+// it is first shown, unless its initialisation placed it itself.
+BOOL CDialog::OnInitDialogCentred() {
+    RECT before{};
+    ::GetWindowRect(m_hWnd, &before);
+    BOOL result = OnInitDialog();
+    RECT after{};
+    if (::GetWindowRect(m_hWnd, &after) && after.left == before.left && after.top == before.top)
+        CenterWindow();
+    return result;
 }
 
 BOOL CDialog::OnCommand(UINT code, UINT id) {

@@ -35,6 +35,7 @@ class CDialog : public CWnd {
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL OnInitDialogCentred();
     BOOL OnCommand(UINT code, UINT id);
     BOOL OnNotify(NMHDR* header);
 

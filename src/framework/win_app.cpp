@@ -18,6 +18,13 @@ void modulePath(HINSTANCE instance, char (&path)[1024]) {
     path[sizeof path - 1] = '\0'; // older systems leave a cut name unterminated
 }
 
+// Windows Help shows a box of its own, and may never return, for a file it cannot find: a help
+// file that is not there fails here instead.
+bool helpFileExists(const char* path) {
+    DWORD attributes = ::GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 } // namespace
 
 CWinApp::CWinApp(const char* appName) : givenName_(appName) {
@@ -51,7 +58,8 @@ void CWinApp::OnHelp() {
 }
 
 void CWinApp::WinHelp(DWORD_PTR data, UINT command) {
-    if (!::WinHelpA(GetActiveWindow(), m_pszHelpFilePath, command, data))
+    if (!helpFileExists(m_pszHelpFilePath) ||
+        !::WinHelpA(GetActiveWindow(), m_pszHelpFilePath, command, data))
         AfxMessageBox("Failed to launch help.");
 }
 

@@ -20,6 +20,9 @@ class CWnd : public CCmdTarget {
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
     // The window text, cut to fit `size` bytes and always terminated.
     void GetWindowText(char* text, size_t size) const;
+    // Centres a top-level window over its owner, or over the work area when the owner is
+    // hidden, minimised or missing; kept inside the work area either way.
+    void CenterWindow() const;
 
     HWND m_hWnd = nullptr;
 };

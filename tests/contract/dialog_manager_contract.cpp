@@ -1,4 +1,5 @@
 // The dialog manager: modal runs and how they end, the owner, focus and Tab order, and failures.
+#include "message_box_probe.h"
 #include "modal_dialog.h"
 #include "person.h"
 #include "properties_layout.h"
@@ -75,20 +76,73 @@ TEST_F(DialogManagerContract, EndDialogDuringInitialisationEndsTheRun) {
     EXPECT_FALSE(posted);
 }
 
+// The owner is disabled before WM_INITDIALOG and while the loop runs; EndDialog enables it at
+// once, before the run returns.
 TEST_F(DialogManagerContract, OwnerIsDisabledWhileTheDialogRuns) {
     TestDialog owner;
     ASSERT_NE(nullptr, owner.hwnd());
+    BOOL enabledAtInit = TRUE;
     BOOL enabledMeanwhile = TRUE;
+    BOOL enabledAfterEnd = FALSE;
     HWND ownerSeen = nullptr;
     ModalScript script;
+    script.onInit = [&](HWND) { enabledAtInit = IsWindowEnabled(owner.hwnd()); };
     script.onPosted = [&](HWND dlg) {
         enabledMeanwhile = IsWindowEnabled(owner.hwnd());
         ownerSeen = GetWindow(dlg, GW_OWNER);
         EndDialog(dlg, IDOK);
+        enabledAfterEnd = IsWindowEnabled(owner.hwnd());
     };
     EXPECT_EQ(IDOK, runModal(owner.hwnd(), script));
+    EXPECT_FALSE(enabledAtInit);
     EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_TRUE(enabledAfterEnd);
     EXPECT_EQ(owner.hwnd(), ownerSeen);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+}
+
+HWND boxOwner = nullptr;
+BOOL boxOwnerEnabled = TRUE; // whether the owner was enabled while the message box showed
+
+void CALLBACK answerBoxOfOwner(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND box = findMessageBox(nullptr);
+    if (box == nullptr || GetWindow(box, GW_OWNER) != boxOwner)
+        return;
+    KillTimer(nullptr, timer);
+    boxOwnerEnabled = IsWindowEnabled(boxOwner);
+    answerMessageBox(box, IDOK);
+}
+
+// A message box owned by the dialog's owner, raised from WM_INITDIALOG, finds the owner already
+// disabled. Its own end enables the owner, as every EndDialog enables its owner whoever disabled
+// it (Wine 8.0; Microsoft does not document it), and the owner stays enabled for the rest of
+// the run.
+TEST_F(DialogManagerContract, AMessageBoxOfTheOwnerAtInitialisationEnablesItWhenItEnds) {
+    TestDialog owner;
+    ASSERT_NE(nullptr, owner.hwnd());
+    boxOwner = owner.hwnd();
+    boxOwnerEnabled = TRUE;
+    BOOL enabledAfterBox = FALSE;
+    BOOL enabledMeanwhile = FALSE;
+    ModalScript script;
+    script.onInit = [&](HWND dlg) {
+        // The box's loop would deliver the dialog's WM_APP: it is posted again after the box.
+        MSG posted;
+        PeekMessageA(&posted, dlg, WM_APP, WM_APP, PM_REMOVE);
+        UINT_PTR timer = SetTimer(nullptr, 0, 10, answerBoxOfOwner);
+        MessageBoxA(owner.hwnd(), "Raised during initialisation", "Owner", MB_OK);
+        KillTimer(nullptr, timer);
+        enabledAfterBox = IsWindowEnabled(owner.hwnd());
+        PostMessageA(dlg, WM_APP, 0, 0);
+    };
+    script.onPosted = [&](HWND dlg) {
+        enabledMeanwhile = IsWindowEnabled(owner.hwnd());
+        EndDialog(dlg, IDOK);
+    };
+    EXPECT_EQ(IDOK, runModal(owner.hwnd(), script));
+    EXPECT_FALSE(boxOwnerEnabled);
+    EXPECT_TRUE(enabledAfterBox);
+    EXPECT_TRUE(enabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
 }
 

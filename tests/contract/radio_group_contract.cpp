@@ -1,5 +1,6 @@
-// Arrow keys among radio buttons on small layouts: a group that runs round the end of the
-// control list, a list with no WS_GROUP at all, and a radio alone in its group.
+// Radio buttons on small layouts: arrow keys in a group that runs round the end of the control
+// list, in a list with no WS_GROUP at all, and on a radio alone in its group; what a click
+// unchecks; the default id of a dialog without a default button.
 #include "person.h"
 #include "test_dialog.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int idA = 201, idB = 202, idC = 203, idPush = 210;
 constexpr DWORD radio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+constexpr DWORD manualRadio = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
 constexpr DWORD push = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP;
 
 struct Control {
@@ -30,7 +32,8 @@ HWND openDialog(const std::vector<Control>& controls) {
     platform::DialogTemplate t(WS_POPUP | WS_CAPTION, "Radios", 0, 0, 120, 90);
     short y = 5;
     for (const Control& c : controls) {
-        const bool isRadio = (c.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        const DWORD type = c.style & BS_TYPEMASK;
+        const bool isRadio = type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
         t.addItem(platform::DialogTemplate::Button, isRadio ? "Radio" : "Push", c.id, c.style, 5, y,
                   60, 12);
         y = static_cast<short>(y + 15);
@@ -94,6 +97,40 @@ TEST_F(RadioGroupContract, ArrowsFollowTheGroupRoundTheList) {
         }
         DestroyWindow(dlg);
     }
+}
+
+// A click on an automatic radio unchecks every other radio of its group, plain BS_RADIOBUTTON
+// ones included, and none beyond the group; BM_CLICK on one already checked notifies again.
+TEST_F(RadioGroupContract, AClickUnchecksTheWholeGroup) {
+    const std::vector<Control> mixed = {{idA, radio | WS_GROUP},
+                                        {idB, manualRadio},
+                                        {idC, radio},
+                                        {idPush, push | WS_GROUP},
+                                        {idPush + 1, manualRadio}};
+    const HWND dlg = openDialog(mixed);
+    ASSERT_NE(nullptr, dlg);
+    for (int id : {idB, idC, idPush + 1})
+        SendMessageA(GetDlgItem(dlg, id), BM_SETCHECK, BST_CHECKED, 0);
+
+    SendMessageA(GetDlgItem(dlg, idA), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dlg, idA), BM_CLICK, 0, 0);
+
+    const std::vector<int> expected = {idA, idA};
+    EXPECT_EQ(expected, seen);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, idA), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, idB), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, idC), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, idPush + 1), BM_GETCHECK, 0, 0))
+        << "a radio of the next group";
+    DestroyWindow(dlg);
+}
+
+// A dialog without a default push button still answers DM_GETDEFID with IDOK.
+TEST_F(RadioGroupContract, WithoutADefaultButtonTheDefaultIdIsIdOk) {
+    const HWND dlg = openDialog({{idA, radio | WS_GROUP}, {idPush, push | WS_GROUP}});
+    ASSERT_NE(nullptr, dlg);
+    EXPECT_EQ(MAKELONG(IDOK, DC_HASDEFID), SendMessageA(dlg, DM_GETDEFID, 0, 0));
+    DestroyWindow(dlg);
 }
 
 } // namespace

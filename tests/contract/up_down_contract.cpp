@@ -120,6 +120,21 @@ TEST_F(UpDownContract, GoodTextBecomesThePosition) {
     EXPECT_EQ(MAKELONG(700, 1), getPos());
 }
 
+// UDS_SETBUDDYINT is read when the control is created: taking the style away afterwards
+// changes neither the buddy's text on UDM_SETPOS nor UDM_GETPOS reading it.
+TEST_F(UpDownContract, SetBuddyIntIsTakenAtCreation) {
+    const LONG style = GetWindowLongA(spin, GWL_STYLE);
+    SetWindowLongA(spin, GWL_STYLE, style & ~UDS_SETBUDDYINT);
+    ASSERT_EQ(0, GetWindowLongA(spin, GWL_STYLE) & UDS_SETBUDDYINT);
+    setPos(300);
+    EXPECT_EQ("300", buddyText());
+    SetWindowTextA(buddy, "400");
+    EXPECT_EQ(400, getPos());
+    SetWindowTextA(buddy, "40x");
+    EXPECT_EQ(MAKELONG(400, 1), getPos());
+    SetWindowLongA(spin, GWL_STYLE, style);
+}
+
 TEST_F(UpDownContract, CodeOperationsSendNothing) {
     setPos(100);
     setRange(0, 4095);

@@ -10,7 +10,9 @@
 #                    takes the keys until it is dismissed; then Escape: Cancel, file unchanged.
 # CASE unused-keys:  keys the dialog has no use for (Ctrl+A, F5, a mouse wheel) change nothing and
 #                    do not end it; then Escape: Cancel.
-# CASE small-terminal: at 64 x 21, F1's note shows on the frame and goes with a click; the range
+# CASE small-terminal: at 64 x 21, with a help file next to the module, F1's note shows on the
+#                    frame and goes with a click (without one, F1 gives the help failure's
+#                    message box, which the scenarios check); the range
 #                    message box fits; shrunk to 40 x 12 the notice is readable whole, and Escape
 #                    answers the box and cancels the dialog.
 # CASE save-fails:   at 64 x 21, a save that cannot write (no file may grow): the longest message
@@ -36,7 +38,13 @@ size=(-x 80 -y 24)
 registry=$work/quorlan.reg
 before_run=:
 case $case in
-small-terminal) size=(-x 64 -y 21) ;;
+small-terminal)
+  size=(-x 64 -y 21)
+  # F1 asks for help only when the help file is there: a copy of the module gets one.
+  cp "$(dirname "$setup")/quorlan.so" "$work/quorlan.so"
+  : >"$work/quorlan.HLP"
+  before_run="QUORLAN_MODULE='$work/quorlan.so'; export QUORLAN_MODULE"
+  ;;
 save-fails)
   size=(-x 64 -y 21)
   before_run="trap '' XFSZ; ulimit -f 0" # writing the new file fails, as on a full disk

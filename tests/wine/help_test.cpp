@@ -145,6 +145,8 @@ class HelpOnF1 : public ::testing::Test {
     }
 
     void TearDown() override {
+        if (placedHelpFile_)
+            DeleteFileA(expectedHelpFile().c_str());
         DestroyWindow(viewer_);
         UnregisterClassA("MS_WINHELP", GetModuleHandleA(nullptr));
         if (module_ != nullptr)
@@ -165,6 +167,15 @@ class HelpOnF1 : public ::testing::Test {
         return text != nullptr ? text : "(none)";
     }
 
+    // A help file next to the module, made here (never one that was there) and removed again.
+    void placeHelpFile() {
+        HANDLE file = CreateFileA(expectedHelpFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+        placedHelpFile_ = true;
+    }
+
     // The module's path with its extension replaced by ".HLP".
     std::string expectedHelpFile() const {
         char path[MAX_PATH] = {};
@@ -176,9 +187,11 @@ class HelpOnF1 : public ::testing::Test {
     HMODULE module_ = nullptr;
     EntryPoint entryPoint_ = nullptr;
     HWND viewer_ = nullptr;
+    bool placedHelpFile_ = false;
 };
 
 TEST_F(HelpOnF1, AsksForTheModulesHelpFileAtTheDialogsContext) {
+    placeHelpFile();
     Seen watch;
     watch.helpAnswer = TRUE;
     EXPECT_EQ("Cancel", callWith(&watch));
@@ -192,11 +205,24 @@ TEST_F(HelpOnF1, AsksForTheModulesHelpFileAtTheDialogsContext) {
 }
 
 TEST_F(HelpOnF1, HelpThatCannotStartIsReportedWithTheApplicationTitle) {
+    placeHelpFile();
     Seen watch;
     watch.helpAnswer = FALSE;
     EXPECT_EQ("Cancel", callWith(&watch));
     ASSERT_EQ(1u, watch.helpCalls.size());
     EXPECT_EQ(expectedHelpFile(), watch.helpCalls[0].file);
+    ASSERT_EQ(1u, watch.messages.size());
+    EXPECT_EQ("quorlan: Failed to launch help.", watch.messages[0]);
+}
+
+// Without its help file Windows Help would show a box of its own and never return: it is not
+// asked, and the framework's message says why.
+TEST_F(HelpOnF1, AMissingHelpFileIsReportedWithoutAskingHelp) {
+    Seen watch;
+    watch.helpAnswer = TRUE;
+    EXPECT_EQ("Cancel", callWith(&watch));
+    ASSERT_TRUE(watch.f1Pressed);
+    EXPECT_TRUE(watch.helpCalls.empty());
     ASSERT_EQ(1u, watch.messages.size());
     EXPECT_EQ("quorlan: Failed to launch help.", watch.messages[0]);
 }

@@ -24,6 +24,14 @@
 #define HELP_QUIT 0x0002L
 #endif
 
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define FILE_ATTRIBUTE_READONLY 0x00000001
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+#ifndef ERROR_FILE_NOT_FOUND
+#define ERROR_FILE_NOT_FOUND 2L
+#endif
+
 extern "C" {
 
 DWORD WINAPI GetVersion(void);
@@ -34,6 +42,9 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module);
 BOOL WINAPI DisableThreadLibraryCalls(HMODULE module);
+// A file's attributes: a directory or a normal file, read-only when this process may not write
+// it; INVALID_FILE_ATTRIBUTES (and ERROR_FILE_NOT_FOUND) when there is nothing at that path.
+DWORD WINAPI GetFileAttributesA(LPCSTR fileName);
 BOOL WINAPI WinHelpA(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data);
 
 } // extern "C"

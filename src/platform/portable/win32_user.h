@@ -430,6 +430,13 @@
 #define DWLP_DLGPROC ((LONG_PTR)DWLP_MSGRESULT + (LONG_PTR)sizeof(LRESULT))
 #define DWLP_USER ((LONG_PTR)DWLP_DLGPROC + (LONG_PTR)sizeof(DLGPROC))
 
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
+
+#define SPI_GETWORKAREA 0x0030
+
 #define WA_INACTIVE 0 // WM_ACTIVATE: LOWORD(wParam)
 #define WA_ACTIVE 1
 
@@ -609,6 +616,9 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 BOOL WINAPI GetWindowRect(HWND window, LPRECT rect);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
+// Moves and sizes only (the Z order is the creation order): SWP_NOMOVE, SWP_NOSIZE.
+BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT uiParam, PVOID pvParam, UINT winIni);
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
 BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
 HWND WINAPI SetFocus(HWND window);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -230,6 +232,12 @@ class HelpAndTitle : public ::testing::Test {
         const std::string& path = module.path();
         return path.substr(0, path.rfind('.')) + ".HLP";
     }
+    // Puts a help file next to the module (its directory goes with the module).
+    static void placeHelpFile(const LoadedModule& module) {
+        std::FILE* file = std::fopen(helpFileOf(module).c_str(), "wx");
+        ASSERT_NE(nullptr, file);
+        std::fclose(file);
+    }
 
     std::vector<HelpCall> helpCalls_;
     HWND dialog_ = nullptr;
@@ -240,6 +248,7 @@ TEST_F(HelpAndTitle, F1AsksForTheModulesHelpFileAtTheDialogsContext) {
     portable::ScriptedFrontEnd person;
     LoadedModule module("quorlan.so");
     ASSERT_TRUE(module.load());
+    placeHelpFile(module);
     EXPECT_EQ("Cancel", pressF1In(module, person));
     ASSERT_EQ(1u, helpCalls_.size());
     EXPECT_EQ(helpFileOf(module), helpCalls_[0].file);
@@ -253,15 +262,17 @@ TEST_F(HelpAndTitle, F1AsksForTheModulesHelpFileAtTheDialogsContext) {
 struct FailedHelpCase {
     const char* what;
     const char* fileName;
+    bool helpFilePresent;
     bool helpOffered;
     const char* caption;
 };
 
 TEST_F(HelpAndTitle, HelpThatCannotStartIsReportedUnderTheModulesTitle) {
     const FailedHelpCase cases[] = {
-        {"help refuses", "quorlan.so", true, "quorlan"},
-        {"no help at all", "quorlan.so", false, "quorlan"},
-        {"renamed module", "other.so", true, "other"},
+        {"help refuses", "quorlan.so", true, true, "quorlan"},
+        {"no help at all", "quorlan.so", true, false, "quorlan"},
+        {"no help file: help is not asked", "quorlan.so", false, true, "quorlan"},
+        {"renamed module", "other.so", true, true, "other"},
     };
     for (const FailedHelpCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -273,9 +284,12 @@ TEST_F(HelpAndTitle, HelpThatCannotStartIsReportedUnderTheModulesTitle) {
         portable::ScriptedFrontEnd person;
         LoadedModule module(c.fileName);
         ASSERT_TRUE(module.load());
+        if (c.helpFilePresent)
+            placeHelpFile(module);
         EXPECT_EQ("Cancel", pressF1In(module, person));
-        EXPECT_EQ(c.helpOffered ? 1u : 0u, helpCalls_.size());
-        if (c.helpOffered) {
+        bool asked = c.helpFilePresent && c.helpOffered;
+        EXPECT_EQ(asked ? 1u : 0u, helpCalls_.size());
+        if (asked) {
             EXPECT_EQ(helpFileOf(module), helpCalls_[0].file);
         }
         std::vector<portable::SeenMessageBox> shown = messagesShown(person);

@@ -21,6 +21,7 @@ class CTestDlg : public CDialog {
     std::vector<std::function<void(CTestDlg&)>> steps;
     std::vector<std::string> calls;
     LRESULT notifyResult = 7;
+    bool placeAtInit = false; // OnInitDialog moves the dialog to 5, 6
 
     void runNextStep() {
         if (next_ < steps.size())
@@ -30,6 +31,8 @@ class CTestDlg : public CDialog {
   protected:
     BOOL OnInitDialog() override {
         calls.push_back("init");
+        if (placeAtInit)
+            SetWindowPos(m_hWnd, nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         return CDialog::OnInitDialog();
     }
     void OnOK() override {
@@ -155,6 +158,31 @@ TEST(CDialog, EnterAndEscapeReachOkAndCancel) {
             PostMessageA(focus ? focus : d.m_hWnd, WM_KEYUP, key, 0);
         });
         EXPECT_EQ(c.result, runModal(dialog));
+    }
+}
+
+// The dialog manager leaves the dialog at its template position (0, 0); the framework centres it
+// over the work area when there is no owner, unless its initialisation placed it itself.
+TEST(CDialog, OpensCentredOnTheWorkAreaUnlessInitialisationPlacedIt) {
+    RECT area{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    for (bool placedByInit : {false, true}) {
+        CTestDlg dialog;
+        dialog.placeAtInit = placedByInit;
+        RECT seen{};
+        dialog.steps.push_back([&seen](CTestDlg& d) {
+            GetWindowRect(d.m_hWnd, &seen);
+            d.EndDialog(IDCANCEL);
+        });
+        runModal(dialog);
+        LONG width = seen.right - seen.left;
+        LONG height = seen.bottom - seen.top;
+        POINT expected = placedByInit ? POINT{5, 6}
+                                      : POINT{(area.left + area.right) / 2 - width / 2,
+                                              (area.top + area.bottom) / 2 - height / 2};
+        EXPECT_EQ(expected.x, seen.left) << placedByInit;
+        EXPECT_EQ(expected.y, seen.top) << placedByInit;
+        EXPECT_GT(seen.left, 0) << "not at its template position";
     }
 }
 

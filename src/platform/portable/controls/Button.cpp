@@ -31,7 +31,7 @@ std::vector<HWND> radioGroupOf(const Window& radio) {
         if (i > first && (sibling->style & WS_GROUP))
             break;
         // Like GetNextDlgGroupItem, the walk passes over hidden and disabled controls.
-        if (i != self && sibling->className == "Button" && typeOf(*sibling) == BS_AUTORADIOBUTTON &&
+        if (i != self && sibling->className == "Button" && isRadio(typeOf(*sibling)) &&
             (sibling->style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE)
             group.push_back(sibling->handle);
     }

@@ -23,7 +23,8 @@ class Button : public Control {
     bool focused_ = false;
 };
 
-// The auto radio buttons of the group of a radio button, other than itself.
+// The radio buttons, automatic or not, of the group of a radio button, other than itself:
+// those a click on an automatic one unchecks.
 std::vector<HWND> radioGroupOf(const Window& radio);
 
 } // namespace portable

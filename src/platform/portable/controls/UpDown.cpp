@@ -117,6 +117,7 @@ LRESULT UpDown::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT UpDown::create(Window& window, const CREATESTRUCTA* create) {
     notify_ = create ? create->hwndParent : window.parent;
+    setBuddyInt_ = (window.style & UDS_SETBUDDYINT) != 0;
     if (window.style & UDS_AUTOBUDDY)
         setBuddy(window, GetWindow(window.handle, GW_HWNDPREV));
     return 0;
@@ -148,8 +149,8 @@ int UpDown::clamp(int value) const {
 
 // Reads the position from the buddy's text; false when it is not a number in the range,
 // leaving the position as it was.
-bool UpDown::readBuddy(const Window& window) {
-    if (!(window.style & UDS_SETBUDDYINT) || !windows().find(buddy_))
+bool UpDown::readBuddy(const Window&) {
+    if (!setBuddyInt_ || !windows().find(buddy_))
         return false;
     char text[20];
     GetWindowTextA(buddy_, text, int(sizeof text));
@@ -169,7 +170,7 @@ bool UpDown::readBuddy(const Window& window) {
 }
 
 void UpDown::writeBuddy(const Window& window) const {
-    if (!(window.style & UDS_SETBUDDYINT) || !windows().find(buddy_))
+    if (!setBuddyInt_ || !windows().find(buddy_))
         return;
     char text[24];
     if (base_ == 16) {

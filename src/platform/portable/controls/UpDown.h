@@ -35,6 +35,8 @@ class UpDown : public Control {
     int base_ = 10;
     HWND buddy_ = nullptr;
     HWND notify_ = nullptr; // the parent at creation, which receives UDN_DELTAPOS
+    // UDS_SETBUDDYINT as created: a later change of the style changes nothing.
+    bool setBuddyInt_ = false;
 };
 
 } // namespace portable

@@ -171,7 +171,8 @@ LRESULT Dialog::defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     case DM_GETDEFID:
-        return defaultId ? MAKELONG(defaultId, DC_HASDEFID) : 0;
+        // Without a default push button the dialog manager's default id is IDOK.
+        return MAKELONG(defaultId ? defaultId : IDOK, DC_HASDEFID);
     case DM_SETDEFID:
         defaultId = int(wParam);
         return TRUE;

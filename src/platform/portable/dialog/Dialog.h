@@ -20,12 +20,12 @@ class Dialog : public Control {
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
     Dialog* asDialog() override { return this; }
 
-    int defaultId = 0;            // the default push button's id; 0 when none
-    HWND savedFocus = nullptr;    // the control that had the focus when the dialog last lost it
-    ModalState* modal = nullptr;  // the modal loop running this dialog, if any
-    HWND disabledOwner = nullptr; // the owner the modal run disabled, to enable again
-    bool ended = false;           // EndDialog was called
-    INT_PTR result = 0;           // its result
+    int defaultId = 0;           // the default push button's id; 0 when none
+    HWND savedFocus = nullptr;   // the control that had the focus when the dialog last lost it
+    ModalState* modal = nullptr; // the modal loop running this dialog, if any
+    HWND modalOwner = nullptr;   // the owner a modal run keeps disabled; EndDialog enables it
+    bool ended = false;          // EndDialog was called
+    INT_PTR result = 0;          // its result
 
   private:
     LRESULT defaultProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,6 @@
 #include "Dialog.h"
 #include "TemplateReader.h"
 #include "platform/portable/controls/ControlClasses.h"
-#include "platform/portable/portable.h"
 #include "platform/portable/windowing/MessageQueue.h"
 #include "platform/portable/windowing/WindowSystem.h"
 
@@ -21,21 +20,21 @@ HWND topLevelOf(HWND handle) {
     return window ? window->handle : nullptr;
 }
 
-// Centred over the owner, or over the screen without one.
+// Where Windows puts a dialog: at its template position, in the owner's client coordinates
+// (the screen's with DS_ABSALIGN or without an owner); DS_CENTER centres it over the work area
+// instead. Centring over the owner is left to the dialog's code.
 RECT placeDialog(const DialogDescription& d, HWND owner) {
     LONG width = d.rect.right - d.rect.left;
     LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
-    SIZE screen = screenSize();
-    RECT area{0, 0, screen.cx, screen.cy};
-    if (owner)
-        GetWindowRect(owner, &area);
-    LONG x = area.left + (area.right - area.left - width) / 2;
-    LONG y = area.top + (area.bottom - area.top - height) / 2;
-    if (x < 0)
-        x = 0;
-    if (y < 0)
-        y = 0;
-    return RECT{x, y, x + width, y + height};
+    POINT at{d.rect.left, d.rect.top};
+    if (d.style & DS_CENTER) {
+        SIZE screen = screenSize();
+        at.x = (screen.cx - width) / 2;
+        at.y = (screen.cy - height) / 2;
+    } else if (owner && !(d.style & (DS_ABSALIGN | WS_CHILD))) {
+        ClientToScreen(owner, &at);
+    }
+    return RECT{at.x, at.y, at.x + width, at.y + height};
 }
 
 // The last template of known size read (a resource's), with its bytes: the same dialog made
@@ -203,11 +202,6 @@ bool mnemonic(HWND dialog, WPARAM key) {
 }
 } // namespace
 
-SIZE screenSize() {
-    FrontEnd* person = frontEnd();
-    return person ? person->screenSize() : FrontEnd::defaultScreenSize();
-}
-
 void registerDialogClasses() {
     static bool done = false;
     if (done)
@@ -218,8 +212,17 @@ void registerDialogClasses() {
                         [] { return std::unique_ptr<Control>(new Dialog()); });
 }
 
+void disableOwner(HWND dialog, HWND owner) {
+    Dialog* d = dialogOf(dialog);
+    HWND top = topLevelOf(owner);
+    if (!d || !top || top == dialog)
+        return;
+    d->modalOwner = top;
+    EnableWindow(top, FALSE);
+}
+
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
-                  LPARAM param) {
+                  LPARAM param, bool modal) {
     registerDialogClasses();
     DialogDescription local;
     TemplateInUse cached(data, size);
@@ -246,6 +249,8 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
         DestroyWindow(dialog);
         return nullptr;
     }
+    if (modal)
+        disableOwner(dialog, owner);
     HWND first = nextTabItem(dialog, nullptr, false);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) &&
         IsWindow(dialog)) {
@@ -260,18 +265,17 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
     return IsWindow(dialog) ? dialog : nullptr;
 }
 
-INT_PTR runModal(HWND dialog, HWND owner) {
+INT_PTR runModal(HWND dialog) {
     ModalState state;
     Dialog* d = dialogOf(dialog);
     d->modal = &state;
     // EndDialog may already have been called by WM_INITDIALOG.
     state.ended = d->ended;
     state.result = d->result;
-    HWND top = topLevelOf(owner);
-    if (top && IsWindowEnabled(top)) {
-        EnableWindow(top, FALSE);
-        d->disabledOwner = top;
-    }
+    // Disabled before WM_INITDIALOG; a run nested there over the same owner enabled it when it
+    // ended, and it stays so, as on Windows.
+    HWND top = d->modalOwner;
+    HWND owner = GetWindow(dialog, GW_OWNER);
     int closeAttempts = 0;
     while (!state.ended && IsWindow(dialog)) {
         MSG msg;
@@ -302,15 +306,15 @@ INT_PTR runModal(HWND dialog, HWND owner) {
     }
     if (Dialog* still = dialogOf(dialog)) {
         still->modal = nullptr;
-        if (still->disabledOwner)
-            EnableWindow(still->disabledOwner, TRUE);
-        still->disabledOwner = nullptr;
+        if (still->modalOwner)
+            EnableWindow(still->modalOwner, TRUE);
+        still->modalOwner = nullptr;
         DestroyWindow(dialog);
     } else if (top) {
         EnableWindow(top, TRUE);
     }
-    if (top && IsWindow(top))
-        SetActiveWindow(top);
+    if (owner && IsWindow(owner))
+        SetActiveWindow(owner);
     return state.ended ? state.result : -1;
 }
 
@@ -330,16 +334,17 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
                                        HWND owner, DLGPROC dialogProc, LPARAM initParam) {
     // A template in memory carries no size: it is read up to its own end.
-    return createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+    return createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam,
+                        false);
 }
 
 INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
                                        HWND owner, DLGPROC dialogProc, LPARAM initParam) {
     HWND dialog =
-        createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam);
+        createDialog(instance, dialogTemplate, SIZE_MAX / 2, owner, dialogProc, initParam, true);
     if (!dialog)
         return -1;
-    return runModal(dialog, owner);
+    return runModal(dialog);
 }
 
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
@@ -354,9 +359,9 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
         state->modal->ended = true;
         state->modal->result = result;
     }
-    if (state->disabledOwner) {
-        EnableWindow(state->disabledOwner, TRUE);
-        state->disabledOwner = nullptr;
+    if (state->modalOwner) {
+        EnableWindow(state->modalOwner, TRUE);
+        state->modalOwner = nullptr;
     }
     ShowWindow(dialog, SW_HIDE);
     return TRUE;

@@ -187,5 +187,8 @@ extern "C" int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT 
     if (Dialog* state = dialogOf(box))
         if (HWND button = GetDlgItem(box, state->defaultId))
             focusControl(box, button);
-    return int(runModal(box, owner));
+    // Once the box holds the focus: disabling the owner first would take the focus from the
+    // owner's control before the owner's dialog saved it.
+    disableOwner(box, owner);
+    return int(runModal(box));
 }

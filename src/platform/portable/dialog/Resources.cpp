@@ -46,8 +46,9 @@ extern "C" INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateNam
     // The template is read whole before any window procedure runs, so the module may
     // unregister its resources from WM_INITDIALOG on.
     const std::vector<BYTE>& bytes = it->second;
-    HWND dialog = createDialog(instance, bytes.data(), bytes.size(), owner, dialogProc, initParam);
+    HWND dialog =
+        createDialog(instance, bytes.data(), bytes.size(), owner, dialogProc, initParam, true);
     if (!dialog)
         return -1;
-    return runModal(dialog, owner);
+    return runModal(dialog);
 }

@@ -1,6 +1,7 @@
 // GetVersion, LoadLibraryA, GetProcAddress and the other module functions over shared objects:
 // an HMODULE is the base address an object is mapped at, as dladdr reports it.
 #include "../win32_module.h"
+#include "../win32_user.h"
 
 #include "ModuleState.h"
 #include "ModuleTable.h"
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace portable::module;
@@ -193,6 +195,18 @@ BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module) 
 
 BOOL WINAPI DisableThreadLibraryCalls(HMODULE) {
     return TRUE;
+}
+
+DWORD WINAPI GetFileAttributesA(LPCSTR fileName) {
+    struct stat status;
+    if (!fileName || stat(fileName, &status) != 0) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    DWORD attributes = S_ISDIR(status.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    if (access(fileName, W_OK) != 0)
+        attributes |= FILE_ATTRIBUTE_READONLY;
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
 BOOL WINAPI WinHelpA(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data) {

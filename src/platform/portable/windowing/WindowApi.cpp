@@ -86,6 +86,13 @@ void activate(HWND window, bool focus) {
 }
 } // namespace
 
+namespace portable {
+SIZE screenSize() {
+    FrontEnd* person = frontEnd();
+    return person ? person->screenSize() : FrontEnd::defaultScreenSize();
+}
+} // namespace portable
+
 extern "C" {
 
 BOOL WINAPI IsWindow(HWND window) {
@@ -297,6 +304,33 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
     if (!w || !rect)
         return FALSE;
     *rect = w->clientRect();
+    return TRUE;
+}
+
+BOOL WINAPI SetWindowPos(HWND window, HWND, int x, int y, int cx, int cy, UINT flags) {
+    Window* w = lookup(window);
+    if (!w)
+        return FALSE;
+    RECT& r = w->rect;
+    LONG width = (flags & SWP_NOSIZE) ? r.right - r.left : cx;
+    LONG height = (flags & SWP_NOSIZE) ? r.bottom - r.top : cy;
+    if (!(flags & SWP_NOMOVE)) {
+        r.left = x;
+        r.top = y;
+    }
+    r.right = r.left + width;
+    r.bottom = r.top + height;
+    windowsChanged();
+    return TRUE;
+}
+
+BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID pvParam, UINT) {
+    if (action != SPI_GETWORKAREA || !pvParam) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    SIZE screen = screenSize();
+    *static_cast<RECT*>(pvParam) = RECT{0, 0, screen.cx, screen.cy};
     return TRUE;
 }
 

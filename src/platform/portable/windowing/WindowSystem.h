@@ -62,6 +62,10 @@ bool isDescendant(HWND ancestor, HWND handle);
 // Visible and enabled, up the parent chain.
 bool isShownAndEnabled(HWND handle);
 
+// The size of the screen windows are placed on, in pixels: the front end's. All of it is work
+// area (there is no task bar).
+SIZE screenSize();
+
 // The screen position of a window's client area.
 POINT clientOrigin(HWND handle);
 
