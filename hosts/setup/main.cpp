@@ -1,6 +1,6 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
-// REGEDIT4 file kept by the portable Win32 layer.
+// REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -29,6 +29,10 @@ void printUsage(FILE* out) {
         "\n"
         "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
         "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
+        "The file may also be a Windows SYSTEM hive (Windows/System32/config/SYSTEM of an\n"
+        "offline installation), told apart by its content: it is then HKLM\\System, with\n"
+        "CurrentControlSet the control set its Select\\Current value names. A hive whose logs\n"
+        "hold changes it lacks is shown but not written.\n"
         "\n"
         "The dialog opens in the terminal: Tab and Shift+Tab move between controls, arrows\n"
         "choose in lists, Space presses a button or opens a drop-down list, Alt and the\n"
@@ -41,7 +45,7 @@ void printUsage(FILE* out) {
         "registry in memory holding only its setup. With --registry it runs on that file\n"
         "instead, as it stands: the setup is written on top of it (no-parameters-key deletes\n"
         "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
-        "right before the call, and what the dialog saves stays in the file.\n",
+        "right before the call, and the values are checked as the file holds them afterwards.\n",
         out);
 }
 
@@ -95,6 +99,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
+    if (fileStore && !portable::registryNotice().empty()) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryNotice().c_str());
+    }
     SharedObjectModule module;
     const std::string path = SharedObjectModule::defaultPath();
     if (!module.load(path, &error)) {
@@ -108,6 +115,12 @@ int main(int argc, char** argv) {
         settings.rebuildServiceKey = !fileStore;
         if (!fileStore) {
             settings.beforeEach = [] { portable::useMemoryRegistry(); };
+        } else {
+            // The checks read the file as the call left it, not this process's view of it.
+            settings.afterCall = [&command] {
+                std::string ignored;
+                portable::useRegistryFile(registryPath(command), &ignored);
+            };
         }
         return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
     }

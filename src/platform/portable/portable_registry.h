@@ -6,11 +6,16 @@
 
 namespace portable {
 
-// Keeps the registry in a text file in the REGEDIT4 export format. The file is read now and
-// checked: a missing file is an empty registry; an unreadable or malformed one is refused
+// Keeps the registry in a text file in the REGEDIT4 export format, or in a Windows SYSTEM hive
+// (a file that starts with "regf"), mounted as HKEY_LOCAL_MACHINE\System. The file is read now
+// and checked: a missing file is an empty registry; an unreadable or malformed one is refused
 // (false, *error names the file and the line) and left untouched, and the store in use stays.
 // Open keys of the previous store become invalid handles and its unsaved changes are dropped.
 bool useRegistryFile(const std::string& path, std::string* error);
+
+// Why the file in use will be read but not written, naming it and what to do; empty when it
+// will be written.
+std::string registryNotice();
 
 // Keeps the registry in memory only, empty (the store in use until a file is chosen).
 void useMemoryRegistry();

@@ -1,5 +1,6 @@
 #include "RegistryStore.h"
 
+#include "HiveFile.h"
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
 
@@ -95,11 +96,14 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!load(path, &tree, &stamp, &problem)) {
+    bool hive = false;
+    if (!load(path, &tree, &stamp, &problem, &hive)) {
         if (error)
             *error = path + problem;
         return false;
     }
+    hive_ = hive;
+    notice_ = hive ? hiveWriteRefusal(path) : std::string();
     path_ = path;
     tree_ = std::move(tree);
     ++epoch_;
@@ -111,6 +115,8 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
 
 void RegistryStore::useMemory() {
     path_.clear();
+    hive_ = false;
+    notice_.clear();
     tree_ = RegistryTree();
     ++epoch_;
     stamp_ = FileStamp();
@@ -124,13 +130,15 @@ void RegistryStore::refresh() {
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!load(path_, &tree, &stamp, &problem))
+    bool hive = false;
+    if (!load(path_, &tree, &stamp, &problem, &hive))
         return; // keep the last good view; a save will refuse
     for (const RegistryChange& change : pending_)
         tree.apply(change);
     tree_ = std::move(tree);
     ++epoch_;
     stamp_ = stamp;
+    hive_ = hive;
 }
 
 void RegistryStore::change(RegistryChange change) {
@@ -182,15 +190,20 @@ LONG RegistryStore::saveLocked() {
         RegistryTree tree;
         FileStamp stamp;
         std::string problem;
-        if (!load(path_, &tree, &stamp, &problem))
+        bool hive = false;
+        if (!load(path_, &tree, &stamp, &problem, &hive) || hive != hive_)
             return ERROR_CANTREAD;
         for (const RegistryChange& change : pending_)
             tree.apply(change);
         tree_ = std::move(tree);
         ++epoch_;
     }
-    if (!writeAtomically(RegFileWriter().write(tree_)))
+    if (hive_) {
+        if (LONG status = writeHive(path_, pending_, faults_.stopBeforeRename))
+            return status;
+    } else if (!writeAtomically(RegFileWriter().write(tree_))) {
         return ERROR_CANTWRITE;
+    }
     stamp_ = stampOnDisk();
     pending_.clear();
     unsaved_ = false;
@@ -248,12 +261,19 @@ RegistryStore::FileStamp RegistryStore::stampOf(const struct stat& st) {
 // Reads the file at path into *tree. A missing file is an empty registry. On failure *error
 // goes on from the file's name: ": cannot read: ..." or ":LINE: what is wrong".
 bool RegistryStore::load(const std::string& path, RegistryTree* tree, FileStamp* stamp,
-                         std::string* error) {
+                         std::string* error, bool* hive) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT)
         return true;
     std::string text;
     struct stat st {};
+    *hive = fd >= 0 && isHiveFile(fd);
+    if (*hive) {
+        bool read = ::fstat(fd, &st) == 0 && readHive(path, tree, error);
+        ::close(fd);
+        *stamp = stampOf(st);
+        return read;
+    }
     bool read = fd >= 0 && ::fstat(fd, &st) == 0 && readAll(fd, &text);
     int problem = errno;
     if (fd >= 0)

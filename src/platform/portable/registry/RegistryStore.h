@@ -1,7 +1,8 @@
-// Where the registry lives: in memory, or in a REGEDIT4 text file that several processes may
-// share. Changes are applied at once to this process's view and kept as a list until saved;
-// a save takes the file's lock, reads the file again if another process replaced it, applies
-// the list onto it and replaces the file atomically, so no process's changes are lost.
+// Where the registry lives: in memory, or in a REGEDIT4 text file or a Windows hive (HiveFile.h)
+// that several processes may share. Changes are applied at once to this process's view and kept as
+// a list until saved; a save takes the file's lock, reads the file again if another process
+// replaced it, applies the list onto it and replaces the file atomically, so no process's changes
+// are lost.
 #pragma once
 
 #include "RegistryChange.h"
@@ -23,6 +24,8 @@ class RegistryStore {
 
     bool useFile(const std::string& path, std::string* error);
     void useMemory();
+    // Why the file in use will not be written, or empty.
+    const std::string& notice() const { return notice_; }
 
     void setFaults(const RegistryFaults& faults) { faults_ = faults; }
     const RegistryFaults& faults() const { return faults_; }
@@ -66,11 +69,13 @@ class RegistryStore {
     FileStamp stampOnDisk() const;
     static FileStamp stampOf(const struct stat& st);
     static bool load(const std::string& path, RegistryTree* tree, FileStamp* stamp,
-                     std::string* error);
+                     std::string* error, bool* hive);
     LONG saveLocked();
     bool writeAtomically(const std::string& text);
 
-    std::string path_; // empty: the registry is kept in memory
+    std::string path_;  // empty: the registry is kept in memory
+    bool hive_ = false; // the file is a hive, else REGEDIT4 text
+    std::string notice_;
     RegistryTree tree_;
     std::vector<RegistryChange> pending_; // the file's changes not yet saved
     bool unsaved_ = false;                // changes not yet saved, in the file or in memory

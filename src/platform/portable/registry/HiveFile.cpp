@@ -1,0 +1,322 @@
+#include "HiveFile.h"
+
+#include "AnsiCodePage.h"
+#include "HiveReplacement.h"
+
+#include "../win32_registry.h"
+
+#include <hivex.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace portable::registry {
+
+namespace {
+
+constexpr size_t kBaseBlockSize = 0x1000;
+constexpr int kLocalMachine = 2; // HKEY_LOCAL_MACHINE among the roots
+const char kMountName[] = "System";
+const char kCurrentControlSet[] = "CurrentControlSet";
+
+struct HiveCloser {
+    void operator()(hive_h* hive) const { hivex_close(hive); }
+};
+using Hive = std::unique_ptr<hive_h, HiveCloser>;
+
+// What hivex hands out is the caller's to free().
+struct Freer {
+    void operator()(void* memory) const { std::free(memory); }
+};
+template <class T> using Owned = std::unique_ptr<T, Freer>;
+
+uint32_t le32(const unsigned char* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// The base block's fields that say whether the file is whole and whether it is up to date.
+struct BaseBlock {
+    uint32_t primarySequence = 0;   // raised when Windows starts writing the hive
+    uint32_t secondarySequence = 0; // set equal once the writing is complete
+    uint32_t binsSize = 0;          // bytes of hive bins after the base block
+    off_t fileSize = 0;
+};
+
+// Reads the base block of the hive at path; *error for a file that cannot be a whole hive.
+bool readBaseBlock(const std::string& path, BaseBlock* block, std::string* error) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    unsigned char bytes[kBaseBlockSize];
+    struct stat st {};
+    ssize_t got = fd < 0 || ::fstat(fd, &st) != 0 ? -1 : ::pread(fd, bytes, sizeof bytes, 0);
+    int problem = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (got < 0) {
+        *error = std::string(": cannot read: ") + std::strerror(problem);
+        return false;
+    }
+    block->fileSize = st.st_size;
+    if (static_cast<size_t>(got) < kBaseBlockSize) {
+        *error = ": the hive is cut short: its base block alone takes 4096 bytes, the file holds " +
+                 std::to_string(got);
+        return false;
+    }
+    block->primarySequence = le32(bytes + 4);
+    block->secondarySequence = le32(bytes + 8);
+    block->binsSize = le32(bytes + 0x28);
+    if (st.st_size < static_cast<off_t>(kBaseBlockSize + block->binsSize)) {
+        *error = ": the hive is cut short: its base block counts " +
+                 std::to_string(kBaseBlockSize + block->binsSize) + " bytes, the file holds " +
+                 std::to_string(st.st_size);
+        return false;
+    }
+    return true;
+}
+
+std::string nodeName(hive_h* hive, hive_node_h node) {
+    Owned<char> name(hivex_node_name(hive, node));
+    return name ? ansiFromUtf8(name.get()) : std::string();
+}
+
+bool isTextType(hive_type type) {
+    return type == hive_t_REG_SZ || type == hive_t_REG_EXPAND_SZ || type == hive_t_REG_MULTI_SZ;
+}
+
+// The name of the key that CurrentControlSet stands for, from the value Select\Current.
+bool currentControlSet(hive_h* hive, std::string* name, std::string* error) {
+    hive_node_h select = hivex_node_get_child(hive, hivex_root(hive), "Select");
+    hive_value_h current = select ? hivex_node_get_value(hive, select, "Current") : 0;
+    hive_type type = hive_t_REG_NONE;
+    size_t length = 0;
+    if (!current || hivex_value_type(hive, current, &type, &length) != 0 ||
+        type != hive_t_REG_DWORD || length != 4) {
+        *error = ": the hive has no Select\\Current value (a DWORD), so which control set is "
+                 "CurrentControlSet is unknown: is it a SYSTEM hive?";
+        return false;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "ControlSet%03u",
+                  static_cast<unsigned>(hivex_value_dword(hive, current)));
+    if (!hivex_node_get_child(hive, hivex_root(hive), text)) {
+        *error = std::string(": Select\\Current names ") + text + ", which the hive lacks";
+        return false;
+    }
+    *name = text;
+    return true;
+}
+
+// Copies the values of one hive key into *key.
+bool copyValues(hive_h* hive, hive_node_h node, RegistryKey* key) {
+    Owned<hive_value_h> values(hivex_node_values(hive, node));
+    if (!values)
+        return false;
+    for (hive_value_h* value = values.get(); *value; ++value) {
+        Owned<char> name(hivex_value_key(hive, *value));
+        hive_type type = hive_t_REG_NONE;
+        size_t length = 0;
+        Owned<char> data(hivex_value_value(hive, *value, &type, &length));
+        if (!name || !data)
+            return false;
+        auto bytes = reinterpret_cast<const BYTE*>(data.get());
+        key->setValue(ansiFromUtf8(name.get()), static_cast<DWORD>(type),
+                      isTextType(type) ? ansiFromUtf16(bytes, length)
+                                       : std::vector<BYTE>(bytes, bytes + length));
+    }
+    return true;
+}
+
+// Copies every key below the hive's root into *mount, key by key from a list of those still to
+// copy (no recursion, however deep the hive), the current control set as CurrentControlSet.
+bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, std::string* error) {
+    struct Pending {
+        hive_node_h node;
+        RegistryKey* key;
+    };
+    hive_node_h root = hivex_root(hive);
+    std::vector<Pending> pending{{root, mount}};
+    while (!pending.empty()) {
+        Pending next = pending.back();
+        pending.pop_back();
+        Owned<hive_node_h> children(hivex_node_children(hive, next.node));
+        if (!children || !copyValues(hive, next.node, next.key)) {
+            *error =
+                ": the hive is damaged below " + next.key->name() + ": " + std::strerror(errno);
+            return false;
+        }
+        for (hive_node_h* child = children.get(); *child; ++child) {
+            std::string name = nodeName(hive, *child);
+            if (next.node == root && sameName(name, controlSet))
+                name = kCurrentControlSet;
+            pending.push_back({*child, &next.key->ensureChild(name)});
+        }
+    }
+    return true;
+}
+
+// The hive's names for a path of the tree, or false for a path the hive does not hold.
+bool namesInHive(const KeyPath& path, const std::string& controlSet,
+                 std::vector<std::string>* names) {
+    if (path.root != kLocalMachine || path.names.empty() || !sameName(path.names[0], kMountName))
+        return false;
+    names->assign(path.names.begin() + 1, path.names.end());
+    if (!names->empty() && sameName(names->front(), kCurrentControlSet))
+        names->front() = controlSet;
+    return true;
+}
+
+// Changes that hivex applies onto one open hive.
+class HiveEditor {
+  public:
+    HiveEditor(hive_h* hive, std::string controlSet)
+        : hive_(hive), controlSet_(std::move(controlSet)) {}
+
+    bool apply(const RegistryChange& change) {
+        std::vector<std::string> names;
+        if (!namesInHive(change.path, controlSet_, &names))
+            return false;
+        switch (change.kind) {
+        case RegistryChange::Kind::CreateKey:
+            return find(names, true) != 0;
+        case RegistryChange::Kind::DeleteKey:
+            return deleteKey(names);
+        case RegistryChange::Kind::SetValue:
+            return setValue(find(names, true), change);
+        case RegistryChange::Kind::DeleteValue:
+            return deleteValue(find(names, false), change.valueName);
+        }
+        return false;
+    }
+
+  private:
+    // The key at names below the root, made when missing if `create`; 0 when there is none.
+    hive_node_h find(const std::vector<std::string>& names, bool create) {
+        hive_node_h node = hivex_root(hive_);
+        for (const std::string& name : names) {
+            std::string utf8 = utf8FromAnsi(name);
+            hive_node_h child = hivex_node_get_child(hive_, node, utf8.c_str());
+            if (!child && create)
+                child = hivex_node_add_child(hive_, node, utf8.c_str());
+            if (!child)
+                return 0;
+            node = child;
+        }
+        return node;
+    }
+
+    bool deleteKey(const std::vector<std::string>& names) {
+        if (names.empty())
+            return false; // the hive's root stays
+        hive_node_h node = find(names, false);
+        return !node || hivex_node_delete_child(hive_, node) == 0;
+    }
+
+    bool setValue(hive_node_h node, const RegistryChange& change) {
+        if (!node)
+            return false;
+        // An existing value keeps the spelling of its name, as on Windows.
+        std::string name = utf8FromAnsi(change.valueName);
+        if (hive_value_h old = hivex_node_get_value(hive_, node, name.c_str()))
+            if (Owned<char> spelled{hivex_value_key(hive_, old)})
+                name = spelled.get();
+        std::vector<BYTE> data = isTextType(static_cast<hive_type>(change.type))
+                                     ? utf16FromAnsi(change.data)
+                                     : change.data;
+        hive_set_value value{name.data(), static_cast<hive_type>(change.type), data.size(),
+                             reinterpret_cast<char*>(data.data())};
+        return hivex_node_set_value(hive_, node, &value, 0) == 0;
+    }
+
+    // hivex sets a key's values all at once: the others are set again as they are.
+    bool deleteValue(hive_node_h node, const std::string& valueName) {
+        if (!node)
+            return true; // gone with its key
+        Owned<hive_value_h> values(hivex_node_values(hive_, node));
+        if (!values)
+            return false;
+        std::vector<Owned<char>> kept;
+        std::vector<hive_set_value> others;
+        bool found = false;
+        for (hive_value_h* value = values.get(); *value; ++value) {
+            Owned<char> name(hivex_value_key(hive_, *value));
+            hive_type type = hive_t_REG_NONE;
+            size_t length = 0;
+            Owned<char> data(hivex_value_value(hive_, *value, &type, &length));
+            if (!name || !data)
+                return false;
+            if (!found && sameName(ansiFromUtf8(name.get()), valueName)) {
+                found = true;
+                continue;
+            }
+            others.push_back({name.get(), type, length, data.get()});
+            kept.push_back(std::move(name));
+            kept.push_back(std::move(data));
+        }
+        return !found || hivex_node_set_values(hive_, node, others.size(), others.data(), 0) == 0;
+    }
+
+    hive_h* hive_;
+    std::string controlSet_;
+};
+
+} // namespace
+
+bool isHiveFile(int fd) {
+    char magic[4];
+    return ::pread(fd, magic, sizeof magic, 0) == 4 && std::memcmp(magic, "regf", 4) == 0;
+}
+
+bool readHive(const std::string& path, RegistryTree* tree, std::string* error) {
+    BaseBlock block;
+    if (!readBaseBlock(path, &block, error))
+        return false;
+    Hive hive(hivex_open(path.c_str(), 0));
+    if (!hive) {
+        *error = std::string(": not a hive that can be read: ") + std::strerror(errno);
+        return false;
+    }
+    std::string controlSet;
+    if (!currentControlSet(hive.get(), &controlSet, error))
+        return false;
+    RegistryKey& mount = tree->ensure(KeyPath{kLocalMachine, {kMountName}});
+    return copyKeys(hive.get(), controlSet, &mount, error);
+}
+
+std::string hiveWriteRefusal(const std::string& path) {
+    BaseBlock block;
+    std::string error;
+    if (!readBaseBlock(path, &block, &error))
+        return path + error;
+    if (block.primarySequence == block.secondarySequence)
+        return std::string();
+    return path +
+           ": the hive was not closed cleanly (the sequence numbers of its base block differ): "
+           "recent changes are only in its logs (" +
+           path +
+           ".LOG1, .LOG2), which this program does not replay, so it will not write "
+           "the hive. Boot Windows once and shut it down cleanly, or replay the logs "
+           "into the hive with a tool that can, then try again.";
+}
+
+LONG writeHive(const std::string& path, const std::vector<RegistryChange>& changes,
+               bool stopBeforeRename) {
+    if (!hiveWriteRefusal(path).empty())
+        return ERROR_CANTWRITE;
+    Hive hive(hivex_open(path.c_str(), HIVEX_OPEN_WRITE));
+    std::string controlSet;
+    std::string error;
+    if (!hive || !currentControlSet(hive.get(), &controlSet, &error))
+        return ERROR_CANTREAD;
+    HiveEditor editor(hive.get(), controlSet);
+    for (const RegistryChange& change : changes)
+        if (!editor.apply(change))
+            return ERROR_CANTWRITE;
+    return replaceHive(hive.get(), path, stopBeforeRename) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+}
+
+} // namespace portable::registry
