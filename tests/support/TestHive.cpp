@@ -57,25 +57,57 @@ hive_node_h addKey(hive_h* hive, hive_node_h parent, const char* name) {
     return parent ? hivex_node_add_child(hive, parent, name) : 0;
 }
 
-// Services of other drivers, about 24 KiB each, until the hive holds about `bytes`.
-bool addOtherServices(hive_h* hive, hive_node_h services, size_t bytes) {
-    const std::string description(2000, 'd');
-    for (size_t made = 0, n = 0; made < bytes; made += 24 * 1024, ++n) {
+// A key of `count` values, shaped as in a real SYSTEM hive: text, numbers, a little binary.
+bool addSettings(hive_h* hive, hive_node_h key, const std::string& text, int count) {
+    ValueList values;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "Setting" + std::to_string(i);
+        if (i % 3 == 0)
+            values.add(name, hive_t_REG_SZ, utf16(text));
+        else if (i % 3 == 1)
+            values.add(name, hive_t_REG_DWORD, dword(static_cast<unsigned>(i)));
+        else
+            values.add(name, hive_t_REG_BINARY, std::string(24, static_cast<char>(i)));
+    }
+    return key && values.setOn(hive, key);
+}
+
+// Services of other drivers, each with its Parameters and Enum keys.
+bool addOtherServices(hive_h* hive, hive_node_h services, int count) {
+    for (int n = 0; n < count; ++n) {
         char name[32];
-        std::snprintf(name, sizeof name, "Driver%05zu", n);
+        std::snprintf(name, sizeof name, "Driver%04d", n);
+        std::string image = std::string("system32\\drivers\\") + name + ".sys";
         hive_node_h service = addKey(hive, services, name);
-        hive_node_h parameters = addKey(hive, service, "Parameters");
         ValueList own;
         own.add("Type", hive_t_REG_DWORD, dword(1))
             .add("Start", hive_t_REG_DWORD, dword(3))
-            .add("ImagePath", hive_t_REG_EXPAND_SZ,
-                 utf16(std::string("system32\\drivers\\") + name))
-            .add("Description", hive_t_REG_SZ, utf16(description));
-        ValueList settings;
-        for (int i = 0; i < 8; ++i)
-            settings.add("Setting" + std::to_string(i), hive_t_REG_BINARY,
-                         std::string(1200, char(i)));
-        if (!parameters || !own.setOn(hive, service) || !settings.setOn(hive, parameters))
+            .add("ImagePath", hive_t_REG_EXPAND_SZ, utf16(image))
+            .add("Group", hive_t_REG_SZ, utf16("NDIS"));
+        if (!service || !own.setOn(hive, service) ||
+            !addSettings(hive, addKey(hive, service, "Parameters"), image, 12) ||
+            !addSettings(hive, addKey(hive, service, "Enum"), image, 3))
+            return false;
+    }
+    return true;
+}
+
+// Devices under Enum, 100 to a bus, each an instance key with its Device Parameters (about
+// 2.7 KiB of hive a device, hivex's own leftovers included), until about `bytes`.
+bool addDevices(hive_h* hive, hive_node_h devices, size_t bytes) {
+    hive_node_h bus = 0;
+    for (size_t made = 0, n = 0; made < bytes; made += 2700, ++n) {
+        char name[32];
+        if (n % 100 == 0) {
+            std::snprintf(name, sizeof name, "Bus%03zu", n / 100);
+            bus = addKey(hive, devices, name);
+        }
+        std::snprintf(name, sizeof name, "VEN_%04zX&DEV_%04zX", n / 100, n % 100);
+        hive_node_h device = addKey(hive, bus, name);
+        hive_node_h instance = addKey(hive, device, "0000");
+        std::string description = std::string("PCI device ") + name;
+        if (!addSettings(hive, instance, description, 15) ||
+            !addSettings(hive, addKey(hive, instance, "Device Parameters"), description, 6))
             return false;
     }
     return true;
@@ -85,11 +117,11 @@ bool addControlSet(hive_h* hive, const char* name, size_t fillerBytes) {
     hive_node_h set = addKey(hive, hivex_root(hive), name);
     hive_node_h control = addKey(hive, set, "Control");
     hive_node_h services = addKey(hive, set, "Services");
-    return services &&
-           ValueList()
-               .add("SystemStartOptions", hive_t_REG_SZ, utf16(" NOEXECUTE=OPTIN"))
-               .setOn(hive, control) &&
-           addOtherServices(hive, services, fillerBytes);
+    ValueList options;
+    options.add("SystemStartOptions", hive_t_REG_SZ, utf16(" NOEXECUTE=OPTIN"));
+    return services && options.setOn(hive, control) &&
+           (fillerBytes == 0 || (addOtherServices(hive, services, 400) &&
+                                 addDevices(hive, addKey(hive, set, "Enum"), fillerBytes)));
 }
 
 bool addSelect(hive_h* hive, unsigned current) {
