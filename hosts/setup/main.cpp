@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +66,22 @@ bool versionAsked(int argc, char** argv) {
     return false;
 }
 
+// Lets the person at a terminal read a notice before the dialog covers it: true once Enter is
+// pressed (or when no one is at a terminal), false at the end of the input.
+bool waitForEnter() {
+    if (!isatty(STDIN_FILENO)) {
+        return true;
+    }
+    std::fputs("Press Enter to open the dialog anyway (it will not save), Ctrl+D to stop. ",
+               stderr);
+    for (int c = std::getchar(); c != '\n'; c = std::getchar()) {
+        if (c == EOF) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Runs the call with the person at the terminal; an empty word when there is no terminal.
 std::string callInTerminal(scenario::EntryPoint entry, const std::string& service,
                            std::string* error) {
@@ -101,6 +118,10 @@ int main(int argc, char** argv) {
     }
     if (fileStore && !portable::registryNotice().empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryNotice().c_str());
+        if (!command.script && !waitForEnter()) {
+            std::puts("Cancel");
+            return scenario::exitStatusFor("Cancel");
+        }
     }
     SharedObjectModule module;
     const std::string path = SharedObjectModule::defaultPath();
