@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -286,7 +287,17 @@ struct Query {
     LONG status;
     DWORD size;
     std::vector<BYTE> buffer;
+    bool operator==(const Query& other) const {
+        return status == other.status && size == other.size && buffer == other.buffer;
+    }
 };
+
+std::ostream& operator<<(std::ostream& out, const Query& query) {
+    out << "status " << query.status << ", size " << query.size << ", bytes";
+    for (BYTE byte : query.buffer)
+        out << " " << static_cast<int>(byte);
+    return out;
+}
 
 Query queryValue(HKEY key, const char* name, DWORD capacity) {
     Query query{0, capacity, std::vector<BYTE>(capacity, 0xEE)};
@@ -315,34 +326,18 @@ TEST(RegistryWideTextContract, TextReadsConvertedWithTheConvertedSizes) {
     ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "Media", nullptr, nullptr, nullptr, &size));
     EXPECT_EQ(15u, size);
 
-    Query euro = queryValue(key, "Euro", 4);
-    EXPECT_EQ(ERROR_SUCCESS, euro.status);
-    EXPECT_EQ(3u, euro.size);
-    EXPECT_EQ(bytes("\x80\xE9\0\xEE", 4), euro.buffer);
-
+    EXPECT_EQ((Query{ERROR_SUCCESS, 3, bytes("\x80\xE9\0\xEE", 4)}), queryValue(key, "Euro", 4));
     // "64" and one byte of its terminator: two characters, no terminator, one added when there
     // is room, none when the buffer is full, and a buffer too small is left alone.
-    Query roomy = queryValue(key, "Odd", 3);
-    EXPECT_EQ(ERROR_SUCCESS, roomy.status);
-    EXPECT_EQ(2u, roomy.size);
-    EXPECT_EQ(bytes("64\0", 3), roomy.buffer);
-    Query full = queryValue(key, "Odd", 2);
-    EXPECT_EQ(ERROR_SUCCESS, full.status);
-    EXPECT_EQ(bytes("64", 2), full.buffer);
-    Query small = queryValue(key, "Odd", 1);
-    EXPECT_EQ(ERROR_MORE_DATA, small.status);
-    EXPECT_EQ(2u, small.size);
-    EXPECT_EQ(bytes("\xEE", 1), small.buffer);
-
-    Query multi = queryValue(key, "Multi", 8);
-    EXPECT_EQ(5u, multi.size);
-    EXPECT_EQ(bytes("a\0b\0\0\xEE\xEE\xEE", 8), multi.buffer);
-
+    EXPECT_EQ((Query{ERROR_SUCCESS, 2, bytes("64\0", 3)}), queryValue(key, "Odd", 3));
+    EXPECT_EQ((Query{ERROR_SUCCESS, 2, bytes("64", 2)}), queryValue(key, "Odd", 2));
+    EXPECT_EQ((Query{ERROR_MORE_DATA, 2, bytes("\xEE", 1)}), queryValue(key, "Odd", 1));
+    EXPECT_EQ((Query{ERROR_SUCCESS, 5, bytes("a\0b\0\0\xEE\xEE\xEE", 8)}),
+              queryValue(key, "Multi", 8));
     // Other types are their bytes.
-    Query binary = queryValue(key, "Binary", 8);
-    EXPECT_EQ(6u, binary.size);
-    EXPECT_EQ(bytes("6\0"
-                    "4\0\0\0\xEE\xEE",
-                    8),
-              binary.buffer);
+    EXPECT_EQ((Query{ERROR_SUCCESS, 6,
+                     bytes("6\0"
+                           "4\0\0\0\xEE\xEE",
+                           8)}),
+              queryValue(key, "Binary", 8));
 }

@@ -111,22 +111,40 @@ bool currentControlSet(hive_h* hive, std::string* name, std::string* error) {
     return true;
 }
 
+// One value of a hive key as hivex hands it out: its name in UTF-8, type and raw data.
+struct RawValue {
+    Owned<char> name;
+    hive_type type = hive_t_REG_NONE;
+    size_t length = 0;
+    Owned<char> data;
+};
+
+// The values of a hive key in their order; false when the hive is damaged there.
+bool readValues(hive_h* hive, hive_node_h node, std::vector<RawValue>* values) {
+    Owned<hive_value_h> handles(hivex_node_values(hive, node));
+    if (!handles)
+        return false;
+    for (hive_value_h* handle = handles.get(); *handle; ++handle) {
+        RawValue value;
+        value.name.reset(hivex_value_key(hive, *handle));
+        value.data.reset(hivex_value_value(hive, *handle, &value.type, &value.length));
+        if (!value.name || !value.data)
+            return false;
+        values->push_back(std::move(value));
+    }
+    return true;
+}
+
 // Copies the values of one hive key into *key.
 bool copyValues(hive_h* hive, hive_node_h node, RegistryKey* key) {
-    Owned<hive_value_h> values(hivex_node_values(hive, node));
-    if (!values)
+    std::vector<RawValue> values;
+    if (!readValues(hive, node, &values))
         return false;
-    for (hive_value_h* value = values.get(); *value; ++value) {
-        Owned<char> name(hivex_value_key(hive, *value));
-        hive_type type = hive_t_REG_NONE;
-        size_t length = 0;
-        Owned<char> data(hivex_value_value(hive, *value, &type, &length));
-        if (!name || !data)
-            return false;
-        auto bytes = reinterpret_cast<const BYTE*>(data.get());
-        key->setValue(ansiFromUtf8(name.get()), static_cast<DWORD>(type),
-                      isTextType(type) ? ansiFromUtf16(bytes, length)
-                                       : std::vector<BYTE>(bytes, bytes + length));
+    for (const RawValue& value : values) {
+        auto bytes = reinterpret_cast<const BYTE*>(value.data.get());
+        key->setValue(ansiFromUtf8(value.name.get()), static_cast<DWORD>(value.type),
+                      isTextType(value.type) ? ansiFromUtf16(bytes, value.length)
+                                             : std::vector<BYTE>(bytes, bytes + value.length));
     }
     return true;
 }
@@ -236,26 +254,16 @@ class HiveEditor {
     bool deleteValue(hive_node_h node, const std::string& valueName) {
         if (!node)
             return true; // gone with its key
-        Owned<hive_value_h> values(hivex_node_values(hive_, node));
-        if (!values)
+        std::vector<RawValue> values;
+        if (!readValues(hive_, node, &values))
             return false;
-        std::vector<Owned<char>> kept;
         std::vector<hive_set_value> others;
         bool found = false;
-        for (hive_value_h* value = values.get(); *value; ++value) {
-            Owned<char> name(hivex_value_key(hive_, *value));
-            hive_type type = hive_t_REG_NONE;
-            size_t length = 0;
-            Owned<char> data(hivex_value_value(hive_, *value, &type, &length));
-            if (!name || !data)
-                return false;
-            if (!found && sameName(ansiFromUtf8(name.get()), valueName)) {
+        for (RawValue& value : values) {
+            if (!found && sameName(ansiFromUtf8(value.name.get()), valueName))
                 found = true;
-                continue;
-            }
-            others.push_back({name.get(), type, length, data.get()});
-            kept.push_back(std::move(name));
-            kept.push_back(std::move(data));
+            else
+                others.push_back({value.name.get(), value.type, value.length, value.data.get()});
         }
         return !found || hivex_node_set_values(hive_, node, others.size(), others.data(), 0) == 0;
     }
