@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <unordered_set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -150,7 +151,8 @@ bool copyValues(hive_h* hive, hive_node_h node, RegistryKey* key) {
 }
 
 // Copies every key below the hive's root into *mount, key by key from a list of those still to
-// copy (no recursion, however deep the hive), the current control set as CurrentControlSet.
+// copy (no recursion, however deep the hive), the current control set as CurrentControlSet. A
+// key met twice (a damaged hive whose lists loop) refuses the hive.
 bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, std::string* error) {
     struct Pending {
         hive_node_h node;
@@ -158,7 +160,13 @@ bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, s
     };
     hive_node_h root = hivex_root(hive);
     std::vector<Pending> pending{{root, mount}};
+    std::unordered_set<hive_node_h> seen;
     while (!pending.empty()) {
+        if (!seen.insert(pending.back().node).second) {
+            *error =
+                ": the hive is damaged: the key " + pending.back().key->name() + " is listed twice";
+            return false;
+        }
         Pending next = pending.back();
         pending.pop_back();
         Owned<hive_node_h> children(hivex_node_children(hive, next.node));
