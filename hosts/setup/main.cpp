@@ -93,6 +93,14 @@ std::string callInTerminal(scenario::EntryPoint entry, const std::string& servic
     return word;
 }
 
+// The dialog says only "Could not save ..."; the person running it learns why here, e.g. which
+// process held the registry's lock.
+void reportSaveProblem() {
+    std::string problem = portable::lastRegistrySaveError();
+    if (!problem.empty())
+        std::fprintf(stderr, "quorlan-setup: %s\n", problem.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -139,13 +147,17 @@ int main(int argc, char** argv) {
         } else {
             // The checks read the file as the call left it, not this process's view of it.
             settings.afterCall = [&command] {
+                reportSaveProblem(); // reading the file again forgets it
                 std::string ignored;
                 portable::useRegistryFile(registryPath(command), &ignored);
             };
         }
-        return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
+        int failed = scenario::ScenarioRunner(settings).runAll(command.files);
+        reportSaveProblem();
+        return failed == 0 ? 0 : 1;
     }
     std::string word = callInTerminal(module.entryPoint(), command.service, &error);
+    reportSaveProblem();
     if (!error.empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;

@@ -58,8 +58,12 @@ refused "a hive cut short" "$work/cut" "cut short"
 { head -c 4096 "$work/template"; head -c 8192 /dev/zero; } >"$work/no-bins"
 refused "a hive hivex refuses" "$work/no-bins" "not a hive that can be read"
 
-# A dirty hive: the dialog opens and reads it, saving fails, and the file stays as it was.
-"$maker" --dirty "$work/dirty"
+# A dirty hive holding the service: the dialog opens and reads it, saving fails, and the file
+# stays as it was.
+cp "$work/template" "$work/dirty"
+printf 'value NetworkMedia sz "8"\nclick cancel\nexpect result Cancel\n' >"$work/stage.scn"
+"$setup" --registry "$work/dirty" --script "$work/stage.scn" >/dev/null
+"$maker" --mark-dirty "$work/dirty"
 cp "$work/dirty" "$work/dirty-before"
 cat >"$work/ok.scn" <<'SCN'
 # OK on a hive whose logs hold changes: the save is refused

@@ -134,8 +134,9 @@ bool addSelect(hive_h* hive, unsigned current) {
                          .setOn(hive, select);
 }
 
-// Makes the primary sequence number run ahead of the secondary one, the checksum kept right.
-bool makeDirty(const std::string& path) {
+} // namespace
+
+bool markHiveDirty(const std::string& path) {
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
     char block[0x200];
     if (!file.read(block, sizeof block))
@@ -151,8 +152,6 @@ bool makeDirty(const std::string& path) {
     file.seekp(0);
     return static_cast<bool>(file.write(block, sizeof block));
 }
-
-} // namespace
 
 bool writeTestHive(const std::string& path, const TestHiveOptions& options, std::string* error) {
     {
@@ -178,8 +177,6 @@ bool writeTestHive(const std::string& path, const TestHiveOptions& options, std:
                 addControlSet(hive, otherName, options.sizeAtLeast / 2) &&
                 hivex_commit(hive, path.c_str(), 0) == 0;
     hivex_close(hive);
-    if (made && options.dirty)
-        made = makeDirty(path);
     if (!made)
         *error = path + ": cannot extend the hive: " + std::strerror(errno);
     return made;

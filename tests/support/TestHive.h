@@ -17,4 +17,8 @@ struct TestHiveOptions {
 // False with *error set when the hive cannot be made.
 bool writeTestHive(const std::string& path, const TestHiveOptions& options, std::string* error);
 
+// Makes the base block's sequence numbers of the hive at path differ, its checksum kept right,
+// as a crash leaves them.
+bool markHiveDirty(const std::string& path);
+
 } // namespace test_support

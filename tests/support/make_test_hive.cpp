@@ -1,6 +1,7 @@
 // make-test-hive: writes a SYSTEM hive for tests (TestHive.h).
 //
-//   make-test-hive [--current N] [--no-select] [--dirty] [--size MB] FILE
+//   make-test-hive [--current N] [--no-select] [--size MB] FILE
+//   make-test-hive --mark-dirty FILE    (an existing hive, as a crash leaves it)
 #include "TestHive.h"
 
 #include <cstdio>
@@ -8,6 +9,8 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--mark-dirty") == 0)
+        return test_support::markHiveDirty(argv[2]) ? 0 : 1;
     test_support::TestHiveOptions options;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -16,8 +19,6 @@ int main(int argc, char** argv) {
             options.current = static_cast<unsigned>(std::atoi(argv[++i]));
         else if (std::strcmp(argv[i], "--no-select") == 0)
             options.current = 0;
-        else if (std::strcmp(argv[i], "--dirty") == 0)
-            options.dirty = true;
         else if (std::strcmp(argv[i], "--size") == 0 && hasValue)
             options.sizeAtLeast = static_cast<size_t>(std::atol(argv[++i])) << 20;
         else if (!path && argv[i][0] != '-')
@@ -26,7 +27,8 @@ int main(int argc, char** argv) {
             path = nullptr, i = argc;
     }
     if (!path) {
-        std::fputs("usage: make-test-hive [--current N] [--no-select] [--dirty] [--size MB] FILE\n",
+        std::fputs("usage: make-test-hive [--current N] [--no-select] [--size MB] FILE\n"
+                   "       make-test-hive --mark-dirty FILE\n",
                    stderr);
         return 64;
     }

@@ -1,9 +1,7 @@
 #include "HiveFile.h"
 
 #include "AnsiCodePage.h"
-#include "HiveReplacement.h"
-
-#include "../win32_registry.h"
+#include "HiveImage.h"
 
 #include <hivex.h>
 
@@ -11,11 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <unordered_set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace portable::registry {
 
@@ -45,39 +40,34 @@ uint32_t le32(const unsigned char* bytes) {
 struct BaseBlock {
     uint32_t primarySequence = 0;   // raised when Windows starts writing the hive
     uint32_t secondarySequence = 0; // set equal once the writing is complete
-    uint32_t binsSize = 0;          // bytes of hive bins after the base block
-    off_t fileSize = 0;
+    bool dirty() const { return primarySequence != secondarySequence; }
 };
 
-// Reads the base block of the hive at path; *error for a file that cannot be a whole hive.
-bool readBaseBlock(const std::string& path, BaseBlock* block, std::string* error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    unsigned char bytes[kBaseBlockSize];
-    struct stat st {};
-    ssize_t got = fd < 0 || ::fstat(fd, &st) != 0 ? -1 : ::pread(fd, bytes, sizeof bytes, 0);
-    int problem = errno;
-    if (fd >= 0)
-        ::close(fd);
-    if (got < 0) {
-        *error = std::string(": cannot read: ") + std::strerror(problem);
-        return false;
-    }
-    block->fileSize = st.st_size;
-    if (static_cast<size_t>(got) < kBaseBlockSize) {
+// Reads the base block of a hive's bytes; *error for bytes that cannot be a whole hive.
+bool readBaseBlock(std::string_view bytes, BaseBlock* block, std::string* error) {
+    auto data = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (bytes.size() < kBaseBlockSize) {
         *error = ": the hive is cut short: its base block alone takes 4096 bytes, the file holds " +
-                 std::to_string(got);
+                 std::to_string(bytes.size());
         return false;
     }
-    block->primarySequence = le32(bytes + 4);
-    block->secondarySequence = le32(bytes + 8);
-    block->binsSize = le32(bytes + 0x28);
-    if (st.st_size < static_cast<off_t>(kBaseBlockSize + block->binsSize)) {
-        *error = ": the hive is cut short: its base block counts " +
-                 std::to_string(kBaseBlockSize + block->binsSize) + " bytes, the file holds " +
-                 std::to_string(st.st_size);
+    size_t whole = kBaseBlockSize + le32(data + 0x28); // the base block and the bins it counts
+    if (bytes.size() < whole) {
+        *error = ": the hive is cut short: its base block counts " + std::to_string(whole) +
+                 " bytes, the file holds " + std::to_string(bytes.size());
         return false;
     }
+    block->primarySequence = le32(data + 4);
+    block->secondarySequence = le32(data + 8);
     return true;
+}
+
+// The hive in an image, opened by hivex (flags: HIVEX_OPEN_WRITE or 0).
+Hive openImage(const HiveImage& image, int flags, std::string* error) {
+    Hive hive(hivex_open(image.name().c_str(), flags));
+    if (!hive)
+        *error = std::string(": not a hive that can be read: ") + std::strerror(errno);
+    return hive;
 }
 
 std::string nodeName(hive_h* hive, hive_node_h node) {
@@ -185,10 +175,15 @@ bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, s
     return true;
 }
 
+// True for the paths of HKEY_LOCAL_MACHINE\System and below, which the hive holds.
+bool heldByHive(const KeyPath& path) {
+    return path.root == kLocalMachine && !path.names.empty() && sameName(path.names[0], kMountName);
+}
+
 // The hive's names for a path of the tree, or false for a path the hive does not hold.
 bool namesInHive(const KeyPath& path, const std::string& controlSet,
                  std::vector<std::string>* names) {
-    if (path.root != kLocalMachine || path.names.empty() || !sameName(path.names[0], kMountName))
+    if (!heldByHive(path))
         return false;
     names->assign(path.names.begin() + 1, path.names.end());
     if (!names->empty() && sameName(names->front(), kCurrentControlSet))
@@ -282,57 +277,77 @@ class HiveEditor {
 
 } // namespace
 
-bool isHiveFile(int fd) {
-    char magic[4];
-    return ::pread(fd, magic, sizeof magic, 0) == 4 && std::memcmp(magic, "regf", 4) == 0;
+bool isHive(std::string_view bytes) {
+    return bytes.substr(0, 4) == "regf";
 }
 
-bool readHive(const std::string& path, RegistryTree* tree, std::string* error) {
+bool readHive(std::string_view bytes, RegistryTree* tree, bool* dirty, std::string* error) {
     BaseBlock block;
-    if (!readBaseBlock(path, &block, error))
+    HiveImage image;
+    if (!readBaseBlock(bytes, &block, error) || !image.create(bytes, error))
         return false;
-    Hive hive(hivex_open(path.c_str(), 0));
-    if (!hive) {
-        *error = std::string(": not a hive that can be read: ") + std::strerror(errno);
-        return false;
-    }
+    Hive hive = openImage(image, 0, error);
     std::string controlSet;
-    if (!currentControlSet(hive.get(), &controlSet, error))
+    if (!hive || !currentControlSet(hive.get(), &controlSet, error))
         return false;
+    *dirty = block.dirty();
     RegistryKey& mount = tree->ensure(KeyPath{kLocalMachine, {kMountName}});
     return copyKeys(hive.get(), controlSet, &mount, error);
 }
 
-std::string hiveWriteRefusal(const std::string& path) {
-    BaseBlock block;
-    std::string error;
-    if (!readBaseBlock(path, &block, &error))
-        return path + error;
-    if (block.primarySequence == block.secondarySequence)
-        return std::string();
-    return path +
-           ": the hive was not closed cleanly (the sequence numbers of its base block differ): "
-           "recent changes are only in its logs (" +
-           path +
-           ".LOG1, .LOG2), which this program does not replay, so it will not write "
-           "the hive. Boot Windows once and shut it down cleanly, or replay the logs "
-           "into the hive with a tool that can, then try again.";
+std::string dirtyHiveProblem(const std::string& name) {
+    return ": the hive was not closed cleanly (the sequence numbers of its base block differ): "
+           "its recent changes are only in its logs (" +
+           name + ".LOG1, " + name +
+           ".LOG2), which this program does not replay, so it will not write the hive. Boot "
+           "Windows once and shut it down cleanly, or replay the logs into the hive with a tool "
+           "that can, then try again.";
 }
 
-LONG writeHive(const std::string& path, const std::vector<RegistryChange>& changes,
-               bool stopBeforeRename) {
-    if (!hiveWriteRefusal(path).empty())
-        return ERROR_CANTWRITE;
-    Hive hive(hivex_open(path.c_str(), HIVEX_OPEN_WRITE));
+bool writeHive(const storefile::StoreLocation& where, const std::vector<RegistryChange>& changes,
+               const storefile::ReplaceOptions& options, std::string* error) {
+    std::string bytes;
+    storefile::FileStamp stamp;
+    switch (where.read(&bytes, &stamp, error)) {
+    case storefile::StoreLocation::ReadResult::Missing:
+        *error = ": the hive is gone";
+        return false;
+    case storefile::StoreLocation::ReadResult::Refused:
+        return false;
+    case storefile::StoreLocation::ReadResult::Read:
+        break;
+    }
+    BaseBlock block;
+    HiveImage image;
+    if (!readBaseBlock(bytes, &block, error))
+        return false;
+    if (block.dirty()) {
+        *error = dirtyHiveProblem(where.name());
+        return false;
+    }
+    if (!image.create(bytes, error))
+        return false;
+    bytes = std::string(); // hivex keeps its own copy
+    Hive hive = openImage(image, HIVEX_OPEN_WRITE, error);
     std::string controlSet;
-    std::string error;
-    if (!hive || !currentControlSet(hive.get(), &controlSet, &error))
-        return ERROR_CANTREAD;
+    if (!hive || !currentControlSet(hive.get(), &controlSet, error))
+        return false;
     HiveEditor editor(hive.get(), controlSet);
-    for (const RegistryChange& change : changes)
-        if (!editor.apply(change))
-            return ERROR_CANTWRITE;
-    return replaceHive(hive.get(), path, stopBeforeRename) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+    for (const RegistryChange& change : changes) {
+        if (!editor.apply(change)) {
+            *error = ": cannot write " + change.path.text() + " into the hive: " +
+                     (heldByHive(change.path) ? std::string(std::strerror(errno))
+                                              : "it holds HKEY_LOCAL_MACHINE\\System alone");
+            return false;
+        }
+    }
+    std::string_view result;
+    if (hivex_commit(hive.get(), image.name().c_str(), 0) != 0) {
+        *error = std::string(": hivex cannot write the hive: ") + std::strerror(errno);
+        return false;
+    }
+    hive.reset();
+    return image.contents(&result, error) && storefile::replaceFile(where, result, options, error);
 }
 
 } // namespace portable::registry

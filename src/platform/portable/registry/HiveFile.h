@@ -8,28 +8,30 @@
 
 #include "RegistryChange.h"
 #include "RegistryTree.h"
-
-#include "../win32_types.h"
+#include "storefile/FileReplacement.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace portable::registry {
 
-// True when the file open at fd starts as a hive does.
-bool isHiveFile(int fd);
+// True when a store file's bytes are a hive's.
+bool isHive(std::string_view bytes);
 
-// Reads the hive at path into *tree. On failure *error goes on from the file's name
-// (": what is wrong") and *tree is unusable.
-bool readHive(const std::string& path, RegistryTree* tree, std::string* error);
+// Reads a hive's bytes into *tree; *dirty tells that its logs hold changes it lacks (it is
+// then not to be written). On failure *error says why, starting with ": ".
+bool readHive(std::string_view bytes, RegistryTree* tree, bool* dirty, std::string* error);
 
-// Why the hive at path may not be written, or empty: its logs hold changes it lacks.
-std::string hiveWriteRefusal(const std::string& path);
+// Why a hive whose logs hold changes it lacks is not written, and what to do, starting with
+// ": "; `name` is the hive's file name, for its logs' names.
+std::string dirtyHiveProblem(const std::string& name);
 
-// Applies the changes onto the hive at path and replaces it atomically: ERROR_SUCCESS, or
-// ERROR_CANTWRITE with the hive as it was (also for a change outside HKEY_LOCAL_MACHINE\System,
-// which the hive cannot hold).
-LONG writeHive(const std::string& path, const std::vector<RegistryChange>& changes,
-               bool stopBeforeRename);
+// Applies the changes onto the hive in the store's file (read again now: the caller holds the
+// store's lock) and replaces the file with the result. On failure the file is as it was and
+// *error says why, starting with ": " (also for a change outside HKEY_LOCAL_MACHINE\System,
+// which the hive cannot hold, and for a hive whose logs hold changes it lacks).
+bool writeHive(const storefile::StoreLocation& where, const std::vector<RegistryChange>& changes,
+               const storefile::ReplaceOptions& options, std::string* error);
 
 } // namespace portable::registry
