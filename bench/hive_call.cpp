@@ -53,13 +53,16 @@ int measure(const std::string& path) {
         return 2;
     }
     double open = millisecondsSince(start);
+    struct rusage opened {};
+    ::getrusage(RUSAGE_SELF, &opened);
     start = Clock::now();
     std::string word = call.run();
     double whole = millisecondsSince(start);
     struct rusage usage {};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("open %.0f ms, call with its save %.0f ms, peak resident %ld KiB: %s\n", open,
-                whole, usage.ru_maxrss, word.c_str());
+    std::printf("open %.0f ms (peak resident %ld KiB), call with its save %.0f ms (peak resident "
+                "%ld KiB): %s\n",
+                open, opened.ru_maxrss, whole, usage.ru_maxrss, word.c_str());
     return word == "OK" ? 0 : 1;
 }
 

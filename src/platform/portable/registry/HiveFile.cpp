@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <memory>
 #include <unordered_set>
 
@@ -281,11 +282,12 @@ bool isHive(std::string_view bytes) {
     return bytes.substr(0, 4) == "regf";
 }
 
-bool readHive(std::string_view bytes, RegistryTree* tree, bool* dirty, std::string* error) {
+bool readHive(std::string* bytes, RegistryTree* tree, bool* dirty, std::string* error) {
     BaseBlock block;
     HiveImage image;
-    if (!readBaseBlock(bytes, &block, error) || !image.create(bytes, error))
+    if (!readBaseBlock(*bytes, &block, error) || !image.create(*bytes, error))
         return false;
+    std::string().swap(*bytes); // the image holds the hive now
     Hive hive = openImage(image, 0, error);
     std::string controlSet;
     if (!hive || !currentControlSet(hive.get(), &controlSet, error))
@@ -327,11 +329,12 @@ bool writeHive(const storefile::StoreLocation& where, const std::vector<Registry
     }
     if (!image.create(bytes, error))
         return false;
-    bytes = std::string(); // hivex keeps its own copy
+    std::string().swap(bytes); // the image and hivex hold the hive now
     Hive hive = openImage(image, HIVEX_OPEN_WRITE, error);
     std::string controlSet;
     if (!hive || !currentControlSet(hive.get(), &controlSet, error))
         return false;
+    image.empty(); // hivex, open for writing, read the hive whole into a copy of its own
     HiveEditor editor(hive.get(), controlSet);
     for (const RegistryChange& change : changes) {
         if (!editor.apply(change)) {
@@ -347,6 +350,9 @@ bool writeHive(const storefile::StoreLocation& where, const std::vector<Registry
         return false;
     }
     hive.reset();
+    // hivex's copy of the hive came from the heap (the allocator serves blocks this large from
+    // it once one as large was freed): hand its pages back before the result is mapped.
+    ::malloc_trim(0);
     return image.contents(&result, error) && storefile::replaceFile(where, result, options, error);
 }
 

@@ -19,9 +19,10 @@ namespace portable::registry {
 // True when a store file's bytes are a hive's.
 bool isHive(std::string_view bytes);
 
-// Reads a hive's bytes into *tree; *dirty tells that its logs hold changes it lacks (it is
-// then not to be written). On failure *error says why, starting with ": ".
-bool readHive(std::string_view bytes, RegistryTree* tree, bool* dirty, std::string* error);
+// Reads a hive's bytes into *tree, taking *bytes (left empty: a hive may be large); *dirty tells
+// that its logs hold changes it lacks (it is then not to be written). On failure *error says
+// why, starting with ": ".
+bool readHive(std::string* bytes, RegistryTree* tree, bool* dirty, std::string* error);
 
 // Why a hive whose logs hold changes it lacks is not written, and what to do, starting with
 // ": "; `name` is the hive's file name, for its logs' names.

@@ -64,6 +64,11 @@ bool HiveImage::contents(std::string_view* bytes, std::string* error) {
     return true;
 }
 
+bool HiveImage::empty() {
+    unmap();
+    return fd_ >= 0 && ::ftruncate(fd_, 0) == 0;
+}
+
 void HiveImage::unmap() {
     if (mapped_)
         ::munmap(mapped_, mappedSize_);

@@ -20,6 +20,9 @@ class HiveImage {
     bool create(std::string_view bytes, std::string* error);
     // The name to give hivex_open and hivex_commit.
     const std::string& name() const { return name_; }
+    // Empties the image, its memory given back: for when hivex holds a copy of its own. On
+    // failure the image keeps its bytes, which a commit into name() replaces anyway.
+    bool empty();
     // What the image holds now (after a commit into name()), valid while the image lives.
     bool contents(std::string_view* bytes, std::string* error);
 

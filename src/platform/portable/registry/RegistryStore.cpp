@@ -193,7 +193,7 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     }
     format->hive = isHive(text);
     if (format->hive)
-        return readHive(text, tree, &format->dirty, error);
+        return readHive(&text, tree, &format->dirty, error);
     RegFileReader reader;
     if (!reader.read(text, tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
