@@ -1,6 +1,7 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
+#include "ErrorExplanation.h"
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,7 +28,8 @@ void printUsage(FILE* out) {
         "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
         "HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK, Cancel or\n"
         "Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error, 64 for a usage\n"
-        "error or a registry file that does not load.\n"
+        "error or a registry file that does not load. After an Error it says on standard\n"
+        "error which key it looked for and in which file, or what the dialog said.\n"
         "\n"
         "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
         "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
@@ -50,12 +53,19 @@ void printUsage(FILE* out) {
         out);
 }
 
-std::string registryPath(const scenario::HostCommandLine& command) {
-    if (command.registryGiven) {
-        return command.registry;
-    }
+RegistryFileUsed registryFile(const scenario::HostCommandLine& command) {
+    RegistryFileUsed file;
     const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
-    return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
+    if (command.registryGiven) {
+        file = {command.registry, "given with --registry"};
+    } else if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        file = {fromEnvironment, "named by $QUORLAN_REGISTRY"};
+    } else {
+        file = {"quorlan.reg", "the default"};
+    }
+    struct stat status;
+    file.existed = ::stat(file.path.c_str(), &status) == 0;
+    return file;
 }
 
 // True when the command line asks for the version, which no other argument changes.
@@ -83,13 +93,17 @@ bool waitForEnter() {
 }
 
 // Runs the call with the person at the terminal; an empty word when there is no terminal.
+// A call that ends in "Error" says why on standard error, once the terminal is back.
 std::string callInTerminal(scenario::EntryPoint entry, const std::string& service,
-                           std::string* error) {
+                           const RegistryFileUsed& file, std::string* error) {
     terminal::TerminalSession session;
     if (!session.open(error))
         return std::string();
     std::string word = scenario::callEntryPoint(entry, service).word;
     session.close();
+    if (word == "Error")
+        std::fprintf(stderr, "quorlan-setup: %s",
+                     explainError(service, file, session.messagesShown()).c_str());
     return word;
 }
 
@@ -120,7 +134,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileStore = !command.script || command.registryGiven;
-    if (fileStore && !portable::useRegistryFile(registryPath(command), &error)) {
+    const RegistryFileUsed file = registryFile(command);
+    if (fileStore && !portable::useRegistryFile(file.path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
@@ -146,17 +161,17 @@ int main(int argc, char** argv) {
             settings.beforeEach = [] { portable::useMemoryRegistry(); };
         } else {
             // The checks read the file as the call left it, not this process's view of it.
-            settings.afterCall = [&command] {
+            settings.afterCall = [&file] {
                 reportSaveProblem(); // reading the file again forgets it
                 std::string ignored;
-                portable::useRegistryFile(registryPath(command), &ignored);
+                portable::useRegistryFile(file.path, &ignored);
             };
         }
         int failed = scenario::ScenarioRunner(settings).runAll(command.files);
         reportSaveProblem();
         return failed == 0 ? 0 : 1;
     }
-    std::string word = callInTerminal(module.entryPoint(), command.service, &error);
+    std::string word = callInTerminal(module.entryPoint(), command.service, file, &error);
     reportSaveProblem();
     if (!error.empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());

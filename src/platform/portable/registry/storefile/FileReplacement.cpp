@@ -34,30 +34,49 @@ bool writeAll(int fd, std::string_view text) {
     return true;
 }
 
-// Rewrites the file itself, keeping its inode and so its owner, group and mode; `old` is what
-// mayWrite() saw, and the file opened must still be it.
-bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::string_view text,
-                    std::string* error) {
+// The file at the location opened for writing, if it is still the one `old` describes; -1
+// with *error set otherwise.
+int openSameFile(const StoreLocation& where, const struct stat& old, std::string* error) {
     int fd = ::openat(where.folder(), where.name().c_str(),
                       O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         *error = failure("cannot write", errno);
-        return false;
+        return -1;
     }
     struct stat now {};
-    bool same = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_dev == old.st_dev &&
-                now.st_ino == old.st_ino;
-    int reserved = same ? ::posix_fallocate(fd, 0, static_cast<off_t>(text.size())) : 0;
-    bool written = same && (reserved == 0 || reserved == EOPNOTSUPP || reserved == EINVAL) &&
-                   writeAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 &&
-                   ::fsync(fd) == 0;
-    int problem = reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL ? reserved : errno;
-    ::close(fd);
-    if (!same)
+    if (::fstat(fd, &now) != 0 || !S_ISREG(now.st_mode) || now.st_dev != old.st_dev ||
+        now.st_ino != old.st_ino) {
+        ::close(fd);
         *error = ": cannot write: the file was replaced meanwhile";
-    else if (!written)
+        return -1;
+    }
+    return fd;
+}
+
+// Makes sure the disk has room for `size` bytes before any is overwritten; a file system that
+// cannot reserve space is written without.
+bool reserveSpace(int fd, size_t size) {
+    int result = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    if (result == EOPNOTSUPP || result == EINVAL)
+        return true;
+    errno = result;
+    return result == 0;
+}
+
+// Rewrites the file itself, keeping its inode and so its owner, group and mode; `old` is what
+// mayWrite() saw.
+bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::string_view text,
+                    std::string* error) {
+    int fd = openSameFile(where, old, error);
+    if (fd < 0)
+        return false;
+    bool written = reserveSpace(fd, text.size()) && writeAll(fd, text) &&
+                   ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    int problem = errno;
+    ::close(fd);
+    if (!written)
         *error = failure("cannot write", problem);
-    return same && written;
+    return written;
 }
 
 // Gives the new file the old one's owner and group: false when this process may not.

@@ -137,6 +137,10 @@ bool StoreLocation::resolve(const std::string& path, std::string* error) {
     std::string resolved = canonical(path, error);
     if (resolved.empty())
         return false;
+    if (resolved == "/") {
+        *error = ": cannot read: a directory, not a regular file";
+        return false;
+    }
     std::string folder = folderOf(resolved);
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 && errno == EACCES) // a folder one may pass through but not list
