@@ -1,5 +1,7 @@
 # The hosts that load quorlan and call TVXConfigEntryPoint: quorlan-setup (Linux, dlopen) and
 # tvxhost.exe (Windows, LoadLibraryA). Both play scenarios with the same code in scenario/.
+# quorlan-params (both) works on the parameters without the dialog.
+include(${CMAKE_CURRENT_LIST_DIR}/params/params.cmake)
 
 # The scenario language: plain C++, no Win32.
 add_library(quorlan_scenario_language STATIC
@@ -51,6 +53,7 @@ else()
   target_link_libraries(quorlan_scenario PUBLIC quorlan_win32)
   add_executable(quorlan-setup
     ${CMAKE_CURRENT_LIST_DIR}/setup/main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/setup/RegistryFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/setup/SharedObjectModule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/setup/ErrorExplanation.cpp)
   target_link_libraries(quorlan-setup PRIVATE quorlan_scenario ${CMAKE_DL_LIBS})

@@ -2,6 +2,7 @@
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
 #include "ErrorExplanation.h"
+#include "RegistryFile.h"
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -9,9 +10,7 @@
 #include "terminal/TerminalSession.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,21 +50,6 @@ void printUsage(FILE* out) {
         "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
         "right before the call, and the values are checked as the file holds them afterwards.\n",
         out);
-}
-
-RegistryFileUsed registryFile(const scenario::HostCommandLine& command) {
-    RegistryFileUsed file;
-    const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
-    if (command.registryGiven) {
-        file = {command.registry, "given with --registry"};
-    } else if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-        file = {fromEnvironment, "named by $QUORLAN_REGISTRY"};
-    } else {
-        file = {"quorlan.reg", "the default"};
-    }
-    struct stat status;
-    file.existed = ::stat(file.path.c_str(), &status) == 0;
-    return file;
 }
 
 // True when the command line asks for the version, which no other argument changes.
@@ -134,7 +118,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileStore = !command.script || command.registryGiven;
-    const RegistryFileUsed file = registryFile(command);
+    const RegistryFileUsed file = chooseRegistryFile(command.registryGiven, command.registry);
     if (fileStore && !portable::useRegistryFile(file.path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
