@@ -49,7 +49,10 @@ bool WholeCall::load(std::string* error) {
 
 void WholeCall::useMemoryStore() {
     portable::useMemoryRegistry();
-    // The same parameters as the file store holds, written with the registry functions.
+    writeService(); // the same parameters as the file store holds
+}
+
+void WholeCall::writeService() {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Veloxa\\Parameters",
                     0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);

@@ -17,6 +17,8 @@ class WholeCall {
     bool load(std::string* error);
     // The registry in memory, holding only the service.
     void useMemoryStore();
+    // Writes the service's parameters into the registry in use, with the registry functions.
+    static void writeService();
     // The registry in a file holding the service and otherValues other values.
     bool useFileStore(const std::string& path, size_t otherValues, std::string* error);
 

@@ -51,6 +51,9 @@ std::string ScenarioRunner::runOne(const Scenario& scenario) {
     outcome.word = callEntryPoint(settings_.entry, scenario.service).word;
     driver.stop();
     outcome.messages = driver.messages();
+    if (settings_.afterCall) {
+        settings_.afterCall();
+    }
     if (!driver.failure().empty()) {
         return driver.failure();
     }

@@ -18,6 +18,9 @@ struct RunnerSettings {
     bool rebuildServiceKey = true;
     // Called before each scenario, e.g. to give it a fresh registry store; may be empty.
     std::function<void()> beforeEach;
+    // Called after each call and before its checks, e.g. to read back the file the call saved
+    // into, so that the checks see what was written; may be empty.
+    std::function<void()> afterCall;
 };
 
 class ScenarioRunner {

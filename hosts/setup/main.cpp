@@ -1,6 +1,6 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
-// REGEDIT4 file kept by the portable Win32 layer.
+// REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
 #include "ErrorExplanation.h"
 #include "RegistryFile.h"
 #include "SharedObjectModule.h"
@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +32,10 @@ void printUsage(FILE* out) {
         "\n"
         "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
         "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
+        "The file may also be a Windows SYSTEM hive (Windows/System32/config/SYSTEM of an\n"
+        "offline installation), told apart by its content: it is then HKLM\\System, with\n"
+        "CurrentControlSet the control set its Select\\Current value names. A hive whose logs\n"
+        "hold changes it lacks is shown but not written.\n"
         "\n"
         "The dialog opens in the terminal: Tab and Shift+Tab move between controls, arrows\n"
         "choose in lists, Space presses a button or opens a drop-down list, Alt and the\n"
@@ -43,7 +48,7 @@ void printUsage(FILE* out) {
         "registry in memory holding only its setup. With --registry it runs on that file\n"
         "instead, as it stands: the setup is written on top of it (no-parameters-key deletes\n"
         "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
-        "right before the call, and what the dialog saves stays in the file.\n",
+        "right before the call, and the values are checked as the file holds them afterwards.\n",
         out);
 }
 
@@ -53,6 +58,22 @@ bool versionAsked(int argc, char** argv) {
         if (std::strcmp(argv[i], "--version") == 0)
             return true;
     return false;
+}
+
+// Lets the person at a terminal read a notice before the dialog covers it: true once Enter is
+// pressed (or when no one is at a terminal), false at the end of the input.
+bool waitForEnter() {
+    if (!isatty(STDIN_FILENO)) {
+        return true;
+    }
+    std::fputs("Press Enter to open the dialog anyway (it will not save), Ctrl+D to stop. ",
+               stderr);
+    for (int c = std::getchar(); c != '\n'; c = std::getchar()) {
+        if (c == EOF) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Runs the call with the person at the terminal; an empty word when there is no terminal.
@@ -102,6 +123,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
+    if (fileStore && !portable::registryNotice().empty()) {
+        std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryNotice().c_str());
+        if (!command.script && !waitForEnter()) {
+            std::puts("Cancel");
+            return scenario::exitStatusFor("Cancel");
+        }
+    }
     SharedObjectModule module;
     const std::string path = SharedObjectModule::defaultPath();
     if (!module.load(path, &error)) {
@@ -115,6 +143,13 @@ int main(int argc, char** argv) {
         settings.rebuildServiceKey = !fileStore;
         if (!fileStore) {
             settings.beforeEach = [] { portable::useMemoryRegistry(); };
+        } else {
+            // The checks read the file as the call left it, not this process's view of it.
+            settings.afterCall = [&file] {
+                reportSaveProblem(); // reading the file again forgets it
+                std::string ignored;
+                portable::useRegistryFile(file.path, &ignored);
+            };
         }
         int failed = scenario::ScenarioRunner(settings).runAll(command.files);
         reportSaveProblem();

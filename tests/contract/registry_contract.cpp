@@ -2,10 +2,12 @@
 // without a terminator, names without regard to case, and handles. Every test works below a key of
 // its own under HKEY_CURRENT_USER and removes it afterwards.
 #include "platform/win32.h"
+#include "wide_text_key.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -266,3 +268,76 @@ TEST_F(RegistryContract, NamesThatDoNotFit) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<BYTE> utf16(const char* ascii, size_t terminatorBytes = 2) {
+    std::vector<BYTE> bytes;
+    for (const char* c = ascii; *c; ++c) {
+        bytes.push_back(static_cast<BYTE>(*c));
+        bytes.push_back(0);
+    }
+    bytes.insert(bytes.end(), terminatorBytes, 0);
+    return bytes;
+}
+
+// What RegQueryValueExA returns of a value: status, size and the bytes it wrote into a buffer
+// of `capacity` bytes filled with 0xEE beforehand.
+struct Query {
+    LONG status;
+    DWORD size;
+    std::vector<BYTE> buffer;
+    bool operator==(const Query& other) const {
+        return status == other.status && size == other.size && buffer == other.buffer;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Query& query) {
+    out << "status " << query.status << ", size " << query.size << ", bytes";
+    for (BYTE byte : query.buffer)
+        out << " " << static_cast<int>(byte);
+    return out;
+}
+
+Query queryValue(HKEY key, const char* name, DWORD capacity) {
+    Query query{0, capacity, std::vector<BYTE>(capacity, 0xEE)};
+    query.status = RegQueryValueExA(key, name, nullptr, nullptr, query.buffer.data(), &query.size);
+    return query;
+}
+
+std::vector<BYTE> bytes(const char* text, size_t size) {
+    return std::vector<BYTE>(text, text + size);
+}
+
+} // namespace
+
+// Text the registry keeps as UTF-16 reads through the A functions in the ANSI code page
+// (Windows-1252), one byte per whole UTF-16 unit: the sizes are those of the converted text,
+// half the stored ones, and an odd last byte counts for nothing.
+TEST(RegistryWideTextContract, TextReadsConvertedWithTheConvertedSizes) {
+    WideTextKey wide;
+    ASSERT_TRUE(wide.open({{"Media", REG_SZ, utf16("Force 100 Full")},
+                           {"Euro", REG_SZ, {0xAC, 0x20, 0xE9, 0x00, 0x00, 0x00}},
+                           {"Odd", REG_SZ, utf16("64", 1)},
+                           {"Multi", REG_MULTI_SZ, {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0}},
+                           {"Binary", REG_BINARY, utf16("64")}}));
+    HKEY key = wide.key();
+    DWORD size = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "Media", nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(15u, size);
+
+    EXPECT_EQ((Query{ERROR_SUCCESS, 3, bytes("\x80\xE9\0\xEE", 4)}), queryValue(key, "Euro", 4));
+    // "64" and one byte of its terminator: two characters, no terminator, one added when there
+    // is room, none when the buffer is full, and a buffer too small is left alone.
+    EXPECT_EQ((Query{ERROR_SUCCESS, 2, bytes("64\0", 3)}), queryValue(key, "Odd", 3));
+    EXPECT_EQ((Query{ERROR_SUCCESS, 2, bytes("64", 2)}), queryValue(key, "Odd", 2));
+    EXPECT_EQ((Query{ERROR_MORE_DATA, 2, bytes("\xEE", 1)}), queryValue(key, "Odd", 1));
+    EXPECT_EQ((Query{ERROR_SUCCESS, 5, bytes("a\0b\0\0\xEE\xEE\xEE", 8)}),
+              queryValue(key, "Multi", 8));
+    // Other types are their bytes.
+    EXPECT_EQ((Query{ERROR_SUCCESS, 6,
+                     bytes("6\0"
+                           "4\0\0\0\xEE\xEE",
+                           8)}),
+              queryValue(key, "Binary", 8));
+}

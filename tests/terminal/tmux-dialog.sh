@@ -3,7 +3,11 @@
 # sample registry, presses keys as a person would, reads the pane and, once the program has
 # ended, the registry file.
 #
-#   tmux-dialog.sh QUORLAN_SETUP SAMPLE_REG CASE
+#   tmux-dialog.sh QUORLAN_SETUP SAMPLE_REG CASE [MAKE_TEST_HIVE HIVEXSH_SCRIPT]
+#
+# With a hive maker and a hivexsh script, the registry is instead a SYSTEM hive made by the
+# maker and filled by the script; the values saved are then read with hivexget, and hivexml
+# must show the hive unchanged but for the service's Parameters in the current control set.
 #
 # CASE media-type:   choose "Force 100 Full" for "Media Type" and press Enter: OK, code "4".
 # CASE out-of-range: type 2000 for "Receive Buffers" and leave it: the range message box, which
@@ -24,6 +28,8 @@ set -euo pipefail
 setup=$1
 sample=$2
 case=$3
+maker=${4:-}
+fill=${5:-}
 command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
 work=$(mktemp -d)
@@ -33,7 +39,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-cp "$sample" "$work/quorlan.reg"
+if [ -n "$maker" ]; then
+  "$maker" "$work/quorlan.reg"
+  hivexsh -w -f "$fill" "$work/quorlan.reg"
+  sample=$work/sample.hive
+  cp "$work/quorlan.reg" "$sample"
+else
+  cp "$sample" "$work/quorlan.reg"
+fi
 size=(-x 80 -y 24)
 registry=$work/quorlan.reg
 before_run=:
@@ -102,6 +115,21 @@ click() {
 mouse() { # button code, zero-based column and row: an X10 mouse report
   keys -l "$(printf '\033[M%s%b%b' "$1" "\\$(printf %o $((33 + $2)))" "\\$(printf %o $((33 + $3)))")"
 }
+# The hive after "Force 100 Full" was saved: NetworkMedia "4" as UTF-16 text in the current
+# control set (hivexget decodes it), the older control set as it was, and nothing else changed.
+check_hive_saved_media() {
+  local current='ControlSet001\Services\Veloxa\Parameters'
+  [ "$(hivexget "$work/quorlan.reg" "$current" NetworkMedia)" = 4 ] ||
+    fail "NetworkMedia is not 4: $(hivexget "$work/quorlan.reg" "$current")"
+  [ "$(hivexget "$work/quorlan.reg" 'ControlSet002\Services\Veloxa\Parameters' NetworkMedia)" = 1 ] ||
+    fail "the control set that is not current changed"
+  printf 'cd %s\ndel\ncommit\n' "$current" >"$work/forget.hivexsh"
+  for hive in "$sample" "$work/quorlan.reg"; do
+    hivexsh -w -f "$work/forget.hivexsh" "$hive"
+    hivexml "$hive" | perl -pe 's/<byte_runs>.*?<\/byte_runs>//g' >"$hive.xml"
+  done
+  cmp -s "$sample.xml" "$work/quorlan.reg.xml" || fail "keys or values outside Parameters changed"
+}
 expect_shown() { screen | grep -qF -- "$1" || fail "the pane does not show: $1"; }
 # The program ended with that result word and exit status.
 ended() {
@@ -152,7 +180,11 @@ media-type)
   expect_shown ">Media Type"
   keys Enter
   ended OK 0
-  grep -qF '"NetworkMedia"="4"' "$work/quorlan.reg" || fail "NetworkMedia is not 4: $(cat "$work/quorlan.reg")"
+  if [ -n "$maker" ]; then
+    check_hive_saved_media
+  else
+    grep -qF '"NetworkMedia"="4"' "$work/quorlan.reg" || fail "NetworkMedia is not 4: $(cat "$work/quorlan.reg")"
+  fi
   ;;
 out-of-range)
   keys Tab Tab End Up

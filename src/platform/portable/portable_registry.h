@@ -6,14 +6,19 @@
 
 namespace portable {
 
-// Keeps the registry in a text file in the REGEDIT4 export format. The file is read now and
-// checked: a missing file is an empty registry; anything but a regular file (a device, FIFO,
+// Keeps the registry in a text file in the REGEDIT4 export format, or in a Windows SYSTEM hive
+// (a file that starts with "regf"), mounted as HKEY_LOCAL_MACHINE\System. The file is read now
+// and checked: a missing file is an empty registry; anything but a regular file (a device, FIFO,
 // socket or folder), a file over 1 GiB, and an unreadable or malformed file are refused
 // (false, *error names the file and the line) and left untouched, and the store in use stays.
 // Open keys of the previous store become invalid handles and its unsaved changes are dropped.
 // The path is resolved now, once: a link is followed to its file, which later saves replace
 // (the link stays a link).
 bool useRegistryFile(const std::string& path, std::string* error);
+
+// Why the file in use will be read but not written, naming it and what to do; empty when it
+// will be written.
+std::string registryNotice();
 
 // Why the registry's last save failed, naming its file (e.g. the process holding its lock), for
 // the host to tell the person; empty when the last save succeeded.

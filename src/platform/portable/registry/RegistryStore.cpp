@@ -1,5 +1,6 @@
 #include "RegistryStore.h"
 
+#include "HiveFile.h"
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
 #include "storefile/FileReplacement.h"
@@ -25,11 +26,14 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!location.resolve(path, &problem) || !load(location, &tree, &stamp, &problem)) {
+    Format format;
+    if (!location.resolve(path, &problem) || !load(location, &tree, &stamp, &problem, &format)) {
         if (error)
             *error = path + problem;
         return false;
     }
+    format_ = format;
+    notice_ = format.dirty ? path + dirtyHiveProblem(location.name()) : std::string();
     location_ = std::move(location);
     shownPath_ = path;
     tree_ = std::move(tree);
@@ -43,6 +47,8 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
 
 void RegistryStore::useMemory() {
     location_ = StoreLocation();
+    format_ = Format();
+    notice_.clear();
     shownPath_.clear();
     tree_ = RegistryTree();
     ++epoch_;
@@ -58,7 +64,8 @@ void RegistryStore::refresh() {
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!load(location_, &tree, &stamp, &problem))
+    Format format;
+    if (!load(location_, &tree, &stamp, &problem, &format) || format.hive != format_.hive)
         return; // keep the last good view; a save will refuse
     for (const RegistryChange& change : pending_)
         tree.apply(change);
@@ -127,8 +134,13 @@ LONG RegistryStore::saveToFile(std::string* problem) {
     if (!(location_.stamp() == stamp_)) {
         RegistryTree tree;
         FileStamp stamp;
-        if (!load(location_, &tree, &stamp, problem))
+        Format format;
+        if (!load(location_, &tree, &stamp, problem, &format))
             return ERROR_CANTREAD;
+        if (format.hive != format_.hive) {
+            *problem = ": the file was replaced by one of another kind";
+            return ERROR_CANTREAD;
+        }
         for (const RegistryChange& change : pending_)
             tree.apply(change);
         tree_ = std::move(tree);
@@ -136,7 +148,10 @@ LONG RegistryStore::saveToFile(std::string* problem) {
     }
     storefile::ReplaceOptions options;
     options.stopBeforeRename = faults_.stopBeforeRename;
-    if (!storefile::replaceFile(location_, RegFileWriter().write(tree_), options, problem))
+    bool replaced = format_.hive ? writeHive(location_, pending_, options, problem)
+                                 : storefile::replaceFile(location_, RegFileWriter().write(tree_),
+                                                          options, problem);
+    if (!replaced)
         return ERROR_CANTWRITE;
     stamp_ = location_.stamp();
     pending_.clear();
@@ -152,7 +167,8 @@ void RegistryStore::dropPendingChanges() {
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (load(location_, &tree, &stamp, &problem)) {
+    Format format;
+    if (load(location_, &tree, &stamp, &problem, &format) && format.hive == format_.hive) {
         tree_ = std::move(tree);
         stamp_ = stamp;
     } else {
@@ -164,7 +180,7 @@ void RegistryStore::dropPendingChanges() {
 // Reads the file into *tree. A missing file is an empty registry. On failure *error goes on from
 // the file's name: ": cannot read: ..." or ":LINE: what is wrong".
 bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
-                         std::string* error) {
+                         std::string* error, Format* format) {
     std::string text;
     switch (location.read(&text, stamp, error)) {
     case StoreLocation::ReadResult::Missing:
@@ -175,6 +191,9 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     case StoreLocation::ReadResult::Read:
         break;
     }
+    format->hive = isHive(text);
+    if (format->hive)
+        return readHive(&text, tree, &format->dirty, error);
     RegFileReader reader;
     if (!reader.read(text, tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();

@@ -1,7 +1,8 @@
-// Where the registry lives: in memory, or in a REGEDIT4 text file that several processes may
-// share. Changes are applied at once to this process's view and kept as a list until saved;
-// a save takes the file's lock, reads the file again if another process replaced it, applies
-// the list onto it and replaces the file atomically, so no process's changes are lost.
+// Where the registry lives: in memory, or in a REGEDIT4 text file or a Windows hive (HiveFile.h)
+// that several processes may share. Changes are applied at once to this process's view and kept as
+// a list until saved; a save takes the file's lock, reads the file again if another process
+// replaced it, applies the list onto it and replaces the file atomically, so no process's changes
+// are lost.
 #pragma once
 
 #include "RegistryChange.h"
@@ -22,6 +23,8 @@ class RegistryStore {
 
     bool useFile(const std::string& path, std::string* error);
     void useMemory();
+    // Why the file in use will not be written, naming it; empty when it will.
+    const std::string& notice() const { return notice_; }
 
     void setFaults(const RegistryFaults& faults) { faults_ = faults; }
     const RegistryFaults& faults() const { return faults_; }
@@ -58,14 +61,21 @@ class RegistryStore {
     using FileStamp = storefile::FileStamp;
 
     bool inMemory() const { return !location_.valid(); }
+    // What a file read turned out to be.
+    struct Format {
+        bool hive = false;  // a hive, else REGEDIT4 text
+        bool dirty = false; // a hive whose logs hold changes it lacks: never written
+    };
     static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
-                     std::string* error);
+                     std::string* error, Format* format);
     LONG saveToFile(std::string* problem);
     void dropPendingChanges();
 
     storefile::StoreLocation location_; // not valid: the registry is kept in memory
     std::string shownPath_;             // the path as it was given, for messages
     std::string lastError_;
+    Format format_;
+    std::string notice_;
     RegistryTree tree_;
     std::vector<RegistryChange> pending_; // the file's changes not yet saved
     bool unsaved_ = false;                // changes not yet saved, in the file or in memory

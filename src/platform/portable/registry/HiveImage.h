@@ -1,0 +1,38 @@
+// A hive's bytes in an anonymous file in memory (memfd), which hivex, opening and committing
+// hives only by name, reaches as /proc/self/fd/N. The image is never in a folder, so no one can
+// plant a link for hivex to follow or read a half-made hive; the file's own replacement is the
+// store's (storefile/FileReplacement.h).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace portable::registry {
+
+class HiveImage {
+  public:
+    HiveImage() = default;
+    ~HiveImage();
+    HiveImage(const HiveImage&) = delete;
+    HiveImage& operator=(const HiveImage&) = delete;
+
+    // An image holding `bytes`. On failure *error says why, starting with ": ".
+    bool create(std::string_view bytes, std::string* error);
+    // The name to give hivex_open and hivex_commit.
+    const std::string& name() const { return name_; }
+    // Empties the image, its memory given back: for when hivex holds a copy of its own. On
+    // failure the image keeps its bytes, which a commit into name() replaces anyway.
+    bool empty();
+    // What the image holds now (after a commit into name()), valid while the image lives.
+    bool contents(std::string_view* bytes, std::string* error);
+
+  private:
+    void unmap();
+
+    int fd_ = -1;
+    std::string name_;
+    void* mapped_ = nullptr;
+    size_t mappedSize_ = 0;
+};
+
+} // namespace portable::registry

@@ -1,0 +1,41 @@
+// make-test-hive: writes a SYSTEM hive for tests (TestHive.h).
+//
+//   make-test-hive [--current N] [--no-select] [--size MB] FILE
+//   make-test-hive --mark-dirty FILE    (an existing hive, as a crash leaves it)
+#include "TestHive.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--mark-dirty") == 0)
+        return test_support::markHiveDirty(argv[2]) ? 0 : 1;
+    test_support::TestHiveOptions options;
+    const char* path = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--current") == 0 && hasValue)
+            options.current = static_cast<unsigned>(std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--no-select") == 0)
+            options.current = 0;
+        else if (std::strcmp(argv[i], "--size") == 0 && hasValue)
+            options.sizeAtLeast = static_cast<size_t>(std::atol(argv[++i])) << 20;
+        else if (!path && argv[i][0] != '-')
+            path = argv[i];
+        else
+            path = nullptr, i = argc;
+    }
+    if (!path) {
+        std::fputs("usage: make-test-hive [--current N] [--no-select] [--size MB] FILE\n"
+                   "       make-test-hive --mark-dirty FILE\n",
+                   stderr);
+        return 64;
+    }
+    std::string error;
+    if (!test_support::writeTestHive(path, options, &error)) {
+        std::fprintf(stderr, "make-test-hive: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
