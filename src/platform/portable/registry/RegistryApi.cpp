@@ -79,6 +79,28 @@ void markDirty(RegistryState& state, HKEY key) {
     }
 }
 
+// Windows' limits on names: a key name of 255 characters, a value name of 16,383; the ANSI
+// functions convert a subkey path into a buffer of MAX_PATH + 1 characters before anything else.
+constexpr size_t kMaxKeyName = 255;
+constexpr size_t kMaxValueName = 16383;
+constexpr size_t kMaxAnsiSubKey = 260;
+
+// ERROR_MORE_DATA for a subkey path the ANSI conversion cannot hold (when `ansiLimit`), and
+// ERROR_INVALID_PARAMETER for a name too long, or one with a line break, which a registry file
+// cannot write.
+LONG checkSubKey(const char* subKey, bool ansiLimit) {
+    if (!subKey)
+        return ERROR_SUCCESS;
+    if (ansiLimit && std::strlen(subKey) > kMaxAnsiSubKey)
+        return ERROR_MORE_DATA;
+    LONG status = ERROR_SUCCESS;
+    forEachName(subKey, [&](std::string_view name) {
+        if (name.size() > kMaxKeyName || name.find_first_of("\r\n") != std::string_view::npos)
+            status = ERROR_INVALID_PARAMETER;
+    });
+    return status;
+}
+
 bool isStringType(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
@@ -158,12 +180,15 @@ class RegCall {
     }
 
     // The key that `subKey` names below the handle's, read afresh from the store; *found is
-    // nullptr when there is none. A leading backslash is refused (ERROR_BAD_PATHNAME).
-    LONG findBelow(HKEY key, const char* subKey, RegistryKey** found) {
+    // nullptr when there is none. A leading backslash is refused (ERROR_BAD_PATHNAME), and so are
+    // names Windows refuses (checkSubKey()).
+    LONG findBelow(HKEY key, const char* subKey, RegistryKey** found, bool ansiLimit = true) {
         if (LONG status = resolve(key))
             return status;
         if (subKey && *subKey == '\\')
             return ERROR_BAD_PATHNAME;
+        if (LONG status = checkSubKey(subKey, ansiLimit))
+            return status;
         state.store().refresh();
         RegistryKey* walked = keyOf(state, target);
         if (!walked)
@@ -178,8 +203,8 @@ class RegCall {
     // findBelow() of a key that must exist (ERROR_FILE_NOT_FOUND), then the rights a handle to it
     // gets (grantedAccess()).
     LONG openBelow(HKEY key, const char* subKey, REGSAM access, RegistryKey** found,
-                   REGSAM* granted) {
-        if (LONG status = findBelow(key, subKey, found))
+                   REGSAM* granted, bool ansiLimit = true) {
+        if (LONG status = findBelow(key, subKey, found, ansiLimit))
             return status;
         if (!*found)
             return ERROR_FILE_NOT_FOUND;
@@ -336,6 +361,8 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, con
     RegistryKey* found = nullptr;
     if (LONG status = call.openToChange(key, &RegistryFaults::failSetValue, valueName, &found))
         return status;
+    if (valueName && std::strlen(valueName) > kMaxValueName)
+        return ERROR_INVALID_PARAMETER;
     call.state.store().setValue(*found, call.target.path(), valueName ? valueName : "", type,
                                 std::vector<BYTE>(data, data + dataSize));
     markDirty(call.state, key);
@@ -376,7 +403,8 @@ LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey) {
     RegCall call;
     RegistryKey* found = nullptr;
     REGSAM granted = 0;
-    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted))
+    // Unlike the other ANSI functions, this one converts the path into a buffer of its size.
+    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted, false))
         return status;
     LONG status = deleteTree(call.state, call.pathBelow(subKey), !subKey || !*subKey);
     markDirty(call.state, key);
