@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 using namespace portable::registry;
 using portable::RegistryFaults;
@@ -234,7 +233,7 @@ LONG deleteTree(RegistryState& state, const KeyPath& path, bool keepKey) {
         return ERROR_SUCCESS;
     }
     std::vector<RegistryChange> changes;
-    for (const auto& [folded, child] : key->children()) {
+    for (const std::unique_ptr<RegistryKey>& child : key->children()) {
         KeyPath childPath = path;
         childPath.names.push_back(child->name());
         changes.push_back({RegistryChange::Kind::DeleteKey, childPath, {}, 0, {}});
@@ -419,11 +418,10 @@ LSTATUS WINAPI RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
     RegistryKey* found = nullptr;
     if (LONG status = call.open(key, KEY_ENUMERATE_SUB_KEYS, &found))
         return status;
-    if (index >= found->children().size())
+    const RegistryKey* child = found->childAt(index);
+    if (!child)
         return ERROR_NO_MORE_ITEMS;
-    auto child = found->children().begin();
-    std::advance(child, index);
-    const std::string& childName = child->second->name();
+    const std::string& childName = child->name();
     if (childName.size() >= *nameSize)
         return ERROR_MORE_DATA;
     std::memcpy(name, childName.c_str(), childName.size() + 1);
@@ -485,7 +483,7 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPD
     if (classSize)
         *classSize = 0;
     DWORD longestKey = 0, longestName = 0, longestData = 0;
-    for (const auto& [folded, child] : found->children())
+    for (const std::unique_ptr<RegistryKey>& child : found->children())
         longestKey = std::max(longestKey, static_cast<DWORD>(child->name().size()));
     for (const RegistryValue& value : found->values()) {
         longestName = std::max(longestName, static_cast<DWORD>(value.name.size()));

@@ -35,6 +35,14 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// FNV-1a over the folded bytes.
+size_t foldedHash(std::string_view name) {
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : name)
+        hash = (hash ^ kFold[static_cast<unsigned char>(c)]) * 1099511628211ull;
+    return static_cast<size_t>(hash);
+}
+
 bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
     size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
@@ -46,19 +54,49 @@ bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
     return a.size() < b.size();
 }
 
+bool KeyNameLess::operator()(const std::unique_ptr<RegistryKey>& a,
+                             const std::unique_ptr<RegistryKey>& b) const {
+    return FoldedLess()(a->name(), b->name());
+}
+bool KeyNameLess::operator()(const std::unique_ptr<RegistryKey>& a, std::string_view b) const {
+    return FoldedLess()(a->name(), b);
+}
+bool KeyNameLess::operator()(std::string_view a, const std::unique_ptr<RegistryKey>& b) const {
+    return FoldedLess()(a, b->name());
+}
+
+// The subkeys are freed one level at a time from a list, never by a call per level.
+RegistryKey::~RegistryKey() {
+    std::vector<std::unique_ptr<RegistryKey>> doomed;
+    takeChildren(&doomed);
+    while (!doomed.empty()) {
+        std::unique_ptr<RegistryKey> key = std::move(doomed.back());
+        doomed.pop_back();
+        key->takeChildren(&doomed);
+    }
+}
+
+void RegistryKey::takeChildren(std::vector<std::unique_ptr<RegistryKey>>* out) {
+    while (!children_.empty())
+        out->push_back(std::move(children_.extract(children_.begin()).value()));
+    cursorValid_ = false;
+}
+
 RegistryKey* RegistryKey::child(std::string_view name) const {
     auto found = children_.find(name);
-    return found == children_.end() ? nullptr : found->second.get();
+    return found == children_.end() ? nullptr : found->get();
 }
 
 RegistryKey& RegistryKey::ensureChild(std::string_view name, bool* created) {
-    auto found = children_.find(name);
+    auto found = children_.lower_bound(name);
+    bool missing = found == children_.end() || !sameName((*found)->name(), name);
     if (created)
-        *created = found == children_.end();
-    if (found == children_.end())
-        found = children_.emplace(foldName(name), std::make_unique<RegistryKey>(std::string(name)))
-                    .first;
-    return *found->second;
+        *created = missing;
+    if (missing) {
+        found = children_.emplace_hint(found, std::make_unique<RegistryKey>(std::string(name)));
+        cursorValid_ = false;
+    }
+    return **found;
 }
 
 bool RegistryKey::removeChild(std::string_view name) {
@@ -66,42 +104,100 @@ bool RegistryKey::removeChild(std::string_view name) {
     if (found == children_.end())
         return false;
     children_.erase(found);
+    cursorValid_ = false;
     return true;
 }
 
-const RegistryValue* RegistryKey::value(std::string_view name) const {
-    for (const RegistryValue& v : values_)
+const RegistryKey* RegistryKey::childAt(size_t index) const {
+    if (index >= children_.size())
+        return nullptr;
+    if (!cursorValid_ || cursorIndex_ > index) {
+        cursor_ = children_.begin();
+        cursorIndex_ = 0;
+        cursorValid_ = true;
+    }
+    for (; cursorIndex_ < index; ++cursorIndex_)
+        ++cursor_;
+    return cursor_->get();
+}
+
+RegistryValue* RegistryKey::findValue(std::string_view name) {
+    if (values_.size() >= kIndexedFrom) {
+        uint32_t position =
+            valueIndex_.find(name, [&](uint32_t i) -> std::string_view { return values_[i].name; });
+        return position == NameIndex::kNone ? nullptr : &values_[position];
+    }
+    for (RegistryValue& v : values_)
         if (sameName(v.name, name))
             return &v;
     return nullptr;
 }
 
+const RegistryValue* RegistryKey::value(std::string_view name) const {
+    return const_cast<RegistryKey*>(this)->findValue(name);
+}
+
 void RegistryKey::setValue(std::string_view name, DWORD type, std::vector<BYTE> data) {
-    for (RegistryValue& v : values_) {
-        if (sameName(v.name, name)) {
-            // An existing value keeps the spelling of its name, as on Windows.
-            v.type = type;
-            v.data = std::move(data);
-            return;
-        }
+    if (RegistryValue* v = findValue(name)) {
+        // An existing value keeps the spelling of its name, as on Windows.
+        v->type = type;
+        v->data = std::move(data);
+        v->edited = true;
+        return;
     }
-    values_.push_back(RegistryValue{std::string(name), type, std::move(data)});
+    values_.push_back(RegistryValue{std::string(name), type, std::move(data), kNotFromFile, true});
+    auto nameAt = [&](uint32_t i) -> std::string_view { return values_[i].name; };
+    if (values_.size() == kIndexedFrom)
+        valueIndex_.rebuild(values_.size(), nameAt);
+    else if (values_.size() > kIndexedFrom)
+        valueIndex_.add(nameAt);
+}
+
+void RegistryKey::setValueFromFile(std::string_view name, DWORD type, std::vector<BYTE> data,
+                                   SourceOffset source) {
+    setValue(name, type, std::move(data));
+    RegistryValue* v = findValue(name);
+    v->source = source;
+    v->edited = false;
 }
 
 bool RegistryKey::removeValue(std::string_view name) {
-    auto found = std::find_if(values_.begin(), values_.end(),
-                              [&](const RegistryValue& v) { return sameName(v.name, name); });
-    if (found == values_.end())
+    RegistryValue* found = findValue(name);
+    if (!found)
         return false;
-    values_.erase(found);
+    values_.erase(values_.begin() + (found - values_.data()));
+    reindexValues();
     return true;
 }
 
-std::unique_ptr<RegistryKey> RegistryKey::clone() const {
+void RegistryKey::reindexValues() {
+    if (values_.size() < kIndexedFrom)
+        valueIndex_.clear();
+    else
+        valueIndex_.rebuild(values_.size(),
+                            [&](uint32_t i) -> std::string_view { return values_[i].name; });
+}
+
+std::unique_ptr<RegistryKey> RegistryKey::copyWithoutChildren() const {
     auto copy = std::make_unique<RegistryKey>(name_);
     copy->values_ = values_;
-    for (const auto& [folded, key] : children_)
-        copy->children_.emplace(folded, key->clone());
+    copy->valueIndex_ = valueIndex_;
+    copy->sections_ = sections_;
+    return copy;
+}
+
+// Copies the tree below from a list of keys still to copy, never by a call per level.
+std::unique_ptr<RegistryKey> RegistryKey::clone() const {
+    std::unique_ptr<RegistryKey> copy = copyWithoutChildren();
+    std::vector<std::pair<const RegistryKey*, RegistryKey*>> pending{{this, copy.get()}};
+    while (!pending.empty()) {
+        auto [from, to] = pending.back();
+        pending.pop_back();
+        for (const std::unique_ptr<RegistryKey>& child : from->children_) {
+            auto made = to->children_.insert(to->children_.end(), child->copyWithoutChildren());
+            pending.emplace_back(child.get(), made->get());
+        }
+    }
     return copy;
 }
 
