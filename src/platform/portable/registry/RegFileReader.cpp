@@ -58,9 +58,18 @@ bool RegFileReader::fail(int line, std::string message) {
 }
 
 bool RegFileReader::read(std::string_view bytes, RegistryTree* tree) {
-    DecodedText decoded = decodeFileText(bytes);
+    return readText(decodeFileText(bytes), tree);
+}
+
+bool RegFileReader::read(std::string&& bytes, RegistryTree* tree) {
+    return readText(decodeFileText(std::move(bytes)), tree);
+}
+
+bool RegFileReader::readText(DecodedText decoded, RegistryTree* tree) {
     source_ = std::make_shared<RegFileSource>();
     source_->text = std::move(decoded.text);
+    if (source_->text.capacity() > source_->text.size() + source_->text.size() / 8)
+        source_->text.shrink_to_fit(); // kept for as long as the tree: no room to spare
     source_->encoding = decoded.encoding;
     source_->lineEnd = lineEndOf(source_->text);
     const std::string_view text = source_->text;
@@ -82,6 +91,8 @@ bool RegFileReader::read(std::string_view bytes, RegistryTree* tree) {
     if (decoded.cutCharacter)
         return fail(1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')),
                     "the file ends in the middle of a character");
+    if (section_)
+        section_->shrinkToFit();
     if (headerSeen) // a file of blank lines and comments at most is written as a new one
         tree->setSource(std::move(source_));
     return true;
@@ -120,6 +131,8 @@ bool RegFileReader::readSection(const RegFileLine& line, RegistryTree* tree) {
     if (source_->firstKey == std::string::npos)
         source_->firstKey = line.begin;
     key->addSection(static_cast<SourceOffset>(line.begin));
+    if (section_)
+        section_->shrinkToFit();
     section_ = key;
     return true;
 }

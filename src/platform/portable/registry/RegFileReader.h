@@ -20,12 +20,15 @@ class RegFileReader {
     // Fills *tree from the file's bytes. On a malformed file returns false with the 1-based line
     // and what is wrong with it; *tree is then incomplete and must be dropped.
     bool read(std::string_view bytes, RegistryTree* tree);
+    // The same, keeping the bytes as the tree's text where they need no decoding.
+    bool read(std::string&& bytes, RegistryTree* tree);
 
     int errorLine() const { return errorLine_; }
     const std::string& errorMessage() const { return errorMessage_; }
 
   private:
     bool fail(int line, std::string message);
+    bool readText(DecodedText decoded, RegistryTree* tree);
     bool readHeader(const RegFileLine& line);
     bool readSection(const RegFileLine& line, RegistryTree* tree);
     bool readValue(const RegFileLine& line, const RegFileLines& lines);

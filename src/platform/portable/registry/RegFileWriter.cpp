@@ -39,7 +39,7 @@ std::string quote(const std::string& text) {
 
 // Text that the "..." form gives back exactly: one terminating NUL, no other NUL, no line break.
 bool isPlainText(const RegistryValue& value) {
-    const std::vector<BYTE>& d = value.data;
+    const ValueBytes& d = value.data;
     if (value.type != 1 || d.empty() || d.back() != 0)
         return false;
     for (size_t i = 0; i + 1 < d.size(); ++i)
@@ -74,6 +74,8 @@ std::string RegFileWriter::write(const RegistryTree& tree) {
     version5_ = source->version5;
     writeSections(tree, *source);
     writeNewKeys(tree);
+    if (source->encoding == FileEncoding::Bytes)
+        return std::move(out_);
     return encodeFileText(out_, source->encoding);
 }
 
@@ -84,8 +86,7 @@ void RegFileWriter::writeSections(const RegistryTree& tree, const RegFileSource&
     out_.append(source.text, 0, std::min(source.firstKey, source.text.size()));
     std::vector<std::pair<SourceOffset, const RegistryKey*>> sections;
     tree.forEachKey([&](const RegistryKey& key, std::string_view) {
-        for (SourceOffset offset : key.sections())
-            sections.emplace_back(offset, &key);
+        key.forEachSection([&](SourceOffset offset) { sections.emplace_back(offset, &key); });
     });
     std::sort(sections.begin(), sections.end());
     for (const auto& [offset, key] : sections)
@@ -132,7 +133,7 @@ void RegFileWriter::writeSection(const RegistryKey& key, SourceOffset offset,
         else
             out_.append(text, line.begin, line.end - line.begin);
     }
-    if (offset == key.sections().back())
+    if (offset == key.lastSection())
         for (const RegistryValue& value : key.values())
             if (value.source == kNotFromFile)
                 writeValue(value);
@@ -143,7 +144,7 @@ void RegFileWriter::writeSection(const RegistryKey& key, SourceOffset offset,
 // Keys that no key line of the file holds, each with a key line of its own.
 void RegFileWriter::writeNewKeys(const RegistryTree& tree) {
     tree.forEachKey([&](const RegistryKey& key, std::string_view path) {
-        if (!key.sections().empty() || !needsSection(key, path))
+        if (key.hasSections() || !needsSection(key, path))
             return;
         startLine();
         if (!endsWithBlankLine())
@@ -183,18 +184,19 @@ void RegFileWriter::writeValue(const RegistryValue& value) {
         out_ += line + quote(std::string(value.data.begin(), value.data.end() - 1));
         out_ += lineEnd_;
     } else if (value.type == 4 && value.data.size() == 4) {
-        const std::vector<BYTE>& d = value.data;
+        const ValueBytes& d = value.data;
         char dword[16];
         std::snprintf(dword, sizeof dword, "dword:%02x%02x%02x%02x", d[3], d[2], d[1], d[0]);
         out_ += line + dword;
         out_ += lineEnd_;
     } else if (value.type == 3) {
-        writeHex(line + "hex:", value.data);
+        writeHex(line + "hex:", value.data.toVector());
     } else {
         char prefix[24];
         std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(value.type));
-        writeHex(line + prefix,
-                 version5_ && isStringType(value.type) ? bytesToUtf16(value.data) : value.data);
+        writeHex(line + prefix, version5_ && isStringType(value.type)
+                                    ? bytesToUtf16(value.data.toVector())
+                                    : value.data.toVector());
     }
 }
 

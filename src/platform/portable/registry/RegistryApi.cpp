@@ -124,7 +124,7 @@ LONG grantedAccess(RegistryState& state, REGSAM wanted, REGSAM* granted) {
 // Copies value data the way RegQueryValueExA and RegEnumValueA do: nothing when it does not fit
 // (ERROR_MORE_DATA), and a NUL after text that has none when the buffer has room for it.
 LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
-    const std::vector<BYTE>& bytes = value.data;
+    const ValueBytes& bytes = value.data;
     if (!data || bytes.empty())
         return ERROR_SUCCESS;
     if (bytes.size() > capacity)

@@ -121,10 +121,24 @@ const RegistryKey* RegistryKey::childAt(size_t index) const {
     return cursor_->get();
 }
 
+void RegistryKey::addSection(SourceOffset offset) {
+    if (!hasSections()) {
+        firstSection_ = offset;
+        return;
+    }
+    if (!laterSections_)
+        laterSections_ = std::make_unique<std::vector<SourceOffset>>();
+    laterSections_->push_back(offset);
+}
+
+SourceOffset RegistryKey::lastSection() const {
+    return laterSections_ && !laterSections_->empty() ? laterSections_->back() : firstSection_;
+}
+
 RegistryValue* RegistryKey::findValue(std::string_view name) {
     if (values_.size() >= kIndexedFrom) {
-        uint32_t position =
-            valueIndex_.find(name, [&](uint32_t i) -> std::string_view { return values_[i].name; });
+        uint32_t position = valueIndex_->find(
+            name, [&](uint32_t i) -> std::string_view { return values_[i].name; });
         return position == NameIndex::kNone ? nullptr : &values_[position];
     }
     for (RegistryValue& v : values_)
@@ -141,16 +155,18 @@ void RegistryKey::setValue(std::string_view name, DWORD type, std::vector<BYTE> 
     if (RegistryValue* v = findValue(name)) {
         // An existing value keeps the spelling of its name, as on Windows.
         v->type = type;
-        v->data = std::move(data);
+        v->data = ValueBytes(data);
         v->edited = true;
         return;
     }
-    values_.push_back(RegistryValue{std::string(name), type, std::move(data), kNotFromFile, true});
+    values_.push_back(RegistryValue{std::string(name), ValueBytes(data), type, kNotFromFile, true});
     auto nameAt = [&](uint32_t i) -> std::string_view { return values_[i].name; };
-    if (values_.size() == kIndexedFrom)
-        valueIndex_.rebuild(values_.size(), nameAt);
-    else if (values_.size() > kIndexedFrom)
-        valueIndex_.add(nameAt);
+    if (values_.size() == kIndexedFrom) {
+        valueIndex_ = std::make_unique<NameIndex>();
+        valueIndex_->rebuild(values_.size(), nameAt);
+    } else if (values_.size() > kIndexedFrom) {
+        valueIndex_->add(nameAt);
+    }
 }
 
 void RegistryKey::setValueFromFile(std::string_view name, DWORD type, std::vector<BYTE> data,
@@ -171,18 +187,24 @@ bool RegistryKey::removeValue(std::string_view name) {
 }
 
 void RegistryKey::reindexValues() {
-    if (values_.size() < kIndexedFrom)
-        valueIndex_.clear();
-    else
-        valueIndex_.rebuild(values_.size(),
-                            [&](uint32_t i) -> std::string_view { return values_[i].name; });
+    if (values_.size() < kIndexedFrom) {
+        valueIndex_.reset();
+        return;
+    }
+    if (!valueIndex_)
+        valueIndex_ = std::make_unique<NameIndex>();
+    valueIndex_->rebuild(values_.size(),
+                         [&](uint32_t i) -> std::string_view { return values_[i].name; });
 }
 
 std::unique_ptr<RegistryKey> RegistryKey::copyWithoutChildren() const {
     auto copy = std::make_unique<RegistryKey>(name_);
     copy->values_ = values_;
-    copy->valueIndex_ = valueIndex_;
-    copy->sections_ = sections_;
+    if (valueIndex_)
+        copy->valueIndex_ = std::make_unique<NameIndex>(*valueIndex_);
+    copy->firstSection_ = firstSection_;
+    if (laterSections_)
+        copy->laterSections_ = std::make_unique<std::vector<SourceOffset>>(*laterSections_);
     return copy;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "NameIndex.h"
+#include "ValueBytes.h"
 
 #include "../win32_types.h"
 
@@ -32,8 +33,8 @@ constexpr SourceOffset kNotFromFile = UINT32_MAX;
 
 struct RegistryValue {
     std::string name; // empty: the key's default value
+    ValueBytes data;
     DWORD type = 0;
-    std::vector<BYTE> data;
     SourceOffset source = kNotFromFile; // the line it was read from
     bool edited = false;                // set since it was read: its line is written anew
 };
@@ -80,8 +81,22 @@ class RegistryKey {
     const std::vector<RegistryValue>& values() const { return values_; }
 
     // The key lines of the file that were this key's, in file order.
-    void addSection(SourceOffset offset) { sections_.push_back(offset); }
-    const std::vector<SourceOffset>& sections() const { return sections_; }
+    void addSection(SourceOffset offset);
+    bool hasSections() const { return firstSection_ != kNotFromFile; }
+    SourceOffset lastSection() const;
+    template <class F> void forEachSection(F f) const {
+        if (hasSections())
+            f(firstSection_);
+        if (laterSections_)
+            for (SourceOffset offset : *laterSections_)
+                f(offset);
+    }
+
+    // Gives back the room kept for more values when it is much (a copy costs less then).
+    void shrinkToFit() {
+        if (values_.capacity() > values_.size() + values_.size() / 8)
+            values_.shrink_to_fit();
+    }
 
     std::unique_ptr<RegistryKey> clone() const;
 
@@ -97,9 +112,11 @@ class RegistryKey {
 
     std::string name_;
     std::vector<RegistryValue> values_;
-    NameIndex valueIndex_; // over values_ once it has kIndexedFrom of them
+    std::unique_ptr<NameIndex> valueIndex_; // over values_ once it has kIndexedFrom of them
     Children children_;
-    std::vector<SourceOffset> sections_;
+    // Most keys have one key line: the others are kept apart.
+    SourceOffset firstSection_ = kNotFromFile;
+    std::unique_ptr<std::vector<SourceOffset>> laterSections_;
     // The last place childAt() found, while no subkey was added or removed since.
     mutable size_t cursorIndex_ = 0;
     mutable Children::const_iterator cursor_;

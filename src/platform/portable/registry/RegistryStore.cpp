@@ -11,6 +11,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace portable::registry {
 
@@ -263,7 +264,7 @@ bool RegistryStore::load(const std::string& path, RegistryTree* tree, FileStamp*
         return false;
     }
     RegFileReader reader;
-    if (!reader.read(text, tree)) {
+    if (!reader.read(std::move(text), tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
         return false;
     }

@@ -102,6 +102,18 @@ DecodedText decodeFileText(std::string_view raw) {
     return decoded;
 }
 
+DecodedText decodeFileText(std::string&& raw) {
+    if (raw.size() >= 2 && raw[0] == '\xFF' && raw[1] == '\xFE')
+        return decodeFileText(std::string_view(raw));
+    DecodedText decoded;
+    if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        decoded.encoding = FileEncoding::Utf8WithBom;
+        raw.erase(0, 3);
+    }
+    decoded.text = std::move(raw);
+    return decoded;
+}
+
 std::string encodeFileText(std::string_view text, FileEncoding encoding) {
     switch (encoding) {
     case FileEncoding::Utf16Le: {

@@ -25,6 +25,8 @@ struct DecodedText {
 };
 
 DecodedText decodeFileText(std::string_view raw);
+// The same, taking the bytes: 8-bit text keeps them and costs no copy.
+DecodedText decodeFileText(std::string&& raw);
 // The file's bytes for that text: the inverse of decodeFileText().
 std::string encodeFileText(std::string_view text, FileEncoding encoding);
 
