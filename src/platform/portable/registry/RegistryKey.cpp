@@ -77,48 +77,59 @@ RegistryKey::~RegistryKey() {
 }
 
 void RegistryKey::takeChildren(std::vector<std::unique_ptr<RegistryKey>>* out) {
-    while (!children_.empty())
-        out->push_back(std::move(children_.extract(children_.begin()).value()));
-    cursorValid_ = false;
+    if (!children_)
+        return;
+    while (!children_->empty())
+        out->push_back(std::move(children_->extract(children_->begin()).value()));
+    children_.reset();
+    cursor_.reset();
+}
+
+const RegistryKey::Children& RegistryKey::children() const {
+    static const Children none;
+    return children_ ? *children_ : none;
 }
 
 RegistryKey* RegistryKey::child(std::string_view name) const {
-    auto found = children_.find(name);
-    return found == children_.end() ? nullptr : found->get();
+    if (!children_)
+        return nullptr;
+    auto found = children_->find(name);
+    return found == children_->end() ? nullptr : found->get();
 }
 
 RegistryKey& RegistryKey::ensureChild(std::string_view name, bool* created) {
-    auto found = children_.lower_bound(name);
-    bool missing = found == children_.end() || !sameName((*found)->name(), name);
+    if (!children_)
+        children_ = std::make_unique<Children>();
+    auto found = children_->lower_bound(name);
+    bool missing = found == children_->end() || !sameName((*found)->name(), name);
     if (created)
         *created = missing;
     if (missing) {
-        found = children_.emplace_hint(found, std::make_unique<RegistryKey>(std::string(name)));
-        cursorValid_ = false;
+        found = children_->emplace_hint(found, std::make_unique<RegistryKey>(std::string(name)));
+        cursor_.reset();
     }
     return **found;
 }
 
 bool RegistryKey::removeChild(std::string_view name) {
-    auto found = children_.find(name);
-    if (found == children_.end())
+    if (!children_)
         return false;
-    children_.erase(found);
-    cursorValid_ = false;
+    auto found = children_->find(name);
+    if (found == children_->end())
+        return false;
+    children_->erase(found);
+    cursor_.reset();
     return true;
 }
 
 const RegistryKey* RegistryKey::childAt(size_t index) const {
-    if (index >= children_.size())
+    if (index >= children().size())
         return nullptr;
-    if (!cursorValid_ || cursorIndex_ > index) {
-        cursor_ = children_.begin();
-        cursorIndex_ = 0;
-        cursorValid_ = true;
-    }
-    for (; cursorIndex_ < index; ++cursorIndex_)
-        ++cursor_;
-    return cursor_->get();
+    if (!cursor_ || cursor_->index > index)
+        cursor_ = std::make_unique<Cursor>(Cursor{0, children_->begin()});
+    for (; cursor_->index < index; ++cursor_->index)
+        ++cursor_->at;
+    return cursor_->at->get();
 }
 
 void RegistryKey::addSection(SourceOffset offset) {
@@ -215,8 +226,11 @@ std::unique_ptr<RegistryKey> RegistryKey::clone() const {
     while (!pending.empty()) {
         auto [from, to] = pending.back();
         pending.pop_back();
-        for (const std::unique_ptr<RegistryKey>& child : from->children_) {
-            auto made = to->children_.insert(to->children_.end(), child->copyWithoutChildren());
+        if (!from->children_)
+            continue;
+        to->children_ = std::make_unique<Children>();
+        for (const std::unique_ptr<RegistryKey>& child : *from->children_) {
+            auto made = to->children_->insert(to->children_->end(), child->copyWithoutChildren());
             pending.emplace_back(child.get(), made->get());
         }
     }

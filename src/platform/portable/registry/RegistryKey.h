@@ -66,7 +66,7 @@ class RegistryKey {
     RegistryKey& ensureChild(std::string_view name, bool* created = nullptr);
     bool removeChild(std::string_view name);
     // Subkeys in enumeration order.
-    const Children& children() const { return children_; }
+    const Children& children() const;
     // The subkey at that place of the enumeration order, or nullptr: taking them one after the
     // other costs a step each.
     const RegistryKey* childAt(size_t index) const;
@@ -113,14 +113,16 @@ class RegistryKey {
     std::string name_;
     std::vector<RegistryValue> values_;
     std::unique_ptr<NameIndex> valueIndex_; // over values_ once it has kIndexedFrom of them
-    Children children_;
+    std::unique_ptr<Children> children_;    // made with the first subkey: most keys have none
     // Most keys have one key line: the others are kept apart.
     SourceOffset firstSection_ = kNotFromFile;
     std::unique_ptr<std::vector<SourceOffset>> laterSections_;
     // The last place childAt() found, while no subkey was added or removed since.
-    mutable size_t cursorIndex_ = 0;
-    mutable Children::const_iterator cursor_;
-    mutable bool cursorValid_ = false;
+    struct Cursor {
+        size_t index;
+        Children::const_iterator at;
+    };
+    mutable std::unique_ptr<Cursor> cursor_;
 };
 
 } // namespace portable::registry
