@@ -30,7 +30,7 @@ class NameIndex {
 
     // Adds position count(), the next one.
     template <class NameAt> void add(NameAt nameAt) {
-        if ((count_ + 1) * 2 > slots_.size()) {
+        if ((count_ + 1) * 4 > slots_.size() * 3) {
             rebuild(count_ + 1, nameAt);
             return;
         }
@@ -40,7 +40,7 @@ class NameIndex {
     // Indexes positions 0..count-1 afresh.
     template <class NameAt> void rebuild(size_t count, NameAt nameAt) {
         size_t size = 16;
-        while (size < count * 2)
+        while (size * 3 < count * 4)
             size *= 2;
         slots_.assign(size, kNone);
         count_ = 0;
@@ -63,7 +63,8 @@ class NameIndex {
         slots_[i] = position;
     }
 
-    std::vector<uint32_t> slots_; // positions, kNone where free; a power of two, at most half full
+    // Positions, kNone where free: a power of two of them, at most three quarters used.
+    std::vector<uint32_t> slots_;
     size_t count_ = 0;
 };
 

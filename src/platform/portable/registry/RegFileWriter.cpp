@@ -126,16 +126,16 @@ void RegFileWriter::writeSection(const RegistryKey& key, SourceOffset offset,
             value = key.value("");
         else if (parseQuoted(line.first, &name, &used))
             value = key.value(name);
-        if (!value || value->source != line.begin)
+        if (!value || value->line() != line.begin)
             continue; // deleted, or set again by a later line
-        if (value->edited)
+        if (value->edited())
             writeValue(*value);
         else
             out_.append(text, line.begin, line.end - line.begin);
     }
     if (offset == key.lastSection())
         for (const RegistryValue& value : key.values())
-            if (value.source == kNotFromFile)
+            if (value.line() == kNotFromFile)
                 writeValue(value);
     if (gap != std::string_view::npos)
         out_.append(text, gap, end - gap);

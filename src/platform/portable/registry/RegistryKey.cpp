@@ -167,10 +167,10 @@ void RegistryKey::setValue(std::string_view name, DWORD type, std::vector<BYTE> 
         // An existing value keeps the spelling of its name, as on Windows.
         v->type = type;
         v->data = ValueBytes(data);
-        v->edited = true;
+        v->origin |= kEdited;
         return;
     }
-    values_.push_back(RegistryValue{std::string(name), ValueBytes(data), type, kNotFromFile, true});
+    values_.push_back(RegistryValue{std::string(name), ValueBytes(data), type});
     auto nameAt = [&](uint32_t i) -> std::string_view { return values_[i].name; };
     if (values_.size() == kIndexedFrom) {
         valueIndex_ = std::make_unique<NameIndex>();
@@ -184,8 +184,7 @@ void RegistryKey::setValueFromFile(std::string_view name, DWORD type, std::vecto
                                    SourceOffset source) {
     setValue(name, type, std::move(data));
     RegistryValue* v = findValue(name);
-    v->source = source;
-    v->edited = false;
+    v->origin = source;
 }
 
 bool RegistryKey::removeValue(std::string_view name) {

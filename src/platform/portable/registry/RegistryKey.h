@@ -29,14 +29,19 @@ struct FoldedLess {
 
 // Where a key or value was read from: the offset of its line in the file's text.
 using SourceOffset = uint32_t;
-constexpr SourceOffset kNotFromFile = UINT32_MAX;
+constexpr SourceOffset kNotFromFile = 0x7FFFFFFF; // texts are shorter
+constexpr SourceOffset kEdited = 0x80000000;
 
 struct RegistryValue {
     std::string name; // empty: the key's default value
     ValueBytes data;
     DWORD type = 0;
-    SourceOffset source = kNotFromFile; // the line it was read from
-    bool edited = false;                // set since it was read: its line is written anew
+    // The line it was read from, with kEdited once it was set since (its line is written anew):
+    // one word, so that a million values take no more room than they must.
+    SourceOffset origin = kNotFromFile | kEdited;
+
+    SourceOffset line() const { return origin & ~kEdited; }
+    bool edited() const { return (origin & kEdited) != 0; }
 };
 
 class RegistryKey;
