@@ -141,10 +141,12 @@ void RegFileWriter::writeSection(const RegistryKey& key, SourceOffset offset,
         out_.append(text, gap, end - gap);
 }
 
-// Keys that no key line of the file holds, each with a key line of its own.
+// Keys that no key line of the file holds (every key, without a file), each with a key line of
+// its own.
 void RegFileWriter::writeNewKeys(const RegistryTree& tree) {
+    const bool fromFile = tree.source() != nullptr;
     tree.forEachKey([&](const RegistryKey& key, std::string_view path) {
-        if (key.hasSections() || !needsSection(key, path))
+        if ((fromFile && key.hasSections()) || !needsSection(key, path))
             return;
         startLine();
         if (!endsWithBlankLine())
