@@ -107,6 +107,7 @@ TEST_F(RegistryFile, KeysWithoutValuesSurviveAndParentsAreImplied) {
     RegCloseKey(createKey("Software\\Empty\\Leaf", HKEY_CURRENT_USER));
     HKEY key = createKey();
     RegCloseKey(key);
+    setValue(HKEY_USERS, "OnTheRoot", REG_SZ, withNul("r"));
     RegFlushKey(HKEY_CURRENT_USER);
     std::string text = readFile(storePath_);
     EXPECT_NE(std::string::npos, text.find("[HKEY_CURRENT_USER\\Software\\Empty\\Leaf]"));
@@ -115,6 +116,7 @@ TEST_F(RegistryFile, KeysWithoutValuesSurviveAndParentsAreImplied) {
     useStore();
     RegCloseKey(openKey("Software\\Empty\\Leaf", HKEY_CURRENT_USER));
     RegCloseKey(openKey("Software", HKEY_CURRENT_USER));
+    EXPECT_EQ(withNul("r"), queryValue(HKEY_USERS, "OnTheRoot").second);
 }
 
 struct ReadCase {

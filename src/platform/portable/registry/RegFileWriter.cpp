@@ -52,11 +52,11 @@ bool isStringType(DWORD type) {
     return type == 1 || type == 2 || type == 7;
 }
 
-// A key that must have a key line of its own: one with values, or a leaf (a key with subkeys
-// is implied by theirs). The roots are never written.
+// A key that must have a key line of its own: one with values, or a leaf other than a root (a
+// key with subkeys is implied by theirs, and the roots always exist).
 bool needsSection(const RegistryKey& key, std::string_view path) {
-    return path.find('\\') != std::string_view::npos &&
-           (!key.values().empty() || key.children().empty());
+    bool isRoot = path.find('\\') == std::string_view::npos;
+    return !key.values().empty() || (key.children().empty() && !isRoot);
 }
 
 } // namespace
