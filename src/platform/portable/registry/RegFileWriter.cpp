@@ -127,7 +127,7 @@ void RegFileWriter::writeSection(const RegistryKey& key, SourceOffset offset,
         else if (parseQuoted(line.first, &name, &used))
             value = key.value(name);
         if (!value || value->line() != line.begin)
-            continue; // deleted, or set again by a later line
+            continue; // deleted, or set again by an earlier line
         if (value->edited())
             writeValue(*value);
         else

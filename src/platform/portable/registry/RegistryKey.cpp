@@ -180,11 +180,14 @@ void RegistryKey::setValue(std::string_view name, DWORD type, std::vector<BYTE> 
     }
 }
 
+// A value the file sets twice keeps its place, its first line and its first spelling; that line
+// is written anew with the data of the last.
 void RegistryKey::setValueFromFile(std::string_view name, DWORD type, std::vector<BYTE> data,
                                    SourceOffset source) {
+    bool repeated = findValue(name) != nullptr;
     setValue(name, type, std::move(data));
-    RegistryValue* v = findValue(name);
-    v->origin = source;
+    if (!repeated)
+        findValue(name)->origin = source;
 }
 
 bool RegistryKey::removeValue(std::string_view name) {
