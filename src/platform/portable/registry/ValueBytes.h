@@ -32,7 +32,7 @@ class ValueBytes {
     }
     ~ValueBytes() { release(); }
 
-    const BYTE* data() const { return onHeap() ? heap_ : inline_; }
+    const BYTE* data() const { return onHeap() ? heap() : bytes_; }
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     BYTE back() const { return data()[size_ - 1]; }
@@ -50,32 +50,35 @@ class ValueBytes {
     static constexpr size_t kInline = 20;
 
     bool onHeap() const { return size_ > kInline; }
+    // Longer data lives on the heap, its address kept in the first bytes of bytes_.
+    BYTE* heap() const {
+        BYTE* address;
+        std::memcpy(&address, bytes_, sizeof address);
+        return address;
+    }
     void assign(const BYTE* bytes, size_t size) {
         size_ = static_cast<uint32_t>(size);
-        BYTE* target = inline_;
-        if (onHeap())
-            target = heap_ = new BYTE[size];
+        BYTE* target = bytes_;
+        if (onHeap()) {
+            target = new BYTE[size];
+            std::memcpy(bytes_, &target, sizeof target);
+        }
         if (size)
             std::memcpy(target, bytes, size);
     }
     void take(ValueBytes& other) {
         size_ = other.size_;
-        if (onHeap())
-            heap_ = other.heap_;
-        else
-            std::memcpy(inline_, other.inline_, size_);
+        std::memcpy(bytes_, other.bytes_, kInline);
         other.size_ = 0;
     }
     void release() {
         if (onHeap())
-            delete[] heap_;
+            delete[] heap();
         size_ = 0;
     }
 
-    union {
-        BYTE inline_[kInline];
-        BYTE* heap_;
-    };
+    // No pointer member, so that the data and its size take 24 bytes, not 32.
+    BYTE bytes_[kInline] = {};
     uint32_t size_ = 0;
 };
 
