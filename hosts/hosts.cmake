@@ -1,5 +1,7 @@
 # The hosts that load quorlan and call TVXConfigEntryPoint: quorlan-setup (Linux, dlopen) and
 # tvxhost.exe (Windows, LoadLibraryA). Both play scenarios with the same code in scenario/.
+# quorlan-params (both) works on the parameters without the dialog.
+include(${CMAKE_CURRENT_LIST_DIR}/params/params.cmake)
 
 # The scenario language: plain C++, no Win32.
 add_library(quorlan_scenario_language STATIC
@@ -16,6 +18,7 @@ set(quorlan_scenario_sources
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ThreadWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/EditorProbe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/MessageBoxWatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioDriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/RegistryStage.cpp
@@ -50,7 +53,9 @@ else()
   target_link_libraries(quorlan_scenario PUBLIC quorlan_win32)
   add_executable(quorlan-setup
     ${CMAKE_CURRENT_LIST_DIR}/setup/main.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/setup/SharedObjectModule.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/setup/RegistryFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/setup/SharedObjectModule.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/setup/ErrorExplanation.cpp)
   target_link_libraries(quorlan-setup PRIVATE quorlan_scenario ${CMAKE_DL_LIBS})
   set_target_properties(quorlan-setup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
   # Without --script, the dialog runs in the terminal.

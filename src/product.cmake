@@ -7,10 +7,12 @@ if(WIN32)
                            -ffunction-sections -fdata-sections)
 endif()
 
-# The property catalogue: pure data and text rules, no Win32.
+# The property catalogue (pure data and text rules) and the registry load and save of the eight
+# values, which the dialog and quorlan-params share.
 add_library(quorlan_params STATIC
   params/decimal_number.cpp
   params/label_map.cpp
+  params/parameter_store.cpp
   params/parameters_key.cpp
   params/property_catalogue.cpp
   params/property_values.cpp
@@ -18,6 +20,11 @@ add_library(quorlan_params STATIC
   params/value_text.cpp)
 target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(quorlan_params PRIVATE ${quorlan_lean_options})
+if(WIN32)
+  target_link_libraries(quorlan_params PUBLIC advapi32)
+else()
+  target_link_libraries(quorlan_params PUBLIC quorlan_win32)
+endif()
 
 # Everything of the module but its start-up, as objects so that a test program links the
 # resources and static registrations too (an archive would drop them).
@@ -31,7 +38,6 @@ add_library(quorlan_product OBJECT
   framework/win_app.cpp
   framework/window_text.cpp
   framework/wnd.cpp
-  dialog/parameter_store.cpp
   dialog/properties_dlg.cpp
   dialog/properties_editor.cpp
   entry/config_app.cpp

@@ -18,13 +18,16 @@ std::string shownText(const ShownMessage& shown) {
     return quoted(shown.text) + " caption " + quoted(shown.caption);
 }
 
+// "no message box was shown", "1 message box was shown: ...", "2 message boxes were shown: ...".
 std::string messageList(const std::vector<ShownMessage>& shown) {
     if (shown.empty()) {
-        return "none";
+        return "no message box was shown";
     }
-    std::string text;
-    for (const ShownMessage& message : shown) {
-        text += (text.empty() ? "" : ", ") + shownText(message);
+    std::string text =
+        std::to_string(shown.size()) +
+        (shown.size() == 1 ? " message box was shown: " : " message boxes were shown: ");
+    for (size_t i = 0; i < shown.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + shownText(shown[i]);
     }
     return text;
 }
@@ -41,8 +44,8 @@ std::string checkMessages(const Scenario& scenario, const CallOutcome& outcome) 
     for (size_t i = 0; i < expected.size(); ++i) {
         const ResultCheck& check = *expected[i];
         if (i >= shown.size()) {
-            return line(check) + "expect message " + quoted(check.text) + ": shown only " +
-                   messageList(shown);
+            return line(check) + "expect message " + quoted(check.text) + ": " +
+                   (shown.empty() ? "" : "only ") + messageList(shown);
         }
         if (shown[i].text != check.text || shown[i].caption != check.caption) {
             return line(check) + "expect message " + quoted(check.text) + " caption " +
@@ -133,7 +136,7 @@ std::string checkOne(const Scenario& scenario, const ResultCheck& check,
     case ResultCheck::Kind::NoMessage:
         return outcome.messages.empty()
                    ? std::string()
-                   : line(check) + "expect no-message: shown " + messageList(outcome.messages);
+                   : line(check) + "expect no-message: " + messageList(outcome.messages);
     case ResultCheck::Kind::ValueSz:
     case ResultCheck::Kind::ValueMissing:
         return checkValue(scenario, check);

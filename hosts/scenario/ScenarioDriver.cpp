@@ -1,6 +1,7 @@
 #include "ScenarioDriver.h"
 
 #include "ControlInput.h"
+#include "ControlNames.h"
 #include "DialogIds.h"
 #include "EditorProbe.h"
 #include "ThreadWindows.h"
@@ -243,7 +244,7 @@ HWND ScenarioDriver::usableControl(HWND dialog, int id, const Step& step) {
     if (problem == nullptr) {
         return control;
     }
-    fail(describe(step) + ": control " + std::to_string(id) + " " + problem);
+    fail(describe(step) + ": " + controlName(dialog, id) + " " + problem);
     closeDialog(dialog);
     return nullptr;
 }

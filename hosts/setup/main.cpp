@@ -1,6 +1,8 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file kept by the portable Win32 layer.
+#include "ErrorExplanation.h"
+#include "RegistryFile.h"
 #include "SharedObjectModule.h"
 #include "platform/portable/portable.h"
 #include "scenario/HostCommandLine.h"
@@ -8,7 +10,6 @@
 #include "terminal/TerminalSession.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -25,7 +26,8 @@ void printUsage(FILE* out) {
         "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
         "HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK, Cancel or\n"
         "Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error, 64 for a usage\n"
-        "error or a registry file that does not load.\n"
+        "error or a registry file that does not load. After an Error it says on standard\n"
+        "error which key it looked for and in which file, or what the dialog said.\n"
         "\n"
         "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
         "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
@@ -45,14 +47,6 @@ void printUsage(FILE* out) {
         out);
 }
 
-std::string registryPath(const scenario::HostCommandLine& command) {
-    if (command.registryGiven) {
-        return command.registry;
-    }
-    const char* fromEnvironment = std::getenv("QUORLAN_REGISTRY");
-    return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : "quorlan.reg";
-}
-
 // True when the command line asks for the version, which no other argument changes.
 bool versionAsked(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
@@ -62,14 +56,26 @@ bool versionAsked(int argc, char** argv) {
 }
 
 // Runs the call with the person at the terminal; an empty word when there is no terminal.
+// A call that ends in "Error" says why on standard error, once the terminal is back.
 std::string callInTerminal(scenario::EntryPoint entry, const std::string& service,
-                           std::string* error) {
+                           const RegistryFileUsed& file, std::string* error) {
     terminal::TerminalSession session;
     if (!session.open(error))
         return std::string();
     std::string word = scenario::callEntryPoint(entry, service).word;
     session.close();
+    if (word == "Error")
+        std::fprintf(stderr, "quorlan-setup: %s",
+                     explainError(service, file, session.messagesShown()).c_str());
     return word;
+}
+
+// The dialog says only "Could not save ..."; the person running it learns why here, e.g. which
+// process held the registry's lock.
+void reportSaveProblem() {
+    std::string problem = portable::lastRegistrySaveError();
+    if (!problem.empty())
+        std::fprintf(stderr, "quorlan-setup: %s\n", problem.c_str());
 }
 
 } // namespace
@@ -91,7 +97,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileStore = !command.script || command.registryGiven;
-    if (fileStore && !portable::useRegistryFile(registryPath(command), &error)) {
+    const RegistryFileUsed file = chooseRegistryFile(command.registryGiven, command.registry);
+    if (fileStore && !portable::useRegistryFile(file.path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;
     }
@@ -109,9 +116,12 @@ int main(int argc, char** argv) {
         if (!fileStore) {
             settings.beforeEach = [] { portable::useMemoryRegistry(); };
         }
-        return scenario::ScenarioRunner(settings).runAll(command.files) == 0 ? 0 : 1;
+        int failed = scenario::ScenarioRunner(settings).runAll(command.files);
+        reportSaveProblem();
+        return failed == 0 ? 0 : 1;
     }
-    std::string word = callInTerminal(module.entryPoint(), command.service, &error);
+    std::string word = callInTerminal(module.entryPoint(), command.service, file, &error);
+    reportSaveProblem();
     if (!error.empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return kUsageError;

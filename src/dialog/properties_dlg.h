@@ -1,10 +1,10 @@
 // CPropertiesDlg: the properties dialog. The person picks one of the eight properties in the
 // list and edits it with the editor of its kind; OK saves every value, Cancel nothing.
 // properties_dlg.cpp holds the shell (exchange, initialisation, OK), properties_editor.cpp
-// the editor behaviour, parameter_store.cpp the registry.
+// the editor behaviour; params/parameter_store.cpp reads and writes the registry.
 #pragma once
 
-#include "dialog/parameter_store.h"
+#include "params/parameter_store.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"

@@ -1,6 +1,6 @@
 #include "entry/entry_point.h"
 
-#include "dialog/parameter_store.h"
+#include "params/parameter_store.h"
 #include "dialog/properties_dlg.h"
 #include "entry/result_text.h"
 #include "framework/app_message_box.h"

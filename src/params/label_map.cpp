@@ -1,5 +1,7 @@
 #include "params/label_map.h"
 
+#include "params/text_compare.h"
+
 namespace {
 void translate(const char* const* from, const char* const* to, size_t count, const ValueText& input,
                ValueText& output) {
@@ -16,4 +18,12 @@ void LabelMap::labelToCode(const ValueText& label, ValueText& code) const {
 
 void LabelMap::codeToLabel(const ValueText& code, ValueText& label) const {
     translate(codes, labels, count, code, label);
+}
+
+const char* LabelMap::findLabel(const char* text) const {
+    for (size_t i = 0; i < count; ++i) {
+        if (equalsIgnoreCase(labels[i], text))
+            return labels[i];
+    }
+    return nullptr;
 }

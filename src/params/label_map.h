@@ -14,4 +14,6 @@ struct LabelMap {
     // entry sets the output, and with no equal entry the output is left as it was.
     void labelToCode(const ValueText& label, ValueText& code) const;
     void codeToLabel(const ValueText& code, ValueText& label) const;
+    // The label equal to `text` without regard to case, as a person may type it, or null.
+    const char* findLabel(const char* text) const;
 };

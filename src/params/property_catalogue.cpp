@@ -76,6 +76,14 @@ const PropertyRow* findByLabel(const char* label) {
     return nullptr;
 }
 
+const PropertyRow* findByValueName(const char* name) {
+    for (const PropertyRow& candidate : rows) {
+        if (equalsIgnoreCase(candidate.valueName, name))
+            return &candidate;
+    }
+    return nullptr;
+}
+
 const PropertyId* storageOrder() {
     return storage;
 }

@@ -53,6 +53,9 @@ const PropertyRow* begin();
 const PropertyRow* end();
 // The row whose label equals `label` without regard to case, or null.
 const PropertyRow* findByLabel(const char* label);
+// The row whose registry value is named `name` without regard to case (as the registry
+// compares names), or null.
+const PropertyRow* findByValueName(const char* name);
 // The order in which the registry values are read and written.
 const PropertyId* storageOrder(); // PropertyCount entries
 

@@ -26,6 +26,9 @@ class PropertyValues {
     // was (empty when never read).
     void storeUnread(PropertyId id);
 
+    // Whether the value read when last loaded.
+    bool wasRead(PropertyId id) const { return read_[indexOf(id)]; }
+
     // After reading: Text and Number display values take the stored text (a non-optional one
     // only when it was read), List display values the label of their stored code.
     void displayFromStored();

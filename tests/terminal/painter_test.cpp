@@ -1,7 +1,10 @@
 // What the terminal shows of the dialog: read back from the canvas as text, row by row.
+#include "platform/portable/dialog/ScriptedFrontEnd.h"
+#include "platform/portable/text_wrap.h"
 #include "terminal/CellCanvas.h"
 #include "terminal/CellLayout.h"
 #include "terminal/ControlPainter.h"
+#include "terminal/Palette.h"
 #include "terminal/WindowPainter.h"
 #include "terminal_dialog.h"
 
@@ -107,15 +110,86 @@ TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
     EXPECT_EQ('v', canvas.at(1 + 28, 2 + 16).glyph);
 }
 
+TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
+    const int listItem = 1 + 4, listRow = 2 + 4; // ">Address"
+    SetFocus(GetDlgItem(dialog, idList));
+    EXPECT_EQ(Role::Focus, paint().at(listItem, listRow).role);
+
+    SetFocus(GetDlgItem(dialog, IDOK));
+    CellCanvas canvas = paint();
+    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
+    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 15).role);
+
+    SetFocus(GetDlgItem(dialog, idNotPresent));
+    canvas = paint();
+    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
+    EXPECT_EQ(Role::Focus, canvas.at(1 + 44, 2 + 6).role);   // its last letter
+    EXPECT_EQ(Role::Button, canvas.at(1 + 33, 2 + 15).role); // OK
+    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
+
+    terminal::Palette monochrome;
+    monochrome.setUp(false);
+    EXPECT_NE(monochrome.attributes(Role::Focus), monochrome.attributes(Role::Selection));
+}
+
+TEST_F(PainterTest, AMessageBoxFitsTheSmallestTerminalInWholeWords) {
+    portable::ScriptedFrontEnd front;
+    front.setScreenSize(SIZE{64 * CellLayout::cellWidth, 21 * CellLayout::cellHeight});
+    std::vector<std::string> rows;
+    front.then([&] {
+        CellCanvas canvas = paint();
+        for (int row = 0; row < canvas.rows(); ++row)
+            rows.push_back(canvas.rowText(row));
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    });
+    MessageBoxA(dialog,
+                "Could not save NetworkAddress, VLANID, FlowControl, NcBit, NetworkMedia, "
+                "JumboFrame, RxQueueSz, PriQ",
+                "quorlan", MB_ICONEXCLAMATION);
+    ASSERT_EQ(21u, rows.size());
+    auto rowWith = [&rows](const std::string& text) {
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].find(text) != std::string::npos)
+                return int(i);
+        return -1;
+    };
+    int first = rowWith("/!\\   Could not save NetworkAddress, VLANID, FlowControl,  |");
+    ASSERT_LT(0, first);
+    EXPECT_EQ(first + 1, rowWith("       NcBit, NetworkMedia, JumboFrame, RxQueueSz, PriQ     |"));
+    int caption = rowWith("| quorlan ");
+    ASSERT_LT(0, caption);
+    EXPECT_EQ('+', rows[size_t(caption - 1)][0]); // the box's frame, inside the terminal
+    EXPECT_NE(std::string::npos, rows[size_t(caption)].find("[x] |"));
+    EXPECT_LT(first, rowWith("<    OK   >"));
+}
+
 TEST(TooSmall, SaysWhatSizeIsNeededInsteadOfTheDialog) {
-    CellCanvas canvas(50, 10);
+    CellCanvas canvas(40, 12);
     WindowPainter::tooSmall(canvas, 64, 21);
     std::string all;
     for (int row = 0; row < canvas.rows(); ++row)
         all += canvas.rowText(row) + "\n";
-    EXPECT_NE(std::string::npos, all.find("The terminal is too small for the dialog."));
-    EXPECT_NE(std::string::npos, all.find("64 x 21"));
-    EXPECT_NE(std::string::npos, all.find("50 x 10"));
+    EXPECT_NE(std::string::npos, all.find("The terminal is too small for the"));
+    EXPECT_NE(std::string::npos, all.find("It needs 64 x 21 characters; this one is"));
+    EXPECT_NE(std::string::npos, all.find("40 x 12."));
+    EXPECT_NE(std::string::npos, all.find("Enlarge it, or press Escape to cancel."));
+}
+
+TEST(WrapText, BreaksAtBlanksAndCutsOnlyWordsLongerThanALine) {
+    struct Case {
+        const char* text;
+        int columns;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"one two three", 7, {"one two", "three"}},
+        {"one  two", 4, {"one", "two"}}, // the blanks at a break go
+        {"abcdefgh ij", 3, {"abc", "def", "gh", "ij"}},
+        {"a\r\nb\n\nc", 10, {"a", "b", "", "c"}},
+        {"", 5, {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.lines, portable::wrapText(c.text, c.columns)) << c.text;
 }
 
 TEST(Labels, PrefixesResolve) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs quorlan-setup in an 80 x 24 tmux pane on a copy of the sample registry, presses keys as a
-# person would, reads the pane and, once the program has ended, the registry file.
+# Runs quorlan-setup in a tmux pane (80 x 24 unless the case says otherwise) on a copy of the
+# sample registry, presses keys as a person would, reads the pane and, once the program has
+# ended, the registry file.
 #
 #   tmux-dialog.sh QUORLAN_SETUP SAMPLE_REG CASE
 #
@@ -9,6 +10,13 @@
 #                    takes the keys until it is dismissed; then Escape: Cancel, file unchanged.
 # CASE unused-keys:  keys the dialog has no use for (Ctrl+A, F5, a mouse wheel) change nothing and
 #                    do not end it; then Escape: Cancel.
+# CASE small-terminal: at 64 x 21, F1's note shows on the frame and goes with a click; the range
+#                    message box fits; shrunk to 40 x 12 the notice is readable whole, and Escape
+#                    answers the box and cancels the dialog.
+# CASE save-fails:   at 64 x 21, a save that cannot write (no file may grow): the longest message
+#                    box in whole words, then Error, and why on standard error.
+# CASE missing-file: --registry names no file: the stop message, Error, and why.
+# CASE dumb-terminal: TERM=dumb is refused with exit status 64.
 # Exits 77 (skipped) when tmux is missing.
 set -euo pipefail
 setup=$1
@@ -24,15 +32,28 @@ cleanup() {
 }
 trap cleanup EXIT
 cp "$sample" "$work/quorlan.reg"
+size=(-x 80 -y 24)
+registry=$work/quorlan.reg
+before_run=:
+case $case in
+small-terminal) size=(-x 64 -y 21) ;;
+save-fails)
+  size=(-x 64 -y 21)
+  before_run="trap '' XFSZ; ulimit -f 0" # writing the new file fails, as on a full disk
+  ;;
+missing-file) registry=$work/no-such.reg ;;
+dumb-terminal) before_run="TERM=dumb; export TERM" ;;
+esac
 printf 'set -g default-terminal screen\n' >"$work/tmux.conf"
 cat >"$work/run" <<RUN
 #!/bin/sh
-"$setup" --registry "$work/quorlan.reg" Veloxa
+$before_run
+"$setup" --registry "$registry" Veloxa
 echo "exit status \$?"
 exec sleep 600
 RUN
 chmod +x "$work/run"
-tmux -S "$sock" -f "$work/tmux.conf" new-session -d -x 80 -y 24 "$work/run"
+tmux -S "$sock" -f "$work/tmux.conf" new-session -d "${size[@]}" "$work/run"
 
 screen() { tmux -S "$sock" capture-pane -p; }
 fail() {
@@ -74,6 +95,31 @@ mouse() { # button code, zero-based column and row: an X10 mouse report
   keys -l "$(printf '\033[M%s%b%b' "$1" "\\$(printf %o $((33 + $2)))" "\\$(printf %o $((33 + $3)))")"
 }
 expect_shown() { screen | grep -qF -- "$1" || fail "the pane does not show: $1"; }
+# The program ended with that result word and exit status.
+ended() {
+  wait_for "exit status $2"
+  screen | grep -qx "$1" || fail "no result word $1"
+}
+unchanged() { cmp -s "$sample" "$work/quorlan.reg" || fail "$1 changed the registry file"; }
+# What the program wrote, its lines joined where the pane wrapped them.
+said() { tmux -S "$sock" capture-pane -p -J | grep -qF -- "$1" || fail "the program did not say: $1"; }
+
+case $case in
+missing-file)
+  wait_for "Fatal Error: Registry Key not found"
+  keys Enter
+  ended Error 2
+  said "the registry file $registry (given with --registry), which does not exist"
+  echo "PASS $case"
+  exit 0
+  ;;
+dumb-terminal)
+  wait_for "exit status 64"
+  expect_shown 'the terminal "dumb" cannot move its cursor'
+  echo "PASS $case"
+  exit 0
+  ;;
+esac
 
 wait_for "Select the property to configure"
 before=$(screen)
@@ -97,8 +143,7 @@ media-type)
   wait_for "[Force 100 Full"
   expect_shown ">Media Type"
   keys Enter
-  wait_for "exit status 0"
-  screen | grep -qx "OK" || fail "no result word OK"
+  ended OK 0
   grep -qF '"NetworkMedia"="4"' "$work/quorlan.reg" || fail "NetworkMedia is not 4: $(cat "$work/quorlan.reg")"
   ;;
 out-of-range)
@@ -123,9 +168,8 @@ out-of-range)
   wait_for ">Receive Buffers"
   wait_for "[1024"
   keys Escape
-  wait_for "exit status 1"
-  screen | grep -qx "Cancel" || fail "no result word Cancel"
-  cmp -s "$sample" "$work/quorlan.reg" || fail "Cancel changed the registry file"
+  ended Cancel 1
+  unchanged "Cancel"
   ;;
 unused-keys)
   keys Tab Tab Down
@@ -138,8 +182,38 @@ unused-keys)
   keys Down
   wait_for ">Media Type"
   keys Escape
-  wait_for "exit status 1"
-  screen | grep -qx "Cancel" || fail "no result word Cancel"
+  ended Cancel 1
+  ;;
+small-terminal)
+  keys F1
+  wait_for "Help (quorlan.HLP) has no viewer in a terminal."
+  click "Media Type"
+  wait_for ">Media Type"
+  wait_gone "has no viewer"
+  keys End Up # the click left the focus in the list
+  wait_for ">Receive Buffers"
+  keys Tab Tab 2000
+  wait_for "[2000"
+  keys BTab BTab Down
+  wait_for "Out of Range (32 to 1024)"
+  expect_shown "quorlan"
+  tmux -S "$sock" resize-window -x 40 -y 12
+  wait_for "40 x 12."
+  expect_shown "It needs 64 x 21 characters; this one is"
+  expect_shown "Enlarge it, or press Escape to cancel."
+  keys Escape
+  ended Cancel 1
+  unchanged "Cancel"
+  ;;
+save-fails)
+  keys Enter
+  wait_for "NcBit, NetworkMedia, JumboFrame, RxQueueSz, PriQ"
+  expect_shown "Could not save NetworkAddress, VLANID, FlowControl,"
+  expect_shown "│ quorlan "
+  keys Enter
+  ended Error 2
+  said "the dialog ended after it said \"Could not save NetworkAddress,"
+  unchanged "the failed save"
   ;;
 *)
   echo "unknown case $case"

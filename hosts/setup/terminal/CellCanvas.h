@@ -16,9 +16,9 @@ enum class Role {
     CaptionInactive, // the title bar of a window behind a modal one
     Disabled,        // a disabled control's text
     Field,           // an edit field or a drop-down list's selection field
-    Selection,       // the selected item of a list
+    Focus,           // the control with the focus, or what it has selected
+    Selection,       // the selected item of a list that does not have the focus
     Button,
-    ButtonFocused,
     DropList, // an open drop-down list
     Hint,     // the help line under the dialog
     Message,  // the text shown instead of the dialog when the terminal is too small

@@ -28,7 +28,20 @@ CellLayout::CellLayout(HWND anchor, int columns, int rows) : columns_(columns), 
 }
 
 bool CellLayout::fits() const {
-    return columns_ >= neededColumns() && rows_ >= neededRows();
+    return !outside_ && columns_ >= neededColumns() && rows_ >= neededRows();
+}
+
+void CellLayout::include(const std::vector<HWND>& windows) {
+    for (HWND topLevel : windows) {
+        CellRect cells = window(topLevel).cells;
+        CellRect framed{cells.left - 1, cells.top - 1, cells.right + 1, cells.bottom + 1};
+        outside_ = outside_ || framed.left < 0 || framed.top < 0 || framed.right > columns_ ||
+                   framed.bottom > rows_;
+        needed_.left = std::min(needed_.left, framed.left - offsetCol_);
+        needed_.top = std::min(needed_.top, framed.top - offsetRow_);
+        needed_.right = std::max(needed_.right, framed.right - offsetCol_);
+        needed_.bottom = std::max(needed_.bottom, framed.bottom - offsetRow_);
+    }
 }
 
 WindowCells CellLayout::window(HWND topLevel) const {

@@ -8,6 +8,7 @@
 #include "platform/portable/window_view.h"
 
 #include <string>
+#include <vector>
 
 namespace terminal {
 
@@ -38,10 +39,13 @@ class CellLayout {
     // Centres the anchor window, with its frame, on a terminal of that size.
     CellLayout(HWND anchor, int columns, int rows);
 
-    // Whether the anchor and its frame fit; the size they need.
+    // Whether the anchor and its frame fit, and the windows included; the size they need.
     bool fits() const;
     int neededColumns() const { return needed_.right - needed_.left; }
     int neededRows() const { return needed_.bottom - needed_.top; }
+    // Makes the windows, each with its frame, part of what must fit: a message box made for
+    // a larger terminal does not fit once the terminal shrinks.
+    void include(const std::vector<HWND>& windows);
 
     WindowCells window(HWND topLevel) const;
     // A control's cells, its edges rounded to the nearest cell.
@@ -69,7 +73,8 @@ class CellLayout {
     int rows_;
     int offsetCol_ = 0; // the terminal cell of screen pixel 0, 0
     int offsetRow_ = 0;
-    CellRect needed_;
+    CellRect needed_;      // the cells that must fit, at offset 0, 0
+    bool outside_ = false; // an included window reaches past the terminal's edge
 };
 
 } // namespace terminal

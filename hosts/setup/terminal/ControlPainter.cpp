@@ -1,5 +1,7 @@
 #include "ControlPainter.h"
 
+#include "platform/portable/text_wrap.h"
+
 #include <algorithm>
 #include <strings.h>
 
@@ -10,26 +12,6 @@ using portable::inspect::WindowView;
 namespace {
 bool isClass(const WindowView& view, const char* name) {
     return strcasecmp(view.className.c_str(), name) == 0;
-}
-
-// The lines of a text, each cut into pieces of at most width cells.
-std::vector<std::string> wrap(const std::string& text, int width) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        do {
-            lines.push_back(line.substr(0, size_t(std::max(1, width))));
-            line.erase(0, size_t(std::max(1, width)));
-        } while (!line.empty());
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return lines;
 }
 } // namespace
 
@@ -84,9 +66,7 @@ void ControlPainter::button(const WindowView& control) {
 void ControlPainter::pushButton(const WindowView& control, bool isDefault) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = !control.enabled  ? Role::Disabled
-                : control.focused ? Role::ButtonFocused
-                                  : Role::Button;
+    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Button;
     Label text = labelOf(control.text, true);
     int length = int(text.text.size());
     // A label needs a blank on each side; a button too narrow for that grows around its middle.
@@ -107,7 +87,7 @@ void ControlPainter::pushButton(const WindowView& control, bool isDefault) {
 void ControlPainter::radioButton(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = control.enabled ? Role::Face : Role::Disabled;
+    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Face;
     canvas_.put(cells.left, row, '(', role);
     canvas_.put(cells.left + 1, row, control.check == BST_CHECKED ? '*' : ' ', role);
     canvas_.put(cells.left + 2, row, ')', role);
@@ -136,9 +116,8 @@ void ControlPainter::label(const WindowView& control) {
     }
     Role role = control.enabled ? Role::Face : Role::Disabled;
     // Labels keep their whole text: a proportional font fits more into the same width.
-    std::vector<std::string> lines = wrap(control.text, 255);
-    if (cells.height() > 1)
-        lines = wrap(control.text, std::max(1, cells.width()));
+    std::vector<std::string> lines =
+        portable::wrapText(control.text, cells.height() > 1 ? cells.width() : 255);
     int row = cells.height() > 1 ? cells.top : layout_.middleRow(control.hwnd);
     for (const std::string& line : lines)
         labelText(cells.left, row++, labelOf(line, !(control.style & SS_NOPREFIX)), role, -1);
@@ -163,7 +142,7 @@ void ControlPainter::edit(const WindowView& control) {
         for (DWORD i = from; i < to; ++i) {
             int col = cells.left + 1 + int(i) - first;
             if (col > cells.left && col < cells.right - 1 && i < control.text.size())
-                canvas_.put(col, row, static_cast<unsigned char>(control.text[i]), Role::Selection);
+                canvas_.put(col, row, static_cast<unsigned char>(control.text[i]), Role::Focus);
         }
         canvas_.setCursor(cells.left + 1 + int(control.selEnd) - first, row);
     }
@@ -172,7 +151,7 @@ void ControlPainter::edit(const WindowView& control) {
 void ControlPainter::comboBox(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Selection : Role::Field;
+    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Field;
     canvas_.fill(cells.left, row, cells.right, row + 1, Role::Field);
     canvas_.put(cells.left, row, '[', Role::Field);
     canvas_.put(cells.right - 2, row, 'v', Role::Field);
@@ -199,7 +178,7 @@ void ControlPainter::paintDroppedList(const WindowView& combo) {
     for (size_t i = 0; i < combo.items.size(); ++i) {
         int row = list.top + int(i);
         bool selected = int(i) == combo.selection;
-        Role role = selected ? Role::Selection : Role::DropList;
+        Role role = selected ? Role::Focus : Role::DropList; // the open list has the keys
         canvas_.fill(list.left + 1, row, list.right - 1, row + 1, role);
         canvas_.put(list.left + 1, row, selected ? '>' : ' ', role);
         canvas_.text(list.left + 2, row, combo.items[i], role, width);
@@ -223,7 +202,9 @@ void ControlPainter::listBox(const WindowView& control) {
         if (index < 0 || index >= count)
             continue;
         bool selected = index == control.selection;
-        Role role = selected && control.enabled ? Role::Selection : face;
+        Role role = !selected || !control.enabled ? face
+                    : control.focused             ? Role::Focus
+                                                  : Role::Selection;
         int y = cells.top + row;
         canvas_.fill(cells.left, y, cells.left + 1 + width, y + 1, role);
         canvas_.put(cells.left, y, selected ? '>' : ' ', role);

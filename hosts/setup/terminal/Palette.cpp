@@ -24,18 +24,12 @@ void Palette::setUp(bool colours) {
     const short paper = bright ? short(COLOR_WHITE + 8) : short(COLOR_CYAN);
     const short shade = bright ? short(COLOR_BLACK + 8) : short(COLOR_BLACK);
     const ColourPair pairs[] = {
-        {Role::Desktop, COLOR_WHITE, COLOR_CYAN, 0},
-        {Role::Face, COLOR_BLACK, grey, 0},
-        {Role::Frame, COLOR_BLACK, grey, 0},
-        {Role::Caption, COLOR_WHITE, COLOR_BLUE, 0},
-        {Role::CaptionInactive, grey, shade, 0},
-        {Role::Disabled, shade, grey, 0},
-        {Role::Field, COLOR_BLACK, paper, 0},
-        {Role::Selection, COLOR_WHITE, COLOR_BLUE, 0},
-        {Role::Button, COLOR_BLACK, grey, 0},
-        {Role::ButtonFocused, COLOR_WHITE, COLOR_BLUE, 0},
-        {Role::DropList, COLOR_BLACK, paper, 0},
-        {Role::Hint, COLOR_BLACK, COLOR_CYAN, 0},
+        {Role::Desktop, COLOR_WHITE, COLOR_CYAN, 0}, {Role::Face, COLOR_BLACK, grey, 0},
+        {Role::Frame, COLOR_BLACK, grey, 0},         {Role::Caption, COLOR_WHITE, COLOR_BLUE, 0},
+        {Role::CaptionInactive, grey, shade, 0},     {Role::Disabled, shade, grey, 0},
+        {Role::Field, COLOR_BLACK, paper, 0},        {Role::Focus, COLOR_WHITE, COLOR_BLUE, 0},
+        {Role::Selection, COLOR_BLACK, grey, 0},     {Role::Button, COLOR_BLACK, grey, 0},
+        {Role::DropList, COLOR_BLACK, paper, 0},     {Role::Hint, COLOR_BLACK, COLOR_CYAN, 0},
         {Role::Message, COLOR_WHITE, COLOR_BLUE, 0},
     };
     for (const ColourPair& pair : pairs)
@@ -46,8 +40,7 @@ chtype Palette::attributes(Role role) const {
     if (!colours_)
         return monochrome(role);
     chtype bold = 0;
-    if (role == Role::Caption || role == Role::Selection || role == Role::ButtonFocused ||
-        role == Role::Message)
+    if (role == Role::Caption || role == Role::Focus || role == Role::Message)
         bold = A_BOLD;
     if (role == Role::Disabled && COLORS < 16)
         bold = A_BOLD; // bright black: grey on most 8-colour terminals
@@ -57,12 +50,13 @@ chtype Palette::attributes(Role role) const {
 chtype Palette::monochrome(Role role) {
     switch (role) {
     case Role::Caption:
-    case Role::ButtonFocused:
+    case Role::Focus:
         return A_REVERSE | A_BOLD;
     case Role::CaptionInactive:
-    case Role::Selection:
     case Role::Hint:
         return A_REVERSE;
+    case Role::Selection:
+        return A_UNDERLINE;
     case Role::Disabled:
         return A_DIM;
     case Role::Message:

@@ -43,6 +43,12 @@ Key namedKey(int code, bool* alt) {
     }
     return Key::None;
 }
+// A terminal that cannot put its cursor on a cell (a dumb terminal, a printer) cannot draw.
+bool cursorAddressable() {
+    char name[] = "cup";
+    const char* move = tigetstr(name);
+    return move != nullptr && move != reinterpret_cast<const char*>(-1);
+}
 } // namespace
 
 TerminalScreen::~TerminalScreen() {
@@ -57,16 +63,25 @@ bool TerminalScreen::open(std::string* error) {
         return false;
     }
     screen_ = newterm(nullptr, tty_, tty_);
+    const char* term = std::getenv("TERM");
+    std::string named = std::string("the terminal \"") + (term ? term : "") + "\"";
+    if (screen_ && !cursorAddressable()) {
+        endwin();
+        delscreen(screen_);
+        screen_ = nullptr;
+        named += " cannot move its cursor, which the dialog needs";
+    } else if (!screen_) {
+        named = "cannot use " + named;
+    }
     if (!screen_) {
         std::fclose(tty_);
         tty_ = nullptr;
-        const char* term = std::getenv("TERM");
-        *error = std::string("cannot use the terminal \"") + (term ? term : "") + "\"";
+        *error = named + " (use --script to play a scenario without a terminal)";
         return false;
     }
-    screenOpen = true;
     for (int signal : {SIGTERM, SIGHUP, SIGQUIT})
         std::signal(signal, restoreAndRaise);
+    screenOpen = true;
     set_escdelay(50);
     raw();
     noecho();

@@ -26,6 +26,7 @@ void TerminalSession::close() {
     if (!frontEnd_)
         return;
     portable::setWinHelpHandler(nullptr);
+    messages_ = frontEnd_->messagesShown();
     frontEnd_.reset();
     screen_.close();
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace terminal {
 
@@ -22,9 +23,13 @@ class TerminalSession {
     bool open(std::string* error);
     void close();
 
+    // The texts of the message boxes the person was shown, in order.
+    const std::vector<std::string>& messagesShown() const { return messages_; }
+
   private:
     TerminalScreen screen_;
     std::unique_ptr<TerminalFrontEnd> frontEnd_;
+    std::vector<std::string> messages_;
 };
 
 } // namespace terminal

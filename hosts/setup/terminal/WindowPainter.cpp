@@ -1,6 +1,7 @@
 #include "WindowPainter.h"
 
 #include "ControlPainter.h"
+#include "platform/portable/text_wrap.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,17 +58,27 @@ void WindowPainter::hint(const std::string& text) {
     canvas_.text(1, row, text, Role::Hint, std::max(0, canvas_.columns() - 2));
 }
 
+void WindowPainter::frameNote(HWND window, const std::string& text) {
+    CellRect cells = layout_.window(window).cells;
+    canvas_.text(cells.left + 1, cells.bottom, " " + text + " ", Role::Hint,
+                 std::max(0, cells.width() - 2));
+}
+
 void WindowPainter::tooSmall(CellCanvas& canvas, int neededColumns, int neededRows) {
     char size[96];
     std::snprintf(size, sizeof size, "It needs %d x %d characters; this one is %d x %d.",
                   neededColumns, neededRows, canvas.columns(), canvas.rows());
-    const std::string lines[] = {"The terminal is too small for the dialog.", size,
-                                 "Enlarge it, or press Escape to cancel."};
-    int top = std::max(0, (canvas.rows() - 3) / 2);
-    for (int i = 0; i < 3; ++i) {
-        int width = int(lines[i].size());
-        int col = std::max(0, (canvas.columns() - width) / 2);
-        canvas.text(col, top + i, lines[i], Role::Message);
+    std::vector<std::string> lines;
+    for (const std::string& paragraph :
+         {std::string("The terminal is too small for the dialog."), std::string(size),
+          std::string("Enlarge it, or press Escape to cancel.")}) {
+        for (const std::string& line : portable::wrapText(paragraph, canvas.columns()))
+            lines.push_back(line);
+    }
+    int top = std::max(0, (canvas.rows() - int(lines.size())) / 2);
+    for (const std::string& line : lines) {
+        int col = std::max(0, (canvas.columns() - int(line.size())) / 2);
+        canvas.text(col, top++, line, Role::Message);
     }
 }
 

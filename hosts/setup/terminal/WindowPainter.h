@@ -21,6 +21,8 @@ class WindowPainter {
     void paint(const std::vector<HWND>& oldestFirst);
     // A line of text on the last row of the terminal, below the windows.
     void hint(const std::string& text);
+    // A line of text on the bottom edge of a window's frame, where no row is left below it.
+    void frameNote(HWND window, const std::string& text);
     // Instead of the windows, when the terminal is too small for them.
     static void tooSmall(CellCanvas& canvas, int neededColumns, int neededRows);
 

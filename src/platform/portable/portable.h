@@ -20,6 +20,10 @@ class FrontEnd {
     virtual bool waitForInput(DWORD timeoutMs) = 0;
     // The windows changed (a hint to redraw).
     virtual void windowsChanged() {}
+    // The screen the person sees, in pixels: dialogs are centred on it and message boxes made
+    // to fit it. 80 x 25 cells of 4 x 8 pixels unless the front end knows better.
+    virtual SIZE screenSize() const { return defaultScreenSize(); }
+    static SIZE defaultScreenSize() { return SIZE{320, 200}; }
 };
 
 // The front end of this process; nullptr runs timers in virtual time and closes what waits.

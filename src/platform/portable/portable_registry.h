@@ -7,10 +7,17 @@
 namespace portable {
 
 // Keeps the registry in a text file in the REGEDIT4 export format. The file is read now and
-// checked: a missing file is an empty registry; an unreadable or malformed one is refused
+// checked: a missing file is an empty registry; anything but a regular file (a device, FIFO,
+// socket or folder), a file over 1 GiB, and an unreadable or malformed file are refused
 // (false, *error names the file and the line) and left untouched, and the store in use stays.
 // Open keys of the previous store become invalid handles and its unsaved changes are dropped.
+// The path is resolved now, once: a link is followed to its file, which later saves replace
+// (the link stays a link).
 bool useRegistryFile(const std::string& path, std::string* error);
+
+// Why the registry's last save failed, naming its file (e.g. the process holding its lock), for
+// the host to tell the person; empty when the last save succeeded.
+std::string lastRegistrySaveError();
 
 // Keeps the registry in memory only, empty (the store in use until a file is chosen).
 void useMemoryRegistry();
@@ -25,6 +32,9 @@ struct RegistryFaults {
     // After this many keys opened (RegOpenKeyExA, RegOpenKeyA), opens find no key:
     // ERROR_FILE_NOT_FOUND, as if the key were deleted meanwhile. Negative: no such fault.
     int keyGoneAfterOpens = -1;
+    // How long a save waits for another process's lock before it fails, in milliseconds.
+    // Negative: the usual ten seconds.
+    int lockWaitMs = -1;
 };
 
 // Replaces the faults in force; RegistryFaults{} clears them.

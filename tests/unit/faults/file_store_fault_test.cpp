@@ -1,6 +1,7 @@
 // A registry file whose save fails during OK, whether the store refuses it, the process stops
 // between writing the new file and renaming it, or the disk refuses the write: the call ends in
-// "Error" naming every value, and the previous file stays byte for byte, readable, in place.
+// "Error" naming every value, the previous file stays byte for byte in place, and the changes
+// are dropped: the registry reads as the file again.
 #include "dialog_session.h"
 #include "platform/portable/portable.h"
 #include "resources/resource.h"
@@ -12,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,9 +54,13 @@ void stopsBeforeRename(const std::string&) {
     portable::setRegistryFaults(faults);
 }
 
-// A real failure, no fault hook: a folder stands where the store writes its new file.
-void diskRefuses(const std::string& path) {
-    ASSERT_EQ(0, ::mkdir((path + ".tmp." + std::to_string(::getpid())).c_str(), 0755));
+// A real failure, no fault hook: writes past a few bytes fail (EFBIG) as on a full disk.
+void diskRefuses(const std::string&) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small{};
+    ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &small));
+    small.rlim_cur = 16;
+    ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &small));
 }
 
 class FailedFileSave : public ::testing::TestWithParam<SaveFailure> {
@@ -66,8 +73,10 @@ class FailedFileSave : public ::testing::TestWithParam<SaveFailure> {
         std::ofstream(path_, std::ios::binary) << previousFile;
         std::string error;
         ASSERT_TRUE(portable::useRegistryFile(path_, &error)) << error;
+        ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &fileSizeLimit_));
     }
     void TearDown() override {
+        ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
         portable::setRegistryFaults(portable::RegistryFaults{});
         portable::useMemoryRegistry(); // drops the changes that could not be saved
         std::system(("rm -rf " + dir_).c_str());
@@ -75,6 +84,7 @@ class FailedFileSave : public ::testing::TestWithParam<SaveFailure> {
 
     std::string dir_;
     std::string path_;
+    rlimit fileSizeLimit_{};
 };
 
 TEST_P(FailedFileSave, EndsInErrorAndLeavesThePreviousFile) {
@@ -84,20 +94,23 @@ TEST_P(FailedFileSave, EndsInErrorAndLeavesThePreviousFile) {
     GetParam().arrange(path_);
     session.callFor(service);
     portable::setRegistryFaults(portable::RegistryFaults{});
+    ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
 
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ(everyValue, session.messages()[0].text);
     EXPECT_EQ(previousFile, readFile(path_));
 
-    // The file still reads, with the values it had.
-    std::string error;
-    ASSERT_TRUE(portable::useRegistryFile(path_, &error)) << error;
+    EXPECT_NE(std::string::npos, portable::lastRegistrySaveError().find(path_ + ": "));
+
+    // What the program reads now is the file again, and nothing of the call is written later.
     std::string text;
     DWORD type = 0;
     ASSERT_TRUE(readValue(service, "NetworkMedia", &text, &type));
     EXPECT_EQ("2", text);
     EXPECT_FALSE(readValue(service, "PriQ", &text, &type));
+    portable::useMemoryRegistry();
+    EXPECT_EQ(previousFile, readFile(path_));
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FailedFileSave,

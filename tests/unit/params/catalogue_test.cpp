@@ -90,6 +90,17 @@ TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
     }
 }
 
+// Registry names, not labels: "VLAN ID" is a label only, "vlanid" a name in another case.
+TEST(PropertyCatalogue, FindByValueNameIgnoresCaseOnly) {
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::MediaType),
+              PropertyCatalogue::findByValueName("NetworkMedia"));
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::VlanId),
+              PropertyCatalogue::findByValueName("vlanid"));
+    EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("VLAN ID"));
+    EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("PriQ "));
+    EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName(nullptr));
+}
+
 TEST(PropertyCatalogue, StorageOrderIsTheRegistryOrder) {
     std::vector<std::string> names;
     for (size_t i = 0; i < PropertyCount; ++i)

@@ -102,6 +102,17 @@ TEST(LabelMap, WithoutAnExactMatchTheOutputIsLeftAsItWas) {
     }
 }
 
+// What a person types: any case, but otherwise the whole label; the map's own text comes back.
+TEST(LabelMap, FindLabelIgnoresCaseOnly) {
+    const LabelMap& media = mapOf(PropertyId::MediaType);
+    EXPECT_STREQ("Force 100 Full", media.findLabel("force 100 FULL"));
+    EXPECT_STREQ("9014 (Alteon)", mapOf(PropertyId::PacketSize).findLabel("9014 (alteon)"));
+    EXPECT_EQ(nullptr, mapOf(PropertyId::PacketSize).findLabel("9014"));
+    EXPECT_EQ(nullptr, media.findLabel("8")); // a code is not a label
+    EXPECT_EQ(nullptr, media.findLabel("Auto 10 "));
+    EXPECT_EQ(nullptr, media.findLabel(""));
+}
+
 TEST(LabelMap, EnableMeansDifferentCodesInDifferentMaps) {
     ValueText enableCode;
     mapOf(PropertyId::IeeeCompliantLink).labelToCode(ValueText("Enable"), enableCode);

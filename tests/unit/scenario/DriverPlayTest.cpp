@@ -2,6 +2,7 @@
 // dialog: what it posts must reach the real controls (portable natively, Windows' under Wine)
 // as a person's clicks and keys do, raising their notifications in order.
 #include "platform/dialog_template.h"
+#include "scenario/ControlNames.h"
 #include "scenario/EntryPointCall.h"
 #include "scenario/ScenarioDriver.h"
 #include "scenario/ScenarioParser.h"
@@ -210,10 +211,42 @@ TEST(DriverPlay, ADialogLeftOpenIsClosedAndFails) {
     EXPECT_EQ("the dialog is still open after the last action", failure);
 }
 
-TEST(DriverPlay, AMissingItemFailsTheStep) {
+TEST(DriverPlay, AMissingItemOrControlFailsTheStep) {
     std::string failure;
     play("select \"Omega\"\nclick ok\n", &failure);
     EXPECT_EQ("line 1 select \"Omega\": the list has no such item", failure);
+    play("click defaults\n", &failure);
+    EXPECT_EQ("line 1 click defaults: the Defaults button is not in the dialog", failure);
+}
+
+TEST(DriverPlay, ControlsAreNamedAsThePersonSeesThem) {
+    std::vector<BYTE> bytes = standInTemplate();
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                             reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()),
+                                             nullptr, standInProc, 0);
+    ASSERT_NE(nullptr, dialog);
+    SetDlgItemTextA(dialog, IDCANCEL, "&Cancel");
+    SendDlgItemMessageA(dialog, 1095, LB_SETCURSEL, 9, 0);
+    struct Case {
+        int id;
+        const char* name;
+    };
+    const Case cases[] = {{IDOK, "the OK button"},
+                          {IDCANCEL, "the Cancel button"},
+                          {1100, "the Defaults button"}, // not in the stand-in
+                          {1101, "the present radio button"},
+                          {1102, "the Off radio button"},
+                          {1095, "the property list"},
+                          {1096, "the Kappa field"},
+                          {1107, "the Kappa field"},
+                          {1097, "the Kappa drop-down list"},
+                          {1106, "the Kappa up-down control"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.name, controlName(dialog, c.id)) << c.id;
+    }
+    SendDlgItemMessageA(dialog, 1095, LB_SETCURSEL, WPARAM(-1), 0);
+    EXPECT_EQ("the number field", controlName(dialog, 1107));
+    DestroyWindow(dialog);
 }
 
 } // namespace

@@ -162,7 +162,7 @@ TEST_F(RegistryChecks, OutcomeChecksNameTheFirstDifference) {
         {[](CallOutcome* o) { o->word = "Cancel"; },
          "line 3 expect result OK: the result was \"Cancel\""},
         {[](CallOutcome* o) { o->messages.clear(); },
-         "line 4 expect message \"one\": shown only none"},
+         "line 4 expect message \"one\": no message box was shown"},
         {[](CallOutcome* o) { o->messages[0].caption = "Error "; },
          "line 4 expect message \"one\" caption \"quorlan\": message 1 was \"one\" caption "
          "\"Error \""},

@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "TemplateReader.h"
 #include "platform/portable/controls/ControlClasses.h"
+#include "platform/portable/portable.h"
 #include "platform/portable/windowing/MessageQueue.h"
 #include "platform/portable/windowing/WindowSystem.h"
 
@@ -13,9 +14,6 @@
 namespace portable {
 
 namespace {
-constexpr LONG screenWidth = 320; // 80 x 25 character cells of 4 x 8 pixels
-constexpr LONG screenHeight = 200;
-
 HWND topLevelOf(HWND handle) {
     Window* window = windows().find(handle);
     while (window && window->parent)
@@ -27,7 +25,8 @@ HWND topLevelOf(HWND handle) {
 RECT placeDialog(const DialogDescription& d, HWND owner) {
     LONG width = d.rect.right - d.rect.left;
     LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
-    RECT area{0, 0, screenWidth, screenHeight};
+    SIZE screen = screenSize();
+    RECT area{0, 0, screen.cx, screen.cy};
     if (owner)
         GetWindowRect(owner, &area);
     LONG x = area.left + (area.right - area.left - width) / 2;
@@ -203,6 +202,11 @@ bool mnemonic(HWND dialog, WPARAM key) {
     return false;
 }
 } // namespace
+
+SIZE screenSize() {
+    FrontEnd* person = frontEnd();
+    return person ? person->screenSize() : FrontEnd::defaultScreenSize();
+}
 
 void registerDialogClasses() {
     static bool done = false;

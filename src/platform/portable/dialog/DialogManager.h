@@ -6,6 +6,9 @@
 
 namespace portable {
 
+// The size of the screen windows are placed on, in pixels: the front end's.
+SIZE screenSize();
+
 // Registers the dialog class and the control classes (once).
 void registerDialogClasses();
 

@@ -3,6 +3,7 @@
 // on Windows.
 #include "Dialog.h"
 #include "DialogManager.h"
+#include "platform/portable/text_wrap.h"
 #include "platform/portable/windowing/WindowSystem.h"
 
 #include <algorithm>
@@ -69,19 +70,34 @@ INT_PTR CALLBACK messageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
     return TRUE;
 }
 
-// Lines and the widest line of the text, in characters.
-SIZE textSize(const std::string& text) {
-    LONG lines = 1, widest = 0, current = 0;
-    for (char c : text) {
-        if (c == '\n') {
-            ++lines;
-            current = 0;
-            continue;
-        }
-        if (c != '\r')
-            widest = std::max(widest, ++current);
-    }
-    return SIZE{widest, lines};
+// The widest of the lines, in characters.
+LONG widest(const std::vector<std::string>& lines) {
+    size_t most = 0;
+    for (const std::string& line : lines)
+        most = std::max(most, line.size());
+    return LONG(most);
+}
+
+// The box's width and its text's lines. As on Windows, the text wraps at word boundaries so
+// that the box stays within the screen, and the box is made wide enough for its caption and
+// buttons where the screen allows.
+struct BoxShape {
+    LONG width = 0;
+    std::vector<std::string> lines;
+};
+BoxShape shapeBox(const std::string& text, const std::string& caption, LONG textLeft,
+                  LONG buttonsWidth) {
+    constexpr LONG cell = 4;
+    constexpr LONG frame = cell;            // on each side, around the box
+    constexpr LONG captionExtra = 6 * cell; // its margin and the close box
+    SIZE screen = screenSize();
+    LONG most = std::max<LONG>(textLeft + 8 * cell, std::min<LONG>(312, screen.cx - 2 * frame));
+    BoxShape shape;
+    shape.lines = wrapText(text, int((most - textLeft - 2 * cell) / cell));
+    LONG wanted = std::max({textLeft + widest(shape.lines) * cell + 2 * cell, buttonsWidth + 16,
+                            LONG(caption.size()) * cell + captionExtra});
+    shape.width = std::min(most, wanted);
+    return shape;
 }
 
 HWND makeChild(HWND box, const char* className, const std::string& text, DWORD style, int id,
@@ -97,13 +113,13 @@ HWND makeChild(HWND box, const char* className, const std::string& text, DWORD s
 }
 
 HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    SIZE size = textSize(text);
     std::vector<ButtonSpec> buttons = buttonsFor(type);
     LPCSTR icon = iconFor(type);
     LONG textLeft = icon ? 32 : 8;
     LONG buttonsWidth = LONG(buttons.size()) * 48;
-    LONG width = std::min<LONG>(312, std::max(textLeft + size.cx * 4 + 8, buttonsWidth + 16));
-    LONG textHeight = std::max<LONG>(size.cy * 8, icon ? 16 : 8);
+    BoxShape shape = shapeBox(text, caption, textLeft, buttonsWidth);
+    LONG width = shape.width;
+    LONG textHeight = std::max<LONG>(LONG(shape.lines.size()) * 8, icon ? 16 : 8);
     LONG height = 8 + textHeight + 8 + 14 + 8;
 
     HWND top = owner;
@@ -117,7 +133,8 @@ HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UI
     params.text = caption.c_str();
     params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     params.parent = windows().find(top) ? top : nullptr;
-    RECT area{0, 0, 320, 200};
+    SIZE screen = screenSize();
+    RECT area{0, 0, screen.cx, screen.cy};
     if (params.parent)
         GetWindowRect(params.parent, &area);
     LONG x = std::max<LONG>(0, (area.left + area.right - width) / 2);

@@ -33,6 +33,8 @@ class ScriptedFrontEnd : public FrontEnd {
 
     bool waitForInput(DWORD timeoutMs) override;
     void windowsChanged() override { ++changes_; }
+    SIZE screenSize() const override { return screen_; }
+    void setScreenSize(SIZE size) { screen_ = size; }
 
     const std::vector<SeenMessageBox>& messageBoxes() const { return boxes_; }
     // The visible message box shown last, or nullptr.
@@ -48,6 +50,7 @@ class ScriptedFrontEnd : public FrontEnd {
     std::vector<SeenMessageBox> boxes_;
     size_t waits_ = 0;
     size_t changes_ = 0;
+    SIZE screen_ = defaultScreenSize();
     FrontEnd* previous_ = nullptr;
 };
 

@@ -17,6 +17,12 @@ bool useRegistryFile(const std::string& path, std::string* error) {
     return true;
 }
 
+std::string lastRegistrySaveError() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().lastError();
+}
+
 void useMemoryRegistry() {
     auto& state = registryState();
     std::lock_guard<std::mutex> lock(state.mutex);

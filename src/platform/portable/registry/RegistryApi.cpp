@@ -515,8 +515,8 @@ LSTATUS WINAPI RegFlushKey(HKEY key) {
     return call.state.save();
 }
 
-// Closing a key with unsaved changes saves them. The close itself always succeeds; changes a
-// failed save could not write stay pending for the next flush or close.
+// Closing a key with unsaved changes saves them. The close itself always succeeds; a failed save
+// drops the changes of a file store (its view is the file again).
 LSTATUS WINAPI RegCloseKey(HKEY key) {
     if (!key)
         return ERROR_INVALID_HANDLE;

@@ -6,7 +6,7 @@ namespace portable::registry {
 
 LONG RegistryState::save() {
     LONG status = store().save();
-    if (status == ERROR_SUCCESS) {
+    if (status == ERROR_SUCCESS || !store().hasPendingChanges()) { // saved, or dropped
         handles.markAllClean();
         rootDirty.fill(false);
     }

@@ -16,7 +16,8 @@ struct RegistryState {
     std::array<bool, kRootCount> rootDirty{};
 
     RegistryStore& store() { return RegistryStore::instance(); }
-    // Saves the pending changes; a successful save leaves no handle with unsaved changes.
+    // Saves the pending changes; a save that succeeds, or fails and drops them, leaves no handle
+    // with unsaved changes.
     LONG save();
 };
 

@@ -2,130 +2,65 @@
 
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
+#include "storefile/FileReplacement.h"
+#include "storefile/StoreLock.h"
 
 #include "../win32_registry.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace portable::registry {
 
-namespace {
-
-// Holds an exclusive lock on "<file>.lock" for as long as it lives. The lock file stays: removing
-// it could let two processes lock two different files of the same name.
-class FileLock {
-  public:
-    explicit FileLock(const std::string& path) {
-        fd_ = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~FileLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // closing releases the lock
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    bool held() const { return fd_ >= 0; }
-
-  private:
-    int fd_ = -1;
-};
-
-bool writeAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool readAll(int fd, std::string* text) {
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        text->append(buffer, static_cast<size_t>(n));
-    }
-}
-
-std::string directoryOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-} // namespace
-
-bool RegistryStore::FileStamp::operator==(const FileStamp& other) const {
-    return exists == other.exists && device == other.device && inode == other.inode &&
-           size == other.size && modifiedNs == other.modifiedNs;
-}
+using storefile::StoreLocation;
 
 RegistryStore& RegistryStore::instance() {
     static RegistryStore store;
     return store;
 }
 
-// Changes not yet saved when the process ends are saved then, as the system would keep them.
-RegistryStore::~RegistryStore() {
-    if (!path_.empty())
-        save();
-}
+// Changes not saved when the process ends are lost, as a failed or skipped RegFlushKey would
+// lose them: only a save that the program asked for writes the file.
+RegistryStore::~RegistryStore() = default;
 
 bool RegistryStore::useFile(const std::string& path, std::string* error) {
+    StoreLocation location;
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!load(path, &tree, &stamp, &problem)) {
+    if (!location.resolve(path, &problem) || !load(location, &tree, &stamp, &problem)) {
         if (error)
             *error = path + problem;
         return false;
     }
-    path_ = path;
+    location_ = std::move(location);
+    shownPath_ = path;
     tree_ = std::move(tree);
     ++epoch_;
     stamp_ = stamp;
     pending_.clear();
     unsaved_ = false;
+    lastError_.clear();
     return true;
 }
 
 void RegistryStore::useMemory() {
-    path_.clear();
+    location_ = StoreLocation();
+    shownPath_.clear();
     tree_ = RegistryTree();
     ++epoch_;
     stamp_ = FileStamp();
     pending_.clear();
     unsaved_ = false;
+    lastError_.clear();
 }
 
 void RegistryStore::refresh() {
-    if (path_.empty() || stampOnDisk() == stamp_)
+    if (inMemory() || location_.stamp() == stamp_)
         return;
     RegistryTree tree;
     FileStamp stamp;
     std::string problem;
-    if (!load(path_, &tree, &stamp, &problem))
+    if (!load(location_, &tree, &stamp, &problem))
         return; // keep the last good view; a save will refuse
     for (const RegistryChange& change : pending_)
         tree.apply(change);
@@ -138,7 +73,7 @@ void RegistryStore::change(RegistryChange change) {
     unsaved_ = true;
     if (change.kind == RegistryChange::Kind::DeleteKey)
         ++epoch_;
-    if (path_.empty()) {
+    if (inMemory()) {
         // Nothing is ever applied again onto another tree in memory: the change is not kept.
         tree_.apply(std::move(change));
         return;
@@ -150,14 +85,14 @@ void RegistryStore::change(RegistryChange change) {
 void RegistryStore::setValue(RegistryKey& key, const KeyPath& path, std::string_view name,
                              DWORD type, std::vector<BYTE> data) {
     unsaved_ = true;
-    if (!path_.empty())
+    if (!inMemory())
         pending_.push_back({RegistryChange::Kind::SetValue, path, std::string(name), type, data});
     key.setValue(name, type, std::move(data));
 }
 
 void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::string_view name) {
     unsaved_ = true;
-    if (!path_.empty())
+    if (!inMemory())
         pending_.push_back({RegistryChange::Kind::DeleteValue, path, std::string(name), 0, {}});
     key.removeValue(name);
 }
@@ -165,110 +100,88 @@ void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::stri
 LONG RegistryStore::save() {
     if (!unsaved_)
         return ERROR_SUCCESS;
-    if (faults_.failSave)
-        return ERROR_CANTWRITE;
-    if (path_.empty()) {
+    if (inMemory()) {
+        if (faults_.failSave)
+            return ERROR_CANTWRITE;
         unsaved_ = false;
         return ERROR_SUCCESS;
     }
-    return saveLocked();
+    std::string problem = ": cannot save: the store refuses (a fault)";
+    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&problem);
+    if (status == ERROR_SUCCESS) {
+        lastError_.clear();
+        return status;
+    }
+    lastError_ = shownPath_ + problem;
+    dropPendingChanges();
+    return status;
 }
 
-LONG RegistryStore::saveLocked() {
-    FileLock lock(path_);
-    if (!lock.held())
+// Under the lock, starts again from the file when another process saved since, and replaces the
+// file with the tree. *problem says why it failed, starting with ": ".
+LONG RegistryStore::saveToFile(std::string* problem) {
+    if (!storefile::mayWrite(location_, problem))
         return ERROR_CANTWRITE;
-    if (!(stampOnDisk() == stamp_)) {
-        // Another process saved since: start again from its file.
+    storefile::StoreLock lock;
+    int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
+    if (!lock.acquire(location_, wait, problem))
+        return ERROR_CANTWRITE;
+    if (!(location_.stamp() == stamp_)) {
         RegistryTree tree;
         FileStamp stamp;
-        std::string problem;
-        if (!load(path_, &tree, &stamp, &problem))
+        if (!load(location_, &tree, &stamp, problem))
             return ERROR_CANTREAD;
         for (const RegistryChange& change : pending_)
             tree.apply(change);
         tree_ = std::move(tree);
         ++epoch_;
     }
-    if (!writeAtomically(RegFileWriter().write(tree_)))
+    storefile::ReplaceOptions options;
+    options.stopBeforeRename = faults_.stopBeforeRename;
+    if (!storefile::replaceFile(location_, RegFileWriter().write(tree_), options, problem))
         return ERROR_CANTWRITE;
-    stamp_ = stampOnDisk();
+    stamp_ = location_.stamp();
     pending_.clear();
     unsaved_ = false;
     return ERROR_SUCCESS;
 }
 
-// Writes a temporary file beside the store, flushes it to disk and renames it over the store, so
-// the store is at any moment either the old file or the new one.
-bool RegistryStore::writeAtomically(const std::string& text) {
-    std::string temp = path_ + ".tmp." + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    struct stat old {};
-    if (::stat(path_.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    bool written = writeAll(fd, text) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (faults_.stopBeforeRename)
-        return false; // as if the process died here
-    if (::rename(temp.c_str(), path_.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    int dir = ::open(directoryOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir); // makes the rename itself durable
-        ::close(dir);
-    }
-    return true;
-}
-
-RegistryStore::FileStamp RegistryStore::stampOnDisk() const {
-    struct stat st {};
-    if (::stat(path_.c_str(), &st) != 0)
-        return FileStamp();
-    return stampOf(st);
-}
-
-RegistryStore::FileStamp RegistryStore::stampOf(const struct stat& st) {
+// What a failed save leaves: no changes pending, and the view read again from the file (kept
+// as it is only when the file cannot be read; the next refresh tries again).
+void RegistryStore::dropPendingChanges() {
+    pending_.clear();
+    unsaved_ = false;
+    RegistryTree tree;
     FileStamp stamp;
-    stamp.exists = true;
-    stamp.device = st.st_dev;
-    stamp.inode = st.st_ino;
-    stamp.size = st.st_size;
-    stamp.modifiedNs =
-        static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-    return stamp;
+    std::string problem;
+    if (load(location_, &tree, &stamp, &problem)) {
+        tree_ = std::move(tree);
+        stamp_ = stamp;
+    } else {
+        stamp_ = FileStamp();
+    }
+    ++epoch_;
 }
 
-// Reads the file at path into *tree. A missing file is an empty registry. On failure *error
-// goes on from the file's name: ": cannot read: ..." or ":LINE: what is wrong".
-bool RegistryStore::load(const std::string& path, RegistryTree* tree, FileStamp* stamp,
+// Reads the file into *tree. A missing file is an empty registry. On failure *error goes on from
+// the file's name: ": cannot read: ..." or ":LINE: what is wrong".
+bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                          std::string* error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT)
-        return true;
     std::string text;
-    struct stat st {};
-    bool read = fd >= 0 && ::fstat(fd, &st) == 0 && readAll(fd, &text);
-    int problem = errno;
-    if (fd >= 0)
-        ::close(fd);
-    if (!read) {
-        *error = std::string(": cannot read: ") + std::strerror(problem);
+    switch (location.read(&text, stamp, error)) {
+    case StoreLocation::ReadResult::Missing:
+        *stamp = FileStamp();
+        return true;
+    case StoreLocation::ReadResult::Refused:
         return false;
+    case StoreLocation::ReadResult::Read:
+        break;
     }
     RegFileReader reader;
     if (!reader.read(std::move(text), tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
         return false;
     }
-    *stamp = stampOf(st);
     return true;
 }
 

@@ -6,12 +6,11 @@
 
 #include "RegistryChange.h"
 #include "RegistryTree.h"
+#include "storefile/StoreLocation.h"
 
 #include "../portable_registry.h"
 
 #include <string>
-#include <sys/stat.h>
-#include <sys/types.h>
 #include <vector>
 
 namespace portable::registry {
@@ -49,28 +48,24 @@ class RegistryStore {
     void deleteValue(RegistryKey& key, const KeyPath& path, std::string_view name);
     bool hasPendingChanges() const { return unsaved_; }
     // Writes the pending changes: ERROR_SUCCESS, or ERROR_CANTREAD / ERROR_CANTWRITE with the
-    // changes still pending and the file as it was.
+    // file as it was. A failed save drops the changes (nothing of them is written later) and
+    // reads the file again, so what the Reg* functions see is what the file holds.
     LONG save();
+    // Why the last save failed, naming the file; empty after a save that succeeded.
+    const std::string& lastError() const { return lastError_; }
 
   private:
-    // What identifies one version of the file: a save always makes a new file (new inode).
-    struct FileStamp {
-        bool exists = false;
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
-        long long modifiedNs = 0;
-        bool operator==(const FileStamp& other) const;
-    };
+    using FileStamp = storefile::FileStamp;
 
-    FileStamp stampOnDisk() const;
-    static FileStamp stampOf(const struct stat& st);
-    static bool load(const std::string& path, RegistryTree* tree, FileStamp* stamp,
+    bool inMemory() const { return !location_.valid(); }
+    static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                      std::string* error);
-    LONG saveLocked();
-    bool writeAtomically(const std::string& text);
+    LONG saveToFile(std::string* problem);
+    void dropPendingChanges();
 
-    std::string path_; // empty: the registry is kept in memory
+    storefile::StoreLocation location_; // not valid: the registry is kept in memory
+    std::string shownPath_;             // the path as it was given, for messages
+    std::string lastError_;
     RegistryTree tree_;
     std::vector<RegistryChange> pending_; // the file's changes not yet saved
     bool unsaved_ = false;                // changes not yet saved, in the file or in memory

@@ -1,4 +1,4 @@
-#include "dialog/parameter_store.h"
+#include "params/parameter_store.h"
 
 #include "params/parameters_key.h"
 
@@ -86,7 +86,7 @@ bool ParameterStore::Write(const PropertyValues& values, char* failedNames, size
         }
     }
     // Without the flush nothing written is known to last: every value counts as unsaved.
-    if (RegFlushKey(key_) != ERROR_SUCCESS) {
+    if (Flush() != ERROR_SUCCESS) {
         failedNames[0] = '\0';
         for (size_t i = 0; i < PropertyCount; ++i)
             appendName(failedNames, size,

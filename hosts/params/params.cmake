@@ -1,0 +1,28 @@
+# quorlan-params: the eight parameters from a script, natively over the portable registry and
+# as quorlan-params.exe on the machine's registry. It links the catalogue and its registry
+# load and save, not the dialog.
+set(quorlan_params_dir ${CMAKE_CURRENT_LIST_DIR})
+# The commands, apart from main, so that tests can run them in their own process.
+add_library(quorlan_params_command STATIC
+  ${quorlan_params_dir}/CommandLine.cpp
+  ${quorlan_params_dir}/ReadCommands.cpp
+  ${quorlan_params_dir}/ChangeCommands.cpp
+  ${quorlan_params_dir}/PropertyInput.cpp
+  ${quorlan_params_dir}/PropertyReport.cpp
+  ${quorlan_params_dir}/JsonText.cpp
+  ${quorlan_params_dir}/Messages.cpp
+  ${quorlan_params_dir}/ValueSnapshot.cpp)
+if(WIN32)
+  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/RegistryChoice_win32.cpp)
+else()
+  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/RegistryChoice_portable.cpp
+                                                ${CMAKE_CURRENT_LIST_DIR}/../setup/RegistryFile.cpp)
+endif()
+target_include_directories(quorlan_params_command PUBLIC ${quorlan_params_dir}
+                                                  ${CMAKE_CURRENT_LIST_DIR}/..)
+target_link_libraries(quorlan_params_command PUBLIC quorlan_params)
+
+add_executable(quorlan-params ${quorlan_params_dir}/main.cpp)
+target_link_libraries(quorlan-params PRIVATE quorlan_params_command)
+target_compile_definitions(quorlan-params PRIVATE QUORLAN_VERSION="${PROJECT_VERSION}")
+set_target_properties(quorlan-params PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

@@ -1,0 +1,33 @@
+// What identifies one version of a store's file. A save always makes a new file (a new inode),
+// so a stamp that is still the same means the file was not replaced.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace portable::storefile {
+
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+
+    static FileStamp of(const struct stat& st) {
+        FileStamp stamp;
+        stamp.exists = true;
+        stamp.device = st.st_dev;
+        stamp.inode = st.st_ino;
+        stamp.size = st.st_size;
+        stamp.modifiedNs =
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        return stamp;
+    }
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && device == other.device && inode == other.inode &&
+               size == other.size && modifiedNs == other.modifiedNs;
+    }
+};
+
+} // namespace portable::storefile
