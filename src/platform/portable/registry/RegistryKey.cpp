@@ -18,13 +18,18 @@ struct FoldTable {
     constexpr unsigned char operator[](unsigned char c) const { return bytes[c]; }
 };
 constexpr FoldTable kFold;
-} // namespace
 
-std::string foldName(std::string_view name) {
-    std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), upper);
-    return folded;
+bool foldedLess(std::string_view a, std::string_view b) {
+    size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        unsigned char x = kFold[static_cast<unsigned char>(a[i])];
+        unsigned char y = kFold[static_cast<unsigned char>(b[i])];
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
+} // namespace
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -43,26 +48,15 @@ size_t foldedHash(std::string_view name) {
     return static_cast<size_t>(hash);
 }
 
-bool FoldedLess::operator()(std::string_view a, std::string_view b) const {
-    size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        unsigned char x = kFold[static_cast<unsigned char>(a[i])];
-        unsigned char y = kFold[static_cast<unsigned char>(b[i])];
-        if (x != y)
-            return x < y;
-    }
-    return a.size() < b.size();
-}
-
 bool KeyNameLess::operator()(const std::unique_ptr<RegistryKey>& a,
                              const std::unique_ptr<RegistryKey>& b) const {
-    return FoldedLess()(a->name(), b->name());
+    return foldedLess(a->name(), b->name());
 }
 bool KeyNameLess::operator()(const std::unique_ptr<RegistryKey>& a, std::string_view b) const {
-    return FoldedLess()(a->name(), b);
+    return foldedLess(a->name(), b);
 }
 bool KeyNameLess::operator()(std::string_view a, const std::unique_ptr<RegistryKey>& b) const {
-    return FoldedLess()(a, b->name());
+    return foldedLess(a, b->name());
 }
 
 // The subkeys are freed one level at a time from a list, never by a call per level.

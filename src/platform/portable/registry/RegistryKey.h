@@ -17,16 +17,6 @@
 
 namespace portable::registry {
 
-// Key and value names compare without regard to ASCII case, as on Windows.
-std::string foldName(std::string_view name);
-
-// Orders names as their folded spellings order, byte by byte, folding as it goes: a name is
-// looked up without making a folded copy of it.
-struct FoldedLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
-};
-
 // Where a key or value was read from: the offset of its line in the file's text.
 using SourceOffset = uint32_t;
 constexpr SourceOffset kNotFromFile = 0x7FFFFFFF; // texts are shorter
@@ -46,7 +36,9 @@ struct RegistryValue {
 
 class RegistryKey;
 
-// Subkeys by name, without regard to case.
+// Subkeys by name, without regard to ASCII case as on Windows: names order as their folded
+// spellings, folded byte by byte as they are compared, so that a name is looked up without
+// making a folded copy of it.
 struct KeyNameLess {
     using is_transparent = void;
     bool operator()(const std::unique_ptr<RegistryKey>& a,
