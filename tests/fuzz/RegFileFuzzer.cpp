@@ -94,7 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto& writable = const_cast<RegistryKey&>(key);
         for (size_t i = 0; i < key.values().size(); ++i) {
             const RegistryValue& value = key.values()[i];
-            writable.setValue(value.name, value.type, value.data.toVector());
+            const std::string name = value.name;
+            const DWORD type = value.type;
+            std::vector<BYTE> data = value.data.toVector();
+            writable.setValue(name, type ^ 1, data); // changed, then set back
+            writable.setValue(name, type, std::move(data));
         }
     });
     checkRoundTrip(edited, "set again");

@@ -287,6 +287,9 @@ TEST_P(FaithfulSave, RewritesOnlyWhatChanged) {
     EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key, "Gone"));
     setValue(key, "New", REG_EXPAND_SZ, withNul("%n%"));
     RegCloseKey(key);
+    key = openKey("Software\\Other", HKEY_LOCAL_MACHINE);
+    setValue(key, "a", REG_SZ, withNul("b")); // what it holds: its line stays as it is
+    RegCloseKey(key);
     EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Doomed"));
     key = createKey("Software\\Fresh", HKEY_LOCAL_MACHINE);
     setValue(key, "f", REG_SZ, withNul("g"));

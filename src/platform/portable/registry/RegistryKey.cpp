@@ -158,10 +158,13 @@ const RegistryValue* RegistryKey::value(std::string_view name) const {
 
 void RegistryKey::setValue(std::string_view name, DWORD type, std::vector<BYTE> data) {
     if (RegistryValue* v = findValue(name)) {
-        // An existing value keeps the spelling of its name, as on Windows.
+        // An existing value keeps the spelling of its name, as on Windows; set to what it holds,
+        // it has not changed, and its line stays as it is.
+        ValueBytes bytes(data);
+        if (v->type != type || v->data != bytes)
+            v->origin |= kEdited;
         v->type = type;
-        v->data = ValueBytes(data);
-        v->origin |= kEdited;
+        v->data = std::move(bytes);
         return;
     }
     values_.push_back(RegistryValue{std::string(name), ValueBytes(data), type});
