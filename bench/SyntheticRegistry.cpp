@@ -23,8 +23,9 @@ const char kService[] = "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Service
                         "\"RxQueueSz\"=\"256\"\n"
                         "\"PriQ\"=\"0\"\n\n";
 
-// One value of the i-th kind: text, number, bytes, expandable text.
-std::string otherValue(size_t i) {
+} // namespace
+
+std::string syntheticValue(size_t i) {
     char line[160];
     switch (i % 4) {
     case 0:
@@ -46,8 +47,6 @@ std::string otherValue(size_t i) {
     return line;
 }
 
-} // namespace
-
 std::string syntheticRegistry(size_t otherValues) {
     std::string text = "REGEDIT4\n\n";
     text += kService;
@@ -59,7 +58,7 @@ std::string syntheticRegistry(size_t otherValues) {
                           i / kValuesPerKey);
             text += section;
         }
-        text += otherValue(i);
+        text += syntheticValue(i);
     }
     return text;
 }

@@ -7,6 +7,9 @@
 
 extern const char kBenchService[];
 
+// The line of one value of the i-th kind: text, number, bytes, expandable text.
+std::string syntheticValue(size_t i);
+
 // The REGEDIT4 text of the service and `otherValues` values beside it.
 std::string syntheticRegistry(size_t otherValues);
 

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -265,6 +266,57 @@ TEST_F(RegistryContract, NamesThatDoNotFit) {
               RegEnumValueA(key_, 0, name, &size, nullptr, &type, nullptr, &dataSize));
     EXPECT_STREQ("Long", name);
     EXPECT_EQ(2u, dataSize);
+}
+
+// A key name is at most 255 characters (Wine takes 256, Microsoft documents 255: 256 is not
+// tested). The ANSI functions convert a subkey path into a buffer of MAX_PATH + 1 characters
+// first: a longer one fails before anything is looked up, even a missing key.
+TEST_F(RegistryContract, NamesWindowsRefuses) {
+    auto create = [&](const std::string& name) {
+        HKEY child = nullptr;
+        LONG status = RegCreateKeyExA(key_, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                      &child, nullptr);
+        if (status == ERROR_SUCCESS)
+            RegCloseKey(child);
+        return status;
+    };
+    auto open = [&](const std::string& name) {
+        HKEY child = nullptr;
+        LONG status = RegOpenKeyExA(key_, name.c_str(), 0, KEY_READ, &child);
+        if (status == ERROR_SUCCESS)
+            RegCloseKey(child);
+        return status;
+    };
+    const std::string longest(255, 'a'), tooLong(257, 'b'), service(300, 'c');
+    EXPECT_EQ(ERROR_SUCCESS, create(longest));
+    EXPECT_EQ(ERROR_SUCCESS, open(longest));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, create(tooLong));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, open(tooLong));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, create("n\\" + tooLong));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, RegDeleteKeyA(key_, tooLong.c_str()));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, RegDeleteTreeA(key_, service.c_str()));
+    EXPECT_EQ(ERROR_MORE_DATA, create(service));
+    EXPECT_EQ(ERROR_MORE_DATA, open(service));
+    EXPECT_EQ(ERROR_MORE_DATA, RegDeleteKeyA(key_, service.c_str()));
+
+    // 260 characters of short names fit; one more does not.
+    std::string path;
+    while (path.size() < 250)
+        path += "abcdefghi\\";
+    path += "0123456789";
+    ASSERT_EQ(260u, path.size());
+    EXPECT_EQ(ERROR_SUCCESS, create(path));
+    EXPECT_EQ(ERROR_MORE_DATA, create(path + "x"));
+
+    // A value name is at most 16,383 characters.
+    const std::string longestValue(16383, 'v'), tooLongValue(16384, 'w');
+    EXPECT_EQ(ERROR_SUCCESS, set(longestValue.c_str(), REG_SZ, "1", 2));
+    EXPECT_EQ(2u, sizeOf(longestValue.c_str()));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, set(tooLongValue.c_str(), REG_SZ, "1", 2));
+    DWORD size = 0;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExA(key_, tooLongValue.c_str(), nullptr, nullptr, nullptr, &size));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValueA(key_, tooLongValue.c_str()));
 }
 
 } // namespace

@@ -50,7 +50,9 @@ TEST_F(RegistryApi, MissingKeyIsNotFoundAndClearsTheResult) {
     EXPECT_EQ(ERROR_INVALID_PARAMETER, RegOpenKeyA(HKEY_LOCAL_MACHINE, "System", nullptr));
 }
 
-TEST_F(RegistryApi, PathsSkipRepeatedBackslashesButNotALeadingOne) {
+// A line break cannot be written in a key line of the registry file: such a name is refused as
+// Windows refuses names it cannot take (the other limits are in the platform contract).
+TEST_F(RegistryApi, PathsSkipRepeatedBackslashesButNotALeadingOneNorALineBreak) {
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_SUCCESS,
               RegOpenKeyA(HKEY_LOCAL_MACHINE,
@@ -58,6 +60,10 @@ TEST_F(RegistryApi, PathsSkipRepeatedBackslashesButNotALeadingOne) {
     RegCloseKey(key);
     EXPECT_EQ(ERROR_BAD_PATHNAME, RegOpenKeyA(HKEY_LOCAL_MACHINE, "\\System", &key));
     EXPECT_EQ(ERROR_BAD_PATHNAME, RegCreateKeyA(HKEY_LOCAL_MACHINE, "\\System", &key));
+    for (const char* name : {"Software\\Line\nBreak", "Software\\Return\r"}) {
+        EXPECT_EQ(ERROR_INVALID_PARAMETER, RegCreateKeyA(HKEY_LOCAL_MACHINE, name, &key)) << name;
+        EXPECT_EQ(ERROR_INVALID_PARAMETER, RegOpenKeyA(HKEY_LOCAL_MACHINE, name, &key)) << name;
+    }
 }
 
 TEST_F(RegistryApi, CreateReportsWhetherTheKeyIsNew) {

@@ -107,6 +107,7 @@ TEST_F(RegistryFile, KeysWithoutValuesSurviveAndParentsAreImplied) {
     RegCloseKey(createKey("Software\\Empty\\Leaf", HKEY_CURRENT_USER));
     HKEY key = createKey();
     RegCloseKey(key);
+    setValue(HKEY_USERS, "OnTheRoot", REG_SZ, withNul("r"));
     RegFlushKey(HKEY_CURRENT_USER);
     std::string text = readFile(storePath_);
     EXPECT_NE(std::string::npos, text.find("[HKEY_CURRENT_USER\\Software\\Empty\\Leaf]"));
@@ -115,6 +116,7 @@ TEST_F(RegistryFile, KeysWithoutValuesSurviveAndParentsAreImplied) {
     useStore();
     RegCloseKey(openKey("Software\\Empty\\Leaf", HKEY_CURRENT_USER));
     RegCloseKey(openKey("Software", HKEY_CURRENT_USER));
+    EXPECT_EQ(withNul("r"), queryValue(HKEY_USERS, "OnTheRoot").second);
 }
 
 struct ReadCase {
@@ -242,7 +244,96 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{kHead + "\"v\"=hex:01,zz\n", 4}, MalformedCase{kHead + "\"v\"=hex:100\n", 4},
         MalformedCase{kHead + "\"v\"=hex(zz):00\n", 4}, MalformedCase{kHead + "\"v\"=-\n", 4},
         MalformedCase{kHead + "\"v\"=word:1\n", 4},
-        MalformedCase{kHead + "\"a\"=hex:01,\\\n  02\n\"b\"=hex:01,\\\n  0x\n", 6}));
+        MalformedCase{kHead + "\"a\"=hex:01,\\\n  02\n\"b\"=hex:01,\\\n  0x\n", 6},
+        // Cut short: in the middle of a byte, after a comma, at a continuation, in a character.
+        MalformedCase{kHead + "\"v\"=hex:01,0\n", 4}, MalformedCase{kHead + "\"v\"=hex:1\n", 4},
+        MalformedCase{kHead + "\"v\"=hex:01,02,\n", 4},
+        MalformedCase{kHead + "\"v\"=hex:01,\\\n", 4},
+        MalformedCase{"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\A]\n"
+                      "\"v\"=hex(1):41\n",
+                      3},
+        MalformedCase{utf16File("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"v\"=\"x\"") + "\"", 3}));
+
+// A save writes again only what changed: a changed value where it was, new values at the end of
+// their key's section, new keys at the end; the header, comments, blank lines, line ends and
+// encoding stay as they were, and what is gone is dropped.
+struct FaithfulCase {
+    const char* header;
+    const char* lineEnd;
+    bool utf16;
+};
+
+class FaithfulSave : public RegistryFixture, public ::testing::WithParamInterface<FaithfulCase> {
+  protected:
+    std::string file(const std::vector<std::string>& lines) const {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + GetParam().lineEnd;
+        return GetParam().utf16 ? utf16File(text) : text;
+    }
+};
+
+TEST_P(FaithfulSave, RewritesOnlyWhatChanged) {
+    const std::string header = GetParam().header;
+    writeFile(
+        storePath_,
+        file({header, "; made by hand", "", "[HKEY_LOCAL_MACHINE\\Software\\Test]", "; the speed",
+              "\"Speed\"=dword:00000010", "\"Gone\"=\"x\"", "\"Kept\"=hex:01,02,\\", "  03", "",
+              "; another key", "[HKEY_LOCAL_MACHINE\\Software\\Other]", "\"a\"=  \"b\"", "",
+              "[HKEY_LOCAL_MACHINE\\Software\\Doomed]", "\"z\"=\"z\""}));
+    useStore();
+    HKEY key = openKey("Software\\Test", HKEY_LOCAL_MACHINE);
+    setValue(key, "speed", REG_DWORD, {0x20, 0, 0, 0});
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key, "Gone"));
+    setValue(key, "New", REG_EXPAND_SZ, withNul("%n%"));
+    RegCloseKey(key);
+    key = openKey("Software\\Other", HKEY_LOCAL_MACHINE);
+    setValue(key, "a", REG_SZ, withNul("b")); // what it holds: its line stays as it is
+    RegCloseKey(key);
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Doomed"));
+    key = createKey("Software\\Fresh", HKEY_LOCAL_MACHINE);
+    setValue(key, "f", REG_SZ, withNul("g"));
+    RegCloseKey(key);
+    ASSERT_EQ(ERROR_SUCCESS, RegFlushKey(HKEY_LOCAL_MACHINE));
+
+    const bool unicode = header != "REGEDIT4";
+    const std::string expanded = unicode ? "hex(2):25,00,6e,00,25,00,00,00" : "hex(2):25,6e,25,00";
+    EXPECT_EQ(
+        file({header, "; made by hand", "", "[HKEY_LOCAL_MACHINE\\Software\\Test]", "; the speed",
+              "\"Speed\"=dword:00000020", "\"Kept\"=hex:01,02,\\", "  03", "\"New\"=" + expanded,
+              "", "; another key", "[HKEY_LOCAL_MACHINE\\Software\\Other]", "\"a\"=  \"b\"", "",
+              "[HKEY_LOCAL_MACHINE\\Software\\Fresh]", "\"f\"=\"g\""}),
+        readFile(storePath_));
+
+    useStore(); // and it reads back as it was saved
+    key = openKey("Software\\Test", HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(withNul("%n%"), queryValue(key, "New").second);
+    RegCloseKey(key);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FaithfulSave,
+                         ::testing::Values(FaithfulCase{"REGEDIT4", "\n", false},
+                                           FaithfulCase{"Windows Registry Editor Version 5.00",
+                                                        "\r\n", true}));
+
+// Nothing recurses per level: a key nested 100,000 deep is read, saved, deleted and freed.
+TEST_F(RegistryFile, DeepNestingIsReadSavedAndDeleted) {
+    std::string deep = "[HKEY_LOCAL_MACHINE\\Software\\Deep";
+    for (int i = 0; i < 100000; ++i)
+        deep += "\\k";
+    deep += "]";
+    writeFile(storePath_, "REGEDIT4\n\n" + deep + "\n\"leaf\"=\"x\"\n");
+    useStore();
+    HKEY key = createKey();
+    setValue(key, "v", REG_SZ, withNul("x"));
+    ASSERT_EQ(ERROR_SUCCESS, RegFlushKey(key));
+    EXPECT_NE(std::string::npos, readFile(storePath_).find(deep + "\n\"leaf\"=\"x\"\n"));
+
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Deep"));
+    ASSERT_EQ(ERROR_SUCCESS, RegFlushKey(key));
+    RegCloseKey(key);
+    EXPECT_EQ(std::string::npos, readFile(storePath_).find("Deep"));
+}
 
 TEST_F(RegistryFile, UnreadableFileIsRefused) {
     std::string error;

@@ -2,7 +2,8 @@
 
 #include "TextEncoding.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
 
 namespace portable::registry {
 
@@ -10,31 +11,6 @@ namespace {
 
 constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
-
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    return s;
-}
-
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.emplace_back(text, start, end - start);
-        start = end + 1;
-    }
-    return lines;
-}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -46,9 +22,9 @@ int hexDigit(char c) {
     return -1;
 }
 
-// Parses 1 to maxDigits hex digits that make up the whole of text.
-bool parseHex(std::string_view text, size_t maxDigits, uint32_t* out) {
-    if (text.empty() || text.size() > maxDigits)
+// Parses minDigits to maxDigits hex digits that make up the whole of text.
+bool parseHex(std::string_view text, size_t minDigits, size_t maxDigits, uint32_t* out) {
+    if (text.size() < minDigits || text.size() > maxDigits)
         return false;
     uint32_t value = 0;
     for (char c : text) {
@@ -61,42 +37,16 @@ bool parseHex(std::string_view text, size_t maxDigits, uint32_t* out) {
     return true;
 }
 
-// Reads a quoted string with \\ \" \n \r escapes from text[0] == '"'; *used: characters taken.
-bool parseQuoted(std::string_view text, std::string* out, size_t* used) {
-    out->clear();
-    for (size_t i = 1; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '"') {
-            *used = i + 1;
-            return true;
-        }
-        if (c == '\\') {
-            if (++i == text.size())
-                return false;
-            switch (text[i]) {
-            case '\\':
-                c = '\\';
-                break;
-            case '"':
-                c = '"';
-                break;
-            case 'n':
-                c = '\n';
-                break;
-            case 'r':
-                c = '\r';
-                break;
-            default:
-                return false;
-            }
-        }
-        out->push_back(c);
-    }
-    return false;
-}
-
 bool isStringType(DWORD type) {
     return type == 1 || type == 2 || type == 7;
+}
+
+// The line end of the text's first line, or CRLF when it has none.
+std::string lineEndOf(std::string_view text) {
+    size_t end = text.find('\n');
+    if (end != std::string_view::npos && (end == 0 || text[end - 1] != '\r'))
+        return "\n";
+    return "\r\n";
 }
 
 } // namespace
@@ -107,93 +57,113 @@ bool RegFileReader::fail(int line, std::string message) {
     return false;
 }
 
-bool RegFileReader::read(std::string_view text, RegistryTree* tree) {
-    lines_ = splitLines(decodeFileText(text));
+bool RegFileReader::read(std::string_view bytes, RegistryTree* tree) {
+    return readText(decodeFileText(bytes), tree);
+}
+
+bool RegFileReader::read(std::string&& bytes, RegistryTree* tree) {
+    return readText(decodeFileText(std::move(bytes)), tree);
+}
+
+bool RegFileReader::readText(DecodedText decoded, RegistryTree* tree) {
+    source_ = std::make_shared<RegFileSource>();
+    source_->text = std::move(decoded.text);
+    if (source_->text.capacity() > source_->text.size() + source_->text.size() / 8)
+        source_->text.shrink_to_fit(); // kept for as long as the tree: no room to spare
+    source_->encoding = decoded.encoding;
+    source_->lineEnd = lineEndOf(source_->text);
+    const std::string_view text = source_->text;
+    if (text.size() >= kNotFromFile)
+        return fail(1, "the file is too large");
+    RegFileLines lines(text);
+    RegFileLine line;
     bool headerSeen = false;
-    for (line_ = 0; line_ < lines_.size(); ++line_) {
-        const int number = static_cast<int>(line_) + 1;
-        std::string_view line = trimRight(trimLeft(lines_[line_]));
-        if (line.empty() || line.front() == ';')
+    while (lines.next(&line)) {
+        if (line.isBlankOrComment())
             continue;
-        if (!headerSeen) {
-            if (!readHeader(line, number))
-                return false;
-            headerSeen = true;
-        } else if (line.front() == '[') {
-            if (!readSection(line, number, tree))
-                return false;
-        } else if (!readValue(line, number)) {
+        bool ok = !headerSeen    ? readHeader(line)
+                  : line.isKey() ? readSection(line, tree)
+                                 : readValue(line, lines);
+        if (!ok)
             return false;
-        }
+        headerSeen = true;
     }
+    if (decoded.cutCharacter)
+        return fail(1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')),
+                    "the file ends in the middle of a character");
+    if (section_)
+        section_->shrinkToFit();
+    if (headerSeen) // a file of blank lines and comments at most is written as a new one
+        tree->setSource(std::move(source_));
     return true;
 }
 
-bool RegFileReader::readHeader(std::string_view line, int number) {
-    if (line == kHeader4)
+bool RegFileReader::readHeader(const RegFileLine& line) {
+    if (line.first == kHeader4)
         return true;
-    if (line == kHeader5) {
-        unicode_ = true;
+    if (line.first == kHeader5) {
+        source_->version5 = true;
         return true;
     }
-    return fail(number, "expected the header \"REGEDIT4\"");
+    return fail(line.number, "expected the header \"REGEDIT4\"");
 }
 
-bool RegFileReader::readSection(std::string_view line, int number, RegistryTree* tree) {
-    if (line.back() != ']')
-        return fail(number, "a key line must end with ']'");
-    std::string_view path = line.substr(1, line.size() - 2);
+bool RegFileReader::readSection(const RegFileLine& line, RegistryTree* tree) {
+    std::string_view text = line.first;
+    if (text.back() != ']')
+        return fail(line.number, "a key line must end with ']'");
+    std::string_view path = text.substr(1, text.size() - 2);
     if (!path.empty() && path.front() == '-')
-        return fail(number, "deleting keys is not supported");
-    KeyPath key;
+        return fail(line.number, "deleting keys is not supported");
     size_t slash = path.find('\\');
-    key.root = rootIndex(path.substr(0, slash));
-    if (key.root < 0)
-        return fail(number, "unknown root key");
+    int root = rootIndex(path.substr(0, slash));
+    if (root < 0)
+        return fail(line.number, "unknown root key");
+    RegistryKey* key = &tree->root(root);
     while (slash != std::string_view::npos) {
         path.remove_prefix(slash + 1);
         slash = path.find('\\');
         std::string_view name = path.substr(0, slash);
         if (name.empty())
-            return fail(number, "empty key name in the path");
-        key.names.emplace_back(name);
+            return fail(line.number, "empty key name in the path");
+        key = &key->ensureChild(name);
     }
-    section_ = &tree->ensure(key);
+    if (source_->firstKey == std::string::npos)
+        source_->firstKey = line.begin;
+    key->addSection(static_cast<SourceOffset>(line.begin));
+    if (section_)
+        section_->shrinkToFit();
+    section_ = key;
     return true;
 }
 
-bool RegFileReader::readValue(std::string_view line, int number) {
+bool RegFileReader::readValue(const RegFileLine& line, const RegFileLines& lines) {
+    const int number = line.number;
     if (!section_)
         return fail(number, "a value before the first key");
+    std::string joined;
+    std::string_view text = line.first;
+    if (line.continued) {
+        joined = lines.joined(line);
+        text = joined;
+    }
     std::string name;
     size_t used = 1;
-    if (line.front() == '"') {
-        if (!parseQuoted(line, &name, &used))
+    if (text.front() == '"') {
+        if (!parseQuoted(text, &name, &used))
             return fail(number, "bad value name");
-    } else if (line.front() != '@') {
+    } else if (text.front() != '@') {
         return fail(number, "expected \"name\"= or @=");
     }
-    std::string_view rest = trimLeft(line.substr(used));
+    std::string_view rest = trimLeft(text.substr(used));
     if (rest.empty() || rest.front() != '=')
         return fail(number, "expected '=' after the name");
-    std::string data = joinContinuations(trimLeft(rest.substr(1)));
     DWORD type = 0;
     std::vector<BYTE> bytes;
-    if (!readData(data, number, &type, &bytes))
+    if (!readData(trimLeft(rest.substr(1)), number, &type, &bytes))
         return false;
-    section_->setValue(name, type, std::move(bytes));
+    section_->setValueFromFile(name, type, std::move(bytes), static_cast<SourceOffset>(line.begin));
     return true;
-}
-
-std::string RegFileReader::joinContinuations(std::string_view first) {
-    std::string joined(trimRight(first));
-    if (joined.compare(0, 3, "hex") != 0)
-        return joined;
-    while (!joined.empty() && joined.back() == '\\' && line_ + 1 < lines_.size()) {
-        joined.pop_back();
-        joined += trimRight(trimLeft(lines_[++line_]));
-    }
-    return joined;
 }
 
 bool RegFileReader::readData(std::string_view text, int number, DWORD* type,
@@ -210,7 +180,7 @@ bool RegFileReader::readData(std::string_view text, int number, DWORD* type,
     }
     if (text.compare(0, 6, "dword:") == 0) {
         uint32_t value = 0;
-        if (!parseHex(text.substr(6), 8, &value))
+        if (!parseHex(text.substr(6), 1, 8, &value))
             return fail(number, "bad dword value");
         *type = 4;
         for (int i = 0; i < 4; ++i)
@@ -224,13 +194,16 @@ bool RegFileReader::readData(std::string_view text, int number, DWORD* type,
     if (text.compare(0, 4, "hex(") == 0) {
         size_t close = text.find("):");
         uint32_t value = 0;
-        if (close == std::string_view::npos || !parseHex(text.substr(4, close - 4), 8, &value))
+        if (close == std::string_view::npos || !parseHex(text.substr(4, close - 4), 1, 8, &value))
             return fail(number, "bad hex(type): prefix");
         *type = value;
         if (!readHexList(text.substr(close + 2), number, data))
             return false;
-        if (unicode_ && isStringType(*type))
+        if (source_->version5 && isStringType(*type)) {
+            if (data->size() % 2)
+                return fail(number, "text data of an odd length in a Unicode file");
             *data = utf16ToBytes(*data);
+        }
         return true;
     }
     if (text == "-")
@@ -238,19 +211,24 @@ bool RegFileReader::readData(std::string_view text, int number, DWORD* type,
     return fail(number, "unknown value data");
 }
 
+// Bytes as two hex digits each, separated by commas; a list cut short (an odd digit, a comma
+// with nothing after it) is refused.
 bool RegFileReader::readHexList(std::string_view text, int number, std::vector<BYTE>* data) {
-    text = trimRight(trimLeft(text));
-    while (!text.empty()) {
+    text = trim(text);
+    if (text.empty())
+        return true;
+    for (;;) {
         size_t comma = text.find(',');
         uint32_t byte = 0;
-        if (!parseHex(trimRight(trimLeft(text.substr(0, comma))), 2, &byte))
-            return fail(number, "bad hex byte");
+        if (!parseHex(trim(text.substr(0, comma)), 2, 2, &byte))
+            return fail(number, comma == std::string_view::npos && text.size() < 2
+                                    ? "a hex list cut short"
+                                    : "bad hex byte");
         data->push_back(static_cast<BYTE>(byte));
         if (comma == std::string_view::npos)
-            break;
+            return true;
         text = trimLeft(text.substr(comma + 1));
     }
-    return true;
 }
 
 } // namespace portable::registry

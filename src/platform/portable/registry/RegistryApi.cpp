@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 using namespace portable::registry;
 using portable::RegistryFaults;
@@ -79,6 +78,28 @@ void markDirty(RegistryState& state, HKEY key) {
     }
 }
 
+// Windows' limits on names: a key name of 255 characters, a value name of 16,383; the ANSI
+// functions convert a subkey path into a buffer of MAX_PATH + 1 characters before anything else.
+constexpr size_t kMaxKeyName = 255;
+constexpr size_t kMaxValueName = 16383;
+constexpr size_t kMaxAnsiSubKey = 260;
+
+// ERROR_MORE_DATA for a subkey path the ANSI conversion cannot hold (when `ansiLimit`), and
+// ERROR_INVALID_PARAMETER for a name too long, or one with a line break, which a registry file
+// cannot write.
+LONG checkSubKey(const char* subKey, bool ansiLimit) {
+    if (!subKey)
+        return ERROR_SUCCESS;
+    if (ansiLimit && std::strlen(subKey) > kMaxAnsiSubKey)
+        return ERROR_MORE_DATA;
+    LONG status = ERROR_SUCCESS;
+    forEachName(subKey, [&](std::string_view name) {
+        if (name.size() > kMaxKeyName || name.find_first_of("\r\n") != std::string_view::npos)
+            status = ERROR_INVALID_PARAMETER;
+    });
+    return status;
+}
+
 bool isStringType(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
@@ -103,7 +124,7 @@ LONG grantedAccess(RegistryState& state, REGSAM wanted, REGSAM* granted) {
 // Copies value data the way RegQueryValueExA and RegEnumValueA do: nothing when it does not fit
 // (ERROR_MORE_DATA), and a NUL after text that has none when the buffer has room for it.
 LONG copyData(const RegistryValue& value, LPBYTE data, DWORD capacity) {
-    const std::vector<BYTE>& bytes = value.data;
+    const ValueBytes& bytes = value.data;
     if (!data || bytes.empty())
         return ERROR_SUCCESS;
     if (bytes.size() > capacity)
@@ -158,12 +179,15 @@ class RegCall {
     }
 
     // The key that `subKey` names below the handle's, read afresh from the store; *found is
-    // nullptr when there is none. A leading backslash is refused (ERROR_BAD_PATHNAME).
-    LONG findBelow(HKEY key, const char* subKey, RegistryKey** found) {
+    // nullptr when there is none. A leading backslash is refused (ERROR_BAD_PATHNAME), and so are
+    // names Windows refuses (checkSubKey()).
+    LONG findBelow(HKEY key, const char* subKey, RegistryKey** found, bool ansiLimit = true) {
         if (LONG status = resolve(key))
             return status;
         if (subKey && *subKey == '\\')
             return ERROR_BAD_PATHNAME;
+        if (LONG status = checkSubKey(subKey, ansiLimit))
+            return status;
         state.store().refresh();
         RegistryKey* walked = keyOf(state, target);
         if (!walked)
@@ -178,8 +202,8 @@ class RegCall {
     // findBelow() of a key that must exist (ERROR_FILE_NOT_FOUND), then the rights a handle to it
     // gets (grantedAccess()).
     LONG openBelow(HKEY key, const char* subKey, REGSAM access, RegistryKey** found,
-                   REGSAM* granted) {
-        if (LONG status = findBelow(key, subKey, found))
+                   REGSAM* granted, bool ansiLimit = true) {
+        if (LONG status = findBelow(key, subKey, found, ansiLimit))
             return status;
         if (!*found)
             return ERROR_FILE_NOT_FOUND;
@@ -209,7 +233,7 @@ LONG deleteTree(RegistryState& state, const KeyPath& path, bool keepKey) {
         return ERROR_SUCCESS;
     }
     std::vector<RegistryChange> changes;
-    for (const auto& [folded, child] : key->children()) {
+    for (const std::unique_ptr<RegistryKey>& child : key->children()) {
         KeyPath childPath = path;
         childPath.names.push_back(child->name());
         changes.push_back({RegistryChange::Kind::DeleteKey, childPath, {}, 0, {}});
@@ -336,6 +360,8 @@ LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, con
     RegistryKey* found = nullptr;
     if (LONG status = call.openToChange(key, &RegistryFaults::failSetValue, valueName, &found))
         return status;
+    if (valueName && std::strlen(valueName) > kMaxValueName)
+        return ERROR_INVALID_PARAMETER;
     call.state.store().setValue(*found, call.target.path(), valueName ? valueName : "", type,
                                 std::vector<BYTE>(data, data + dataSize));
     markDirty(call.state, key);
@@ -376,7 +402,8 @@ LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey) {
     RegCall call;
     RegistryKey* found = nullptr;
     REGSAM granted = 0;
-    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted))
+    // Unlike the other ANSI functions, this one converts the path into a buffer of its size.
+    if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted, false))
         return status;
     LONG status = deleteTree(call.state, call.pathBelow(subKey), !subKey || !*subKey);
     markDirty(call.state, key);
@@ -391,11 +418,10 @@ LSTATUS WINAPI RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize
     RegistryKey* found = nullptr;
     if (LONG status = call.open(key, KEY_ENUMERATE_SUB_KEYS, &found))
         return status;
-    if (index >= found->children().size())
+    const RegistryKey* child = found->childAt(index);
+    if (!child)
         return ERROR_NO_MORE_ITEMS;
-    auto child = found->children().begin();
-    std::advance(child, index);
-    const std::string& childName = child->second->name();
+    const std::string& childName = child->name();
     if (childName.size() >= *nameSize)
         return ERROR_MORE_DATA;
     std::memcpy(name, childName.c_str(), childName.size() + 1);
@@ -457,7 +483,7 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPD
     if (classSize)
         *classSize = 0;
     DWORD longestKey = 0, longestName = 0, longestData = 0;
-    for (const auto& [folded, child] : found->children())
+    for (const std::unique_ptr<RegistryKey>& child : found->children())
         longestKey = std::max(longestKey, static_cast<DWORD>(child->name().size()));
     for (const RegistryValue& value : found->values()) {
         longestName = std::max(longestName, static_cast<DWORD>(value.name.size()));

@@ -8,6 +8,8 @@
 
 #include "../win32_registry.h"
 
+#include <utility>
+
 namespace portable::registry {
 
 using storefile::StoreLocation;
@@ -195,7 +197,7 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     if (format->hive)
         return readHive(&text, tree, &format->dirty, error);
     RegFileReader reader;
-    if (!reader.read(text, tree)) {
+    if (!reader.read(std::move(text), tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
         return false;
     }

@@ -60,6 +60,7 @@ RegistryTree RegistryTree::clone() const {
     RegistryTree copy;
     for (int i = 0; i < kRootCount; ++i)
         copy.roots_[i] = roots_[i]->clone();
+    copy.source_ = source_;
     return copy;
 }
 

@@ -1,12 +1,16 @@
-// The whole registry: the predefined roots and everything below them.
+// The whole registry: the predefined roots and everything below them, and the file text it was
+// read from, if any.
 #pragma once
 
 #include "KeyPath.h"
+#include "RegFileSource.h"
 #include "RegistryChange.h"
 #include "RegistryKey.h"
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace portable::registry {
 
@@ -30,8 +34,45 @@ class RegistryTree {
 
     RegistryTree clone() const;
 
+    const RegFileSource* source() const { return source_.get(); }
+    void setSource(std::shared_ptr<const RegFileSource> source) { source_ = std::move(source); }
+
+    // Calls f(key, path) for every key, roots included, parents before their subkeys in
+    // enumeration order; path is "HKEY_...\\a\\b". Walks from a list, not by a call per level,
+    // and builds each path from its parent's in one buffer.
+    template <class F> void forEachKey(F f) const;
+
   private:
     std::array<std::unique_ptr<RegistryKey>, kRootCount> roots_;
+    std::shared_ptr<const RegFileSource> source_; // shared by clones: it never changes
 };
+
+template <class F> void RegistryTree::forEachKey(F f) const {
+    struct Level {
+        const RegistryKey* key;
+        RegistryKey::Children::const_iterator next;
+        size_t pathLength;
+    };
+    std::string path;
+    std::vector<Level> levels;
+    for (const auto& root : roots_) {
+        path = root->name();
+        f(*root, std::string_view(path));
+        levels.push_back({root.get(), root->children().begin(), path.size()});
+        while (!levels.empty()) {
+            Level& level = levels.back();
+            if (level.next == level.key->children().end()) {
+                levels.pop_back();
+                continue;
+            }
+            const RegistryKey& child = **level.next++;
+            path.resize(level.pathLength);
+            path += '\\';
+            path += child.name();
+            f(child, std::string_view(path));
+            levels.push_back({&child, child.children().begin(), path.size()});
+        }
+    }
+}
 
 } // namespace portable::registry
