@@ -7,6 +7,7 @@
 // medians and their ratio.
 //
 // usage: first_paint.exe [CALLS]   (20 by default; quorlan.dll is found next to the program)
+#include "resources/resource.h"
 #include "scenario/RegistryStage.h"
 #include "tvxhost/DllModule.h"
 
@@ -34,7 +35,7 @@ double millisecondsSince(const LARGE_INTEGER& start) {
 bool isPropertiesDialog(HWND window) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, 1095) != nullptr;
+    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr;
 }
 
 LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam) {

@@ -24,16 +24,6 @@ set(quorlan_scenario_sources
   ${CMAKE_CURRENT_LIST_DIR}/scenario/RegistryStage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/OutcomeChecks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioRunner.cpp)
-set(quorlan_hosts_ready TRUE)
-foreach(source ${quorlan_scenario_sources})
-  if(NOT EXISTS ${source})
-    set(quorlan_hosts_ready FALSE)
-  endif()
-endforeach()
-if(NOT quorlan_hosts_ready)
-  return()
-endif()
-
 add_library(quorlan_scenario STATIC ${quorlan_scenario_sources})
 target_include_directories(quorlan_scenario PUBLIC ${CMAKE_CURRENT_LIST_DIR}
                                                    ${PROJECT_SOURCE_DIR}/src)

@@ -12,6 +12,7 @@ endif()
 add_library(quorlan_params STATIC
   params/decimal_number.cpp
   params/label_map.cpp
+  params/number_range.cpp
   params/parameter_store.cpp
   params/parameters_key.cpp
   params/property_catalogue.cpp
@@ -19,6 +20,8 @@ add_library(quorlan_params STATIC
   params/text_compare.cpp
   params/value_text.cpp)
 target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+# The catalogue's rows name their columns (designated initialisers).
+target_compile_features(quorlan_params PRIVATE cxx_std_20)
 target_compile_options(quorlan_params PRIVATE ${quorlan_lean_options})
 if(WIN32)
   target_link_libraries(quorlan_params PUBLIC advapi32)

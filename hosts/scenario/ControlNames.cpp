@@ -11,7 +11,7 @@ namespace {
 
 // The text of the property selected in the list, empty when none is.
 std::string selectedProperty(HWND dialog) {
-    HWND list = GetDlgItem(dialog, kPropertyList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     LRESULT index = list ? SendMessageA(list, LB_GETCURSEL, 0, 0) : LB_ERR;
     LRESULT length = index >= 0 ? SendMessageA(list, LB_GETTEXTLEN, WPARAM(index), 0) : LB_ERR;
     if (length < 0) {
@@ -47,16 +47,16 @@ struct ControlKind {
 };
 
 const ControlKind kKinds[] = {
-    {kOkButton, NamedBy::Text, "OK", "button"},
-    {kCancelButton, NamedBy::Text, "Cancel", "button"},
-    {kDefaultsButton, NamedBy::Text, "Defaults", "button"},
-    {kPresentRadio, NamedBy::Text, "present", "radio button"},
-    {kNotPresentRadio, NamedBy::Text, "not-present", "radio button"},
-    {kPropertyList, NamedBy::Kind, "property", "list"},
-    {kValueCombo, NamedBy::Property, "value", "drop-down list"},
-    {kValueEdit, NamedBy::Property, "text", "field"},
-    {kSpinEdit, NamedBy::Property, "number", "field"},
-    {kValueSpin, NamedBy::Property, "value", "up-down control"},
+    {IDOK, NamedBy::Text, "OK", "button"},
+    {IDCANCEL, NamedBy::Text, "Cancel", "button"},
+    {IDC_DEFAULTS, NamedBy::Text, "Defaults", "button"},
+    {IDC_PRESENT, NamedBy::Text, "present", "radio button"},
+    {IDC_NOT_PRESENT, NamedBy::Text, "not-present", "radio button"},
+    {IDC_PROPERTY_LIST, NamedBy::Kind, "property", "list"},
+    {IDC_VALUE_COMBO, NamedBy::Property, "value", "drop-down list"},
+    {IDC_VALUE_EDIT, NamedBy::Property, "text", "field"},
+    {IDC_SPIN_EDIT, NamedBy::Property, "number", "field"},
+    {IDC_VALUE_SPIN, NamedBy::Property, "value", "up-down control"},
 };
 
 } // namespace

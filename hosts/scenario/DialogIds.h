@@ -1,20 +1,10 @@
-// The controls of the properties dialog that a person works with, by their template ids.
+// The controls of the properties dialog that a person works with are named by the product's own
+// template ids (resources/resource.h); a message box's parts have ids of their own.
 #pragma once
 
-namespace scenario {
+#include "resources/resource.h"
 
-enum DialogId : int {
-    kOkButton = 1,
-    kCancelButton = 2,
-    kPropertyList = 1095,
-    kValueEdit = 1096,
-    kValueCombo = 1097,
-    kDefaultsButton = 1100,
-    kPresentRadio = 1101,
-    kNotPresentRadio = 1102,
-    kValueSpin = 1106,
-    kSpinEdit = 1107,
-};
+namespace scenario {
 
 // A message box keeps its text in a static with this id and its icon in one with the other.
 const unsigned kMessageBoxTextId = 0xFFFF;

@@ -25,7 +25,7 @@ std::string enabledWord(bool on) {
 }
 
 std::string listEditor(HWND dialog) {
-    HWND combo = GetDlgItem(dialog, kValueCombo);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected < 0) {
         return "list with nothing selected";
@@ -34,20 +34,20 @@ std::string listEditor(HWND dialog) {
 }
 
 std::string numberEditor(HWND dialog) {
-    bool edit = enabled(dialog, kSpinEdit);
+    bool edit = enabled(dialog, IDC_SPIN_EDIT);
     std::string text =
-        "number " + quoted(windowText(GetDlgItem(dialog, kSpinEdit))) + " " + enabledWord(edit);
-    if (!shown(dialog, kValueSpin)) {
+        "number " + quoted(windowText(GetDlgItem(dialog, IDC_SPIN_EDIT))) + " " + enabledWord(edit);
+    if (!shown(dialog, IDC_VALUE_SPIN)) {
         text += " (up-down hidden)";
-    } else if (enabled(dialog, kValueSpin) != edit) {
+    } else if (enabled(dialog, IDC_VALUE_SPIN) != edit) {
         text += " (up-down " + enabledWord(!edit) + ")";
     }
     return text;
 }
 
 std::string textEditor(HWND dialog) {
-    return "text " + quoted(windowText(GetDlgItem(dialog, kValueEdit))) + " " +
-           enabledWord(enabled(dialog, kValueEdit));
+    return "text " + quoted(windowText(GetDlgItem(dialog, IDC_VALUE_EDIT))) + " " +
+           enabledWord(enabled(dialog, IDC_VALUE_EDIT));
 }
 
 } // namespace
@@ -57,29 +57,29 @@ std::string describeEditor(HWND dialog) {
     auto add = [&description](const std::string& part) {
         description += description.empty() ? part : " and " + part;
     };
-    if (shown(dialog, kValueCombo)) {
+    if (shown(dialog, IDC_VALUE_COMBO)) {
         add(listEditor(dialog));
     }
-    if (shown(dialog, kSpinEdit)) {
+    if (shown(dialog, IDC_SPIN_EDIT)) {
         add(numberEditor(dialog));
     }
-    if (shown(dialog, kValueEdit)) {
+    if (shown(dialog, IDC_VALUE_EDIT)) {
         add(textEditor(dialog));
     }
     return description.empty() ? "none" : description;
 }
 
 std::string describeRadios(HWND dialog) {
-    bool present = shown(dialog, kPresentRadio);
-    bool notPresent = shown(dialog, kNotPresentRadio);
+    bool present = shown(dialog, IDC_PRESENT);
+    bool notPresent = shown(dialog, IDC_NOT_PRESENT);
     if (!present && !notPresent) {
         return "hidden";
     }
     if (present != notPresent) {
         return present ? "only the present radio shown" : "only the not-present radio shown";
     }
-    bool presentChecked = IsDlgButtonChecked(dialog, kPresentRadio) == BST_CHECKED;
-    bool notPresentChecked = IsDlgButtonChecked(dialog, kNotPresentRadio) == BST_CHECKED;
+    bool presentChecked = IsDlgButtonChecked(dialog, IDC_PRESENT) == BST_CHECKED;
+    bool notPresentChecked = IsDlgButtonChecked(dialog, IDC_NOT_PRESENT) == BST_CHECKED;
     if (presentChecked == notPresentChecked) {
         return presentChecked ? "both radios checked" : "neither radio checked";
     }

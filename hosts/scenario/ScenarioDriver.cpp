@@ -19,15 +19,15 @@ const unsigned kCloseGrace = 50;
 int buttonId(Button button) {
     switch (button) {
     case Button::Ok:
-        return kOkButton;
+        return IDOK;
     case Button::Cancel:
-        return kCancelButton;
+        return IDCANCEL;
     case Button::Defaults:
-        return kDefaultsButton;
+        return IDC_DEFAULTS;
     case Button::Present:
-        return kPresentRadio;
+        return IDC_PRESENT;
     case Button::NotPresent:
-        return kNotPresentRadio;
+        return IDC_NOT_PRESENT;
     }
     return 0;
 }
@@ -146,7 +146,7 @@ void ScenarioDriver::play(HWND dialog, const Step& step) {
 
 // Click the list item; a person scrolls it into view first.
 void ScenarioDriver::select(HWND dialog, const Step& step) {
-    HWND list = usableControl(dialog, kPropertyList, step);
+    HWND list = usableControl(dialog, IDC_PROPERTY_LIST, step);
     if (list == nullptr) {
         return;
     }
@@ -170,7 +170,7 @@ void ScenarioDriver::select(HWND dialog, const Step& step) {
 
 // Pick the item with the keyboard: Home, then Down as often as its index.
 void ScenarioDriver::choose(HWND dialog, const Step& step) {
-    HWND combo = usableControl(dialog, kValueCombo, step);
+    HWND combo = usableControl(dialog, IDC_VALUE_COMBO, step);
     if (combo == nullptr) {
         return;
     }
@@ -189,13 +189,13 @@ void ScenarioDriver::choose(HWND dialog, const Step& step) {
 
 // Click into the showing field, select all of it and type over it.
 void ScenarioDriver::type(HWND dialog, const Step& step) {
-    HWND textEdit = GetDlgItem(dialog, kValueEdit);
-    HWND spinEdit = GetDlgItem(dialog, kSpinEdit);
+    HWND textEdit = GetDlgItem(dialog, IDC_VALUE_EDIT);
+    HWND spinEdit = GetDlgItem(dialog, IDC_SPIN_EDIT);
     if (!IsWindowVisible(textEdit) && !IsWindowVisible(spinEdit)) {
         fail(describe(step) + ": no text or number field is showing");
         return closeDialog(dialog);
     }
-    int id = IsWindowVisible(textEdit) ? kValueEdit : kSpinEdit;
+    int id = IsWindowVisible(textEdit) ? IDC_VALUE_EDIT : IDC_SPIN_EDIT;
     HWND field = usableControl(dialog, id, step);
     if (field == nullptr) {
         return;
@@ -214,7 +214,7 @@ void ScenarioDriver::click(HWND dialog, const Step& step) {
 
 // The upper half of the up-down control is its up arrow.
 void ScenarioDriver::spin(HWND dialog, const Step& step) {
-    HWND spinControl = usableControl(dialog, kValueSpin, step);
+    HWND spinControl = usableControl(dialog, IDC_VALUE_SPIN, step);
     if (spinControl == nullptr) {
         return;
     }

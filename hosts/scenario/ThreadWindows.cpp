@@ -20,7 +20,7 @@ BOOL CALLBACK collect(HWND window, LPARAM param) {
     if (!IsWindowVisible(window) || !isDialogClass(window)) {
         return TRUE;
     }
-    if (GetDlgItem(window, kPropertyList) != nullptr) {
+    if (GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr) {
         found->propertiesDialog = window;
     } else if (found->messageBox == nullptr) {
         found->messageBox = window; // windows come top first

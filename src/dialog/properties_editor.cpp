@@ -43,11 +43,10 @@ void CPropertiesDlg::OnSelchangePropertyList() {
 // The number the up-down control holds, corrected into the range of the property being left
 // (still the selected label) and written back as decimal text.
 void CPropertiesDlg::CommitNumber() {
-    LRESULT position = m_spin.GetPos();
-    int32_t number = static_cast<int32_t>(position);
-    // The error half: the field's text is out of range or not a number. Take the number the
-    // person typed rather than the whole result, which would read as above every maximum.
-    if (HIWORD(position) != 0 && !CommitTypedNumber(&number))
+    BOOL outOfRange = FALSE;
+    int32_t number = m_spin.GetPos(&outOfRange);
+    // The field's text is out of range or not a number: take the number the person typed.
+    if (outOfRange && !CommitTypedNumber(&number))
         return;
     CorrectNumber(&number);
     char text[DecimalTextSize];
@@ -74,15 +73,10 @@ void CPropertiesDlg::CorrectNumber(int32_t* number) const {
     const PropertyRow* row = PropertyCatalogue::findByLabel(selectedLabel_.c_str());
     if (row == nullptr || row->range == nullptr)
         return;
-    const NumberRange& range = *row->range;
-    if (*number < range.minimum) {
-        *number = range.belowMinimumBecomes;
-        if (range.messageBelowMinimum)
-            showRangeMessage(range);
-    } else if (*number > range.maximum) {
-        *number = range.maximum;
-        showRangeMessage(range);
-    }
+    CorrectedNumber corrected = correctIntoRange(*row->range, *number);
+    *number = corrected.number;
+    if (corrected.showMessage)
+        showRangeMessage(*row->range);
 }
 
 void CPropertiesDlg::ReadSelectedLabel() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "params/label_map.h"
+#include "params/number_range.h"
 #include "params/value_kind.h"
 
 #include <cstddef>
@@ -25,23 +26,14 @@ enum class PropertyId : size_t {
 };
 constexpr size_t PropertyCount = 8;
 
-// A Number property's range and what a committed number outside it becomes.
-struct NumberRange {
-    int32_t minimum;
-    int32_t maximum;
-    int32_t belowMinimumBecomes;
-    bool messageBelowMinimum;
-    const char* message; // shown when a number is corrected (see messageBelowMinimum)
-};
-
 struct PropertyRow {
     PropertyId id;
     const char* label;
     const char* valueName;
     ValueKind kind;
-    const LabelMap* map;      // List properties only
-    const NumberRange* range; // Number properties only
-    int typingLimit;          // characters a person may type; 0 when the editor is a list
+    const LabelMap* map = nullptr;      // List properties only
+    const NumberRange* range = nullptr; // Number properties only
+    int typingLimit;                    // characters a person may type; 0 when the editor is a list
     const char* defaultDisplay;
     bool mayBeAbsent;
 };

@@ -40,7 +40,7 @@ class InputTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dialog = openPropertiesDialog();
-        SetFocus(GetDlgItem(dialog, idList));
+        SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
         takeReceived();
     }
     void TearDown() override {
@@ -101,7 +101,7 @@ TEST_F(InputTest, KeysBecomeTheMessagesOfAKeyboard) {
         {key(Key::Down, true), {{WM_SYSKEYDOWN, VK_DOWN}, {WM_SYSKEYUP, VK_DOWN}}},
         {key(Key::Interrupt), {{WM_SYSCOMMAND, SC_CLOSE}}},
     };
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     for (const Case& c : cases) {
         std::vector<MSG> messages = terminal::KeyTranslator::translate(c.event);
         EXPECT_EQ(c.expected, summary(messages)) << int(c.event.key) << " " << c.event.character;
@@ -111,7 +111,7 @@ TEST_F(InputTest, KeysBecomeTheMessagesOfAKeyboard) {
 }
 
 TEST_F(InputTest, SpaceOpensAClosedDropDownListAndChoosesInAnOpenOne) {
-    HWND combo = GetDlgItem(dialog, idCombo);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     ShowWindow(combo, SW_SHOW);
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("One"));
     SetFocus(combo);
@@ -129,7 +129,7 @@ TEST_F(InputTest, AltAndTheUnderlinedLetterPressThatButton) {
     pumpMessages(dialog);
     std::vector<Received> got = takeReceived();
     ASSERT_FALSE(got.empty());
-    EXPECT_EQ(idDefaults, got.back().id);
+    EXPECT_EQ(IDC_DEFAULTS, got.back().id);
     EXPECT_EQ(BN_CLICKED, got.back().code);
 }
 
@@ -153,7 +153,7 @@ TEST_F(InputTest, AButtonReleasedElsewhereIsNotPressed) {
 
 TEST_F(InputTest, AClickOnAListRowSelectsThatItem) {
     click(8, 6); // the third item, "Receive Buffers"
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     EXPECT_EQ(2, SendMessageA(list, LB_GETCURSEL, 0, 0));
     std::vector<Received> got = takeReceived();
     ASSERT_EQ(1u, got.size());
@@ -161,9 +161,9 @@ TEST_F(InputTest, AClickOnAListRowSelectsThatItem) {
 }
 
 TEST_F(InputTest, TheUpDownArrowsAreItsTwoCells) {
-    HWND spin = GetDlgItem(dialog, idSpin);
-    HWND edit = GetDlgItem(dialog, idSpinEdit);
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    HWND spin = GetDlgItem(dialog, IDC_VALUE_SPIN);
+    HWND edit = GetDlgItem(dialog, IDC_SPIN_EDIT);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
     ShowWindow(edit, SW_SHOW);
     ShowWindow(spin, SW_SHOW);
     SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
@@ -182,7 +182,7 @@ TEST_F(InputTest, TheUpDownArrowsAreItsTwoCells) {
 
 TEST_F(InputTest, AClickInAFieldPutsTheCaretAtThatCharacter) {
     click(37 + 1 + 4, 4); // the fifth character of "00A0C9123456"
-    HWND edit = GetDlgItem(dialog, idTextEdit);
+    HWND edit = GetDlgItem(dialog, IDC_VALUE_EDIT);
     EXPECT_EQ(edit, GetFocus());
     DWORD start = 0, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -8,6 +8,8 @@
 #include "terminal/WindowPainter.h"
 #include "terminal_dialog.h"
 
+#include "resources/properties_dialog.h"
+
 #include <gtest/gtest.h>
 
 using terminal::CellCanvas;
@@ -39,7 +41,8 @@ TEST_F(PainterTest, FrameAndCaptionWithItsCloseBox) {
     CellCanvas canvas = paint();
     EXPECT_EQ("+" + std::string(62, '-') + "+", canvas.rowText(0));
     std::string caption = canvas.rowText(1);
-    EXPECT_EQ("| Test Properties", caption.substr(0, 17));
+    EXPECT_EQ("| " PROPERTIES_DIALOG_CAPTION,
+              caption.substr(0, 2 + sizeof PROPERTIES_DIALOG_CAPTION - 1));
     EXPECT_EQ("[x] |", caption.substr(59));
     EXPECT_EQ(Role::Caption, canvas.at(2, 1).role);
 }
@@ -67,26 +70,26 @@ TEST_F(PainterTest, TheMnemonicLetterIsUnderlined) {
 
 TEST_F(PainterTest, HiddenControlsAreNotDrawnAndShownOnesAre) {
     EXPECT_EQ(std::string::npos, paint().rowText(6).find('^')); // the up-down control
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
-    ShowWindow(GetDlgItem(dialog, idSpinEdit), SW_SHOW);
-    ShowWindow(GetDlgItem(dialog, idSpin), SW_SHOW);
-    SetDlgItemTextA(dialog, idSpinEdit, "256");
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, IDC_SPIN_EDIT), SW_SHOW);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_SPIN), SW_SHOW);
+    SetDlgItemTextA(dialog, IDC_SPIN_EDIT, "256");
     CellCanvas canvas = paint();
     EXPECT_EQ("[256              ]^v", clientText(canvas, 4, 37, 21));
 }
 
 TEST_F(PainterTest, DisabledControlsAreDimmed) {
-    EnableWindow(GetDlgItem(dialog, idTextEdit), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), FALSE);
     CellCanvas canvas = paint();
     EXPECT_EQ('0', canvas.at(1 + 38, 2 + 4).glyph); // the text stays
     EXPECT_EQ(Role::Disabled, canvas.at(1 + 38, 2 + 4).role);
-    EnableWindow(GetDlgItem(dialog, idTextEdit), TRUE);
+    EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), TRUE);
     EXPECT_EQ(Role::Field, paint().at(1 + 38, 2 + 4).role);
 }
 
 TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
-    HWND combo = GetDlgItem(dialog, idCombo);
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
     ShowWindow(combo, SW_SHOW);
     for (const char* item : {"Autonegotiate", "Auto 1000", "Force 100 Full"})
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
@@ -100,7 +103,7 @@ TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
 }
 
 TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     EXPECT_EQ(std::string::npos, paint().rowText(2 + 4).find('#'));
     for (int i = 0; i < 20; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zeta"));
@@ -112,7 +115,7 @@ TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
 
 TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
     const int listItem = 1 + 4, listRow = 2 + 4; // ">Address"
-    SetFocus(GetDlgItem(dialog, idList));
+    SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
     EXPECT_EQ(Role::Focus, paint().at(listItem, listRow).role);
 
     SetFocus(GetDlgItem(dialog, IDOK));
@@ -120,7 +123,7 @@ TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
     EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
     EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 15).role);
 
-    SetFocus(GetDlgItem(dialog, idNotPresent));
+    SetFocus(GetDlgItem(dialog, IDC_NOT_PRESENT));
     canvas = paint();
     EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
     EXPECT_EQ(Role::Focus, canvas.at(1 + 44, 2 + 6).role);   // its last letter

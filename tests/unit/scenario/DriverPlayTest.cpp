@@ -2,6 +2,7 @@
 // dialog: what it posts must reach the real controls (portable natively, Windows' under Wine)
 // as a person's clicks and keys do, raising their notifications in order.
 #include "platform/dialog_template.h"
+#include "resources/resource.h"
 #include "scenario/ControlNames.h"
 #include "scenario/EntryPointCall.h"
 #include "scenario/ScenarioDriver.h"
@@ -41,32 +42,35 @@ std::string dialogItemText(HWND dialog, int id) {
 }
 
 void recordControls(HWND dialog) {
-    HWND list = GetDlgItem(dialog, 1095);
-    HWND combo = GetDlgItem(dialog, 1097);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     seen.listItem =
         itemText(list, LB_GETTEXTLEN, LB_GETTEXT, SendMessageA(list, LB_GETCURSEL, 0, 0));
     seen.comboItem =
         itemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, SendMessageA(combo, CB_GETCURSEL, 0, 0));
-    seen.editText = dialogItemText(dialog, 1096);
-    seen.spinText = dialogItemText(dialog, 1107);
-    seen.notPresentChecked = IsDlgButtonChecked(dialog, 1102) == BST_CHECKED;
+    seen.editText = dialogItemText(dialog, IDC_VALUE_EDIT);
+    seen.spinText = dialogItemText(dialog, IDC_SPIN_EDIT);
+    seen.notPresentChecked = IsDlgButtonChecked(dialog, IDC_NOT_PRESENT) == BST_CHECKED;
 }
 
 void initialise(HWND dialog) {
     const char* const items[] = {"Alpha", "Beta",  "Gamma", "Delta", "Epsilon", "Zeta",
                                  "Eta",   "Theta", "Iota",  "Kappa", "Lambda",  "Mu"};
     for (const char* item : items) {
-        SendDlgItemMessageA(dialog, 1095, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        SendDlgItemMessageA(dialog, IDC_PROPERTY_LIST, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(item));
     }
     for (const char* item : {"One", "Two", "Three"}) {
-        SendDlgItemMessageA(dialog, 1097, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        SendDlgItemMessageA(dialog, IDC_VALUE_COMBO, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(item));
     }
-    SendDlgItemMessageA(dialog, 1097, CB_SETCURSEL, 0, 0);
-    HWND spin = GetDlgItem(dialog, 1106);
-    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, 1107)), 0);
+    SendDlgItemMessageA(dialog, IDC_VALUE_COMBO, CB_SETCURSEL, 0, 0);
+    HWND spin = GetDlgItem(dialog, IDC_VALUE_SPIN);
+    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_SPIN_EDIT)),
+                 0);
     SendMessageA(spin, UDM_SETRANGE, 0, MAKELPARAM(10, 0));
     SendMessageA(spin, UDM_SETPOS, 0, MAKELPARAM(5, 0));
-    CheckDlgButton(dialog, 1101, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_PRESENT, BST_CHECKED);
 }
 
 void command(HWND dialog, WPARAM wParam) {
@@ -78,9 +82,9 @@ void command(HWND dialog, WPARAM wParam) {
             recordControls(dialog);
         }
         EndDialog(dialog, id);
-    } else if (id == 1095 && code == LBN_SELCHANGE) {
+    } else if (id == IDC_PROPERTY_LIST && code == LBN_SELCHANGE) {
         seen.events.push_back("LBN_SELCHANGE");
-    } else if (id == 1097 && code == CBN_SELCHANGE) {
+    } else if (id == IDC_VALUE_COMBO && code == CBN_SELCHANGE) {
         seen.events.push_back("CBN_SELCHANGE");
     } else if (code == BN_CLICKED) {
         seen.events.push_back("BN_CLICKED " + std::to_string(id));
@@ -113,17 +117,19 @@ std::vector<BYTE> standInTemplate() {
     t.addItem(D::Button, "OK", IDOK, child | BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 100, 40, 14);
     t.addItem(D::Button, "Cancel", IDCANCEL, child | WS_TABSTOP, 60, 100, 40, 14);
     // Five items show; the rest are below the fold.
-    t.addItem(D::ListBox, "", 1095,
+    t.addItem(D::ListBox, "", IDC_PROPERTY_LIST,
               child | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10,
               10, 80, 42);
-    t.addItem(D::ComboBox, "", 1097, child | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 100, 10,
-              60, 60);
-    t.addItem(D::Edit, "", 1096, child | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 100, 30, 60, 12);
-    t.addItem(D::Edit, "", 1107, child | ES_NUMBER | WS_BORDER | WS_TABSTOP, 100, 50, 50, 12);
-    t.addItem("msctls_updown32", "", 1106, child | UDS_SETBUDDYINT | UDS_ARROWKEYS, 150, 50, 10,
+    t.addItem(D::ComboBox, "", IDC_VALUE_COMBO, child | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+              100, 10, 60, 60);
+    t.addItem(D::Edit, "", IDC_VALUE_EDIT, child | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 100, 30,
+              60, 12);
+    t.addItem(D::Edit, "", IDC_SPIN_EDIT, child | ES_NUMBER | WS_BORDER | WS_TABSTOP, 100, 50, 50,
               12);
-    t.addItem(D::Button, "", 1101, child | BS_AUTORADIOBUTTON | WS_GROUP, 100, 70, 10, 8);
-    t.addItem(D::Button, "Off", 1102, child | BS_AUTORADIOBUTTON, 100, 80, 40, 10);
+    t.addItem("msctls_updown32", "", IDC_VALUE_SPIN, child | UDS_SETBUDDYINT | UDS_ARROWKEYS, 150,
+              50, 10, 12);
+    t.addItem(D::Button, "", IDC_PRESENT, child | BS_AUTORADIOBUTTON | WS_GROUP, 100, 70, 10, 8);
+    t.addItem(D::Button, "Off", IDC_NOT_PRESENT, child | BS_AUTORADIOBUTTON, 100, 80, 40, 10);
     t.addItem(D::Static, "", -1, child | WS_GROUP, 170, 70, 10, 8);
     return t.bytes();
 }
@@ -226,26 +232,26 @@ TEST(DriverPlay, ControlsAreNamedAsThePersonSeesThem) {
                                              nullptr, standInProc, 0);
     ASSERT_NE(nullptr, dialog);
     SetDlgItemTextA(dialog, IDCANCEL, "&Cancel");
-    SendDlgItemMessageA(dialog, 1095, LB_SETCURSEL, 9, 0);
+    SendDlgItemMessageA(dialog, IDC_PROPERTY_LIST, LB_SETCURSEL, 9, 0);
     struct Case {
         int id;
         const char* name;
     };
     const Case cases[] = {{IDOK, "the OK button"},
                           {IDCANCEL, "the Cancel button"},
-                          {1100, "the Defaults button"}, // not in the stand-in
-                          {1101, "the present radio button"},
-                          {1102, "the Off radio button"},
-                          {1095, "the property list"},
-                          {1096, "the Kappa field"},
-                          {1107, "the Kappa field"},
-                          {1097, "the Kappa drop-down list"},
-                          {1106, "the Kappa up-down control"}};
+                          {IDC_DEFAULTS, "the Defaults button"}, // not in the stand-in
+                          {IDC_PRESENT, "the present radio button"},
+                          {IDC_NOT_PRESENT, "the Off radio button"},
+                          {IDC_PROPERTY_LIST, "the property list"},
+                          {IDC_VALUE_EDIT, "the Kappa field"},
+                          {IDC_SPIN_EDIT, "the Kappa field"},
+                          {IDC_VALUE_COMBO, "the Kappa drop-down list"},
+                          {IDC_VALUE_SPIN, "the Kappa up-down control"}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.name, controlName(dialog, c.id)) << c.id;
     }
-    SendDlgItemMessageA(dialog, 1095, LB_SETCURSEL, WPARAM(-1), 0);
-    EXPECT_EQ("the number field", controlName(dialog, 1107));
+    SendDlgItemMessageA(dialog, IDC_PROPERTY_LIST, LB_SETCURSEL, WPARAM(-1), 0);
+    EXPECT_EQ("the number field", controlName(dialog, IDC_SPIN_EDIT));
     DestroyWindow(dialog);
 }
 

@@ -2,6 +2,7 @@
 // a message box shows itself once its queue is empty, and a tick that falls due first (the
 // handler took longer than a tick) must wait for it.
 #include "platform/dialog_template.h"
+#include "resources/resource.h"
 #include "scenario/EntryPointCall.h"
 #include "scenario/ScenarioDriver.h"
 #include "scenario/ScenarioParser.h"
@@ -24,7 +25,7 @@ INT_PTR CALLBACK slowBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         return TRUE;
     if (message != WM_COMMAND)
         return FALSE;
-    if (LOWORD(wParam) == 1100) {
+    if (LOWORD(wParam) == IDC_DEFAULTS) {
         // Longer than the driver's tick: its timer is due when the box starts.
         std::this_thread::sleep_for(std::chrono::milliseconds(40));
         boxOpen = true;
@@ -45,8 +46,8 @@ BOOL WINAPI showSlowBox(DWORD, LPSTR*, LPSTR* textOut) {
     t.setFont(8, "MS Sans Serif");
     using D = platform::DialogTemplate;
     t.addItem(D::Button, "Cancel", IDCANCEL, child, 10, 40, 40, 14);
-    t.addItem(D::Button, "Slow", 1100, child, 60, 40, 40, 14);
-    t.addItem(D::ListBox, "", 1095, child | LBS_NOTIFY | WS_BORDER, 10, 10, 80, 24);
+    t.addItem(D::Button, "Slow", IDC_DEFAULTS, child, 60, 40, 40, 14);
+    t.addItem(D::ListBox, "", IDC_PROPERTY_LIST, child | LBS_NOTIFY | WS_BORDER, 10, 10, 80, 24);
     std::vector<BYTE> bytes = t.bytes();
     DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
                             reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), nullptr, slowBoxProc,
