@@ -7,7 +7,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/params/params.cmake)
 add_library(quorlan_scenario_language STATIC
   ${CMAKE_CURRENT_LIST_DIR}/scenario/Scenario.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/LineTokenizer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioParser.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioParser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/scenario_words.cpp)
 target_include_directories(quorlan_scenario_language PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 # The driver, the checks and the runner: Win32 API only, one source for both platforms.

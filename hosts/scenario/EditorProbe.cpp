@@ -2,6 +2,7 @@
 
 #include "DialogIds.h"
 #include "WindowReading.h"
+#include "scenario_words.h"
 
 namespace scenario {
 
@@ -28,15 +29,16 @@ std::string listEditor(HWND dialog) {
     HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected < 0) {
-        return "list with nothing selected";
+        return std::string(wordOf(EditorKind::List)) + " with nothing selected";
     }
-    return "list " + quoted(comboItemText(combo, selected));
+    return wordOf(EditorKind::List) + (" " + quoted(comboItemText(combo, selected)));
 }
 
 std::string numberEditor(HWND dialog) {
     bool edit = enabled(dialog, IDC_SPIN_EDIT);
-    std::string text =
-        "number " + quoted(windowText(GetDlgItem(dialog, IDC_SPIN_EDIT))) + " " + enabledWord(edit);
+    std::string text = wordOf(EditorKind::Number) +
+                       (" " + quoted(windowText(GetDlgItem(dialog, IDC_SPIN_EDIT)))) + " " +
+                       enabledWord(edit);
     if (!shown(dialog, IDC_VALUE_SPIN)) {
         text += " (up-down hidden)";
     } else if (enabled(dialog, IDC_VALUE_SPIN) != edit) {
@@ -46,7 +48,8 @@ std::string numberEditor(HWND dialog) {
 }
 
 std::string textEditor(HWND dialog) {
-    return "text " + quoted(windowText(GetDlgItem(dialog, IDC_VALUE_EDIT))) + " " +
+    return wordOf(EditorKind::Text) +
+           (" " + quoted(windowText(GetDlgItem(dialog, IDC_VALUE_EDIT)))) + " " +
            enabledWord(enabled(dialog, IDC_VALUE_EDIT));
 }
 
@@ -73,7 +76,7 @@ std::string describeRadios(HWND dialog) {
     bool present = shown(dialog, IDC_PRESENT);
     bool notPresent = shown(dialog, IDC_NOT_PRESENT);
     if (!present && !notPresent) {
-        return "hidden";
+        return wordOf(RadioState::Hidden);
     }
     if (present != notPresent) {
         return present ? "only the present radio shown" : "only the not-present radio shown";
@@ -83,23 +86,15 @@ std::string describeRadios(HWND dialog) {
     if (presentChecked == notPresentChecked) {
         return presentChecked ? "both radios checked" : "neither radio checked";
     }
-    return presentChecked ? "present" : "not-present";
+    return wordOf(presentChecked ? RadioState::Present : RadioState::NotPresent);
 }
 
 std::string expectedDescription(const Step& check) {
     if (check.kind == Step::Kind::ExpectRadios) {
-        const char* words[] = {"present", "not-present", "hidden"};
-        return words[static_cast<int>(check.radios)];
+        return wordOf(check.radios);
     }
-    switch (check.editor) {
-    case EditorKind::List:
-        return "list " + quoted(check.text);
-    case EditorKind::Number:
-        return "number " + quoted(check.text) + " " + enabledWord(check.enabled);
-    case EditorKind::Text:
-        return "text " + quoted(check.text) + " " + enabledWord(check.enabled);
-    }
-    return std::string();
+    std::string text = wordOf(check.editor) + (" " + quoted(check.text));
+    return check.editor == EditorKind::List ? text : text + " " + enabledWord(check.enabled);
 }
 
 std::string checkControls(HWND dialog, const Step& check) {

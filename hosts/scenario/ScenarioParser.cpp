@@ -1,5 +1,7 @@
 #include "ScenarioParser.h"
 
+#include "scenario_words.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -156,23 +158,22 @@ bool ScenarioParser::setupStatement(const Tokens& tokens) {
 bool ScenarioParser::valueStatement(const Tokens& tokens) {
     const std::string form = "value NAME sz \"TEXT\" | value NAME dword N | value NAME binary "
                              "\"HEX\"";
-    size_t type = 0;
-    if (!arity(tokens, 4, form) || !word(tokens[2], {"sz", "dword", "binary"}, &type)) {
+    ValueType type = ValueType::Sz;
+    if (!arity(tokens, 4, form) || !word(tokens[2], &type)) {
         return false;
     }
     SetupValue value;
     value.name = tokens[1].text;
+    value.type = type;
     const Token& data = tokens[3];
-    if (type == 0) {
-        value.type = ValueType::Sz;
+    if (type == ValueType::Sz) {
         std::string content;
         if (!text(data, "the value's text", &content)) {
             return false;
         }
         value.data.assign(content.begin(), content.end());
         value.data.push_back(0);
-    } else if (type == 1) {
-        value.type = ValueType::Dword;
+    } else if (type == ValueType::Dword) {
         unsigned long long number = 0;
         if (data.quoted || !parseDecimal(data.text, 0xFFFFFFFFull, &number)) {
             return fail("dword: expected a decimal number from 0 to 4294967295");
@@ -181,7 +182,6 @@ bool ScenarioParser::valueStatement(const Tokens& tokens) {
             value.data.push_back(static_cast<unsigned char>((number >> shift) & 0xFF));
         }
     } else {
-        value.type = ValueType::Binary;
         std::string hex;
         if (!text(data, "the bytes", &hex)) {
             return false;
@@ -211,11 +211,9 @@ bool ScenarioParser::actionStatement(const Tokens& tokens) {
         }
     } else if (verb == "click") {
         step.kind = Step::Kind::Click;
-        if (!arity(tokens, 2, "click BUTTON") ||
-            !word(tokens[1], {"ok", "cancel", "defaults", "present", "not-present"}, &choice)) {
+        if (!arity(tokens, 2, "click BUTTON") || !word(tokens[1], &step.button)) {
             return false;
         }
-        step.button = static_cast<Button>(choice);
     } else if (verb == "spin") {
         step.kind = Step::Kind::Spin;
         if (!arity(tokens, 2, "spin up | spin down") || !word(tokens[1], {"up", "down"}, &choice)) {
@@ -224,11 +222,9 @@ bool ScenarioParser::actionStatement(const Tokens& tokens) {
         step.up = choice == 0;
     } else if (verb == "press") {
         step.kind = Step::Kind::Press;
-        if (!arity(tokens, 2, "press KEY") ||
-            !word(tokens[1], {"enter", "escape", "f1"}, &choice)) {
+        if (!arity(tokens, 2, "press KEY") || !word(tokens[1], &step.key)) {
             return false;
         }
-        step.key = static_cast<Key>(choice);
     } else {
         step.kind = Step::Kind::Close;
         if (!arity(tokens, 1, "close")) {
@@ -261,18 +257,16 @@ bool ScenarioParser::editorCheck(const Tokens& tokens) {
     if (radios) {
         step.kind = Step::Kind::ExpectRadios;
         if (!arity(tokens, 3, "expect radios present | not-present | hidden") ||
-            !word(tokens[2], {"present", "not-present", "hidden"}, &choice)) {
+            !word(tokens[2], &step.radios)) {
             return false;
         }
-        step.radios = static_cast<RadioState>(choice);
         scenario_->steps.push_back(step);
         return true;
     }
     step.kind = Step::Kind::ExpectEditor;
-    if (tokens.size() < 3 || !word(tokens[2], {"list", "number", "text"}, &choice)) {
+    if (tokens.size() < 3 || !word(tokens[2], &step.editor)) {
         return tokens.size() < 3 ? fail("expect editor: the editor kind is missing") : false;
     }
-    step.editor = static_cast<EditorKind>(choice);
     if (step.editor == EditorKind::List) {
         if (!arity(tokens, 4, "expect editor list \"LABEL\"") ||
             !text(tokens[3], "the label", &step.text)) {
@@ -394,6 +388,14 @@ bool ScenarioParser::word(const Token& token, const std::vector<std::string>& ch
     }
     return fail("expected " + joined(choices) + ", not " +
                 (token.quoted ? "\"" + token.text + "\"" : token.text));
+}
+
+template <typename Enum> bool ScenarioParser::word(const Token& token, Enum* value) {
+    size_t index = 0;
+    if (!word(token, wordsOf<Enum>(), &index))
+        return false;
+    *value = valueAt<Enum>(index);
+    return true;
 }
 
 bool ScenarioParser::fail(const std::string& what) {

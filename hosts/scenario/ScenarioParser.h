@@ -37,6 +37,8 @@ class ScenarioParser {
     bool arity(const Tokens& tokens, size_t count, const std::string& form);
     bool text(const Token& token, const std::string& what, std::string* out);
     bool word(const Token& token, const std::vector<std::string>& choices, size_t* index);
+    // A word of Enum's table (scenario_words.h).
+    template <typename Enum> bool word(const Token& token, Enum* value);
     bool fail(const std::string& what);
 
     std::string fileName_;
