@@ -8,8 +8,8 @@
 //
 // usage: first_paint.exe [CALLS]   (20 by default; quorlan.dll is found next to the program)
 #include "resources/resource.h"
-#include "scenario/RegistryStage.h"
-#include "tvxhost/DllModule.h"
+#include "scenario/run/registry_stage.h"
+#include "tvxhost/dll_module.h"
 
 #include <algorithm>
 #include <commctrl.h>

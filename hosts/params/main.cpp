@@ -1,11 +1,11 @@
 // quorlan-params: the adapter's eight parameters from a script. It lists, reads, sets and
 // resets them with the labels, maps, ranges and defaults the properties dialog uses, and loads
 // and saves them as the dialog does.
-#include "CommandLine.h"
-#include "Commands.h"
-#include "ExitStatus.h"
-#include "Messages.h"
-#include "RegistryChoice.h"
+#include "command_line.h"
+#include "commands.h"
+#include "exit_status.h"
+#include "messages.h"
+#include "registry_choice.h"
 
 #include <cstdio>
 

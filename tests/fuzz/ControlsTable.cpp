@@ -1,8 +1,8 @@
 #include "ControlsTable.h"
 
 #include "params/property_catalogue.h"
-#include "scenario/DialogIds.h"
-#include "scenario/WindowReading.h"
+#include "scenario/person/dialog_ids.h"
+#include "scenario/person/window_reading.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "FuzzedRegistry.h"
 #include "ModuleAttachment.h"
 #include "SavedValuesModel.h"
-#include "scenario/ControlInput.h"
-#include "scenario/DialogIds.h"
+#include "scenario/person/control_input.h"
+#include "scenario/person/dialog_ids.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "ByteReader.h"
 #include "params/property_catalogue.h"
 #include "platform/win32.h"
-#include "scenario/RegistryStage.h"
+#include "scenario/run/registry_stage.h"
 
 #include <array>
 #include <string>

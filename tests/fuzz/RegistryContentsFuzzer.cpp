@@ -6,8 +6,8 @@
 #include "FuzzedRegistry.h"
 #include "ModuleAttachment.h"
 #include "SavedValuesModel.h"
-#include "scenario/ControlInput.h"
-#include "scenario/DialogIds.h"
+#include "scenario/person/control_input.h"
+#include "scenario/person/dialog_ids.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     attachProgramAsModule();

@@ -1,7 +1,7 @@
 // Keys and clicks at the terminal become the messages Windows would post, and the controls
 // answer them as they answer a person.
-#include "terminal/KeyTranslator.h"
-#include "terminal/MouseTranslator.h"
+#include "terminal/key_translator.h"
+#include "terminal/mouse_translator.h"
 #include "terminal_dialog.h"
 
 #include "platform/portable/dialog/ScriptedFrontEnd.h"

@@ -1,6 +1,6 @@
 // Where the terminal front end puts the windows: the dialog's size in cells, its place on the
 // terminal, and each control's cells.
-#include "terminal/CellLayout.h"
+#include "terminal/cell_layout.h"
 #include "terminal_dialog.h"
 
 #include <gtest/gtest.h>

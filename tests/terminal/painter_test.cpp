@@ -1,11 +1,11 @@
 // What the terminal shows of the dialog: read back from the canvas as text, row by row.
 #include "platform/portable/dialog/ScriptedFrontEnd.h"
 #include "platform/portable/text_wrap.h"
-#include "terminal/CellCanvas.h"
-#include "terminal/CellLayout.h"
-#include "terminal/ControlPainter.h"
-#include "terminal/Palette.h"
-#include "terminal/WindowPainter.h"
+#include "terminal/cell_canvas.h"
+#include "terminal/cell_layout.h"
+#include "terminal/control_painter.h"
+#include "terminal/palette.h"
+#include "terminal/window_painter.h"
 #include "terminal_dialog.h"
 
 #include "resources/properties_dialog.h"

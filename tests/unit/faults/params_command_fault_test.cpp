@@ -1,7 +1,7 @@
 // quorlan-params when the registry refuses part of a change: the change is taken back whole,
 // each value with its own type, and the command exits 2.
-#include "Commands.h"
-#include "ExitStatus.h"
+#include "commands.h"
+#include "exit_status.h"
 #include "dialog_session.h"
 #include "platform/portable/portable.h"
 
