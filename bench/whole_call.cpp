@@ -1,20 +1,12 @@
 #include "whole_call.h"
 
 #include "SyntheticRegistry.h"
+#include "params/property_catalogue.h"
 #include "platform/portable/portable.h"
 #include "scenario/person/scenario_driver.h"
 #include "setup/shared_object_module.h"
 
 namespace {
-
-const char* const kLabels[] = {"Address",
-                               "VLAN ID",
-                               "Media Type",
-                               "Pause Control",
-                               "Packet Size (maximum)",
-                               "Receive Buffers",
-                               "IEEE Compliant Link",
-                               "Priority Queues"};
 
 scenario::Step select(const char* label) {
     scenario::Step step;
@@ -33,8 +25,9 @@ scenario::Step click(scenario::Button button) {
 } // namespace
 
 WholeCall::WholeCall() {
-    for (const char* label : kLabels)
-        steps_.push_back(select(label));
+    for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
+         ++row)
+        steps_.push_back(select(row->label));
     steps_.push_back(click(scenario::Button::Defaults));
     steps_.push_back(click(scenario::Button::Ok));
 }

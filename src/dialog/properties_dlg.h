@@ -55,13 +55,13 @@ class CPropertiesDlg : public CDialog {
     void ShowListEditor(const PropertyRow& row);
     void ShowPresence(bool present);
 
-    CEdit m_spinEdit;
-    CSpinButtonCtrl m_spin;
-    CButton m_present;
-    CButton m_notPresent;
-    CListBox m_propertyList;
-    CEdit m_textEdit;
-    CComboBox m_valueCombo;
+    CEdit spinEdit_;
+    CSpinButtonCtrl spin_;
+    CButton present_;
+    CButton notPresent_;
+    CListBox propertyList_;
+    CEdit textEdit_;
+    CComboBox valueCombo_;
     ValueText comboText_; // exchanged with the value combo
     ValueText listText_;  // exchanged with the property list
     ValueText editText_;  // exchanged with the text edit

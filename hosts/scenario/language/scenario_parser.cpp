@@ -2,6 +2,7 @@
 
 #include "scenario_words.h"
 
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -46,16 +47,6 @@ bool parseDecimal(const std::string& text, unsigned long long limit, unsigned lo
     return true;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "36 34" or "3634": pairs of hex digits, blanks allowed between pairs.
 bool parseHexBytes(const std::string& text, std::vector<unsigned char>* bytes) {
     for (size_t i = 0; i < text.size();) {
@@ -66,12 +57,12 @@ bool parseHexBytes(const std::string& text, std::vector<unsigned char>* bytes) {
         if (i + 1 >= text.size()) {
             return false;
         }
-        int high = hexDigit(text[i]);
-        int low = hexDigit(text[i + 1]);
-        if (high < 0 || low < 0) {
+        const std::string pair = text.substr(i, 2);
+        if (!std::isxdigit(static_cast<unsigned char>(pair[0])) ||
+            !std::isxdigit(static_cast<unsigned char>(pair[1]))) {
             return false;
         }
-        bytes->push_back(static_cast<unsigned char>(high * 16 + low));
+        bytes->push_back(static_cast<unsigned char>(std::stoul(pair, nullptr, 16)));
         i += 2;
     }
     return true;
