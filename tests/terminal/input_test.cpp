@@ -36,19 +36,12 @@ bool operator==(const Posted& a, const Posted& b) {
 }
 } // namespace
 
-class InputTest : public ::testing::Test {
+class InputTest : public PropertiesDialogTest {
   protected:
     void SetUp() override {
-        dialog = openPropertiesDialog();
+        PropertiesDialogTest::SetUp();
         SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
         takeReceived();
-    }
-    void TearDown() override {
-        if (IsWindow(dialog))
-            DestroyWindow(dialog);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
     }
     // Presses and releases the mouse on a cell of a terminal of 64 x 21, where the client
     // area starts at column 1, row 2.
@@ -70,7 +63,6 @@ class InputTest : public ::testing::Test {
         return all;
     }
 
-    HWND dialog = nullptr;
     terminal::MouseTranslator mouse;
 };
 

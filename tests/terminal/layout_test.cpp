@@ -8,13 +8,7 @@
 using terminal::CellLayout;
 using terminal::CellRect;
 
-class LayoutTest : public ::testing::Test {
-  protected:
-    void SetUp() override { dialog = openPropertiesDialog(); }
-    void TearDown() override { DestroyWindow(dialog); }
-
-    HWND dialog = nullptr;
-};
+using LayoutTest = PropertiesDialogTest;
 
 TEST_F(LayoutTest, TheDialogIs62By19CellsFramedAndCentred) {
     CellLayout layout(dialog, 80, 24);

@@ -17,11 +17,8 @@ using terminal::CellLayout;
 using terminal::Role;
 using terminal::WindowPainter;
 
-class PainterTest : public ::testing::Test {
+class PainterTest : public PropertiesDialogTest {
   protected:
-    void SetUp() override { dialog = openPropertiesDialog(); }
-    void TearDown() override { DestroyWindow(dialog); }
-
     // Paints the windows on a terminal of 64 x 21 (the client area starts at column 1, row 2).
     CellCanvas paint() {
         CellCanvas canvas(64, 21);
@@ -33,8 +30,6 @@ class PainterTest : public ::testing::Test {
     static std::string clientText(const CellCanvas& canvas, int row, int col, size_t length) {
         return canvas.rowText(row + 2).substr(size_t(col + 1), length);
     }
-
-    HWND dialog = nullptr;
 };
 
 TEST_F(PainterTest, FrameAndCaptionWithItsCloseBox) {

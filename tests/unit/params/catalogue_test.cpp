@@ -52,20 +52,25 @@ TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
     }
 }
 
-TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
-    const NumberRange* vlan = PropertyCatalogue::row(PropertyId::VlanId).range;
-    EXPECT_EQ(0, vlan->minimum);
-    EXPECT_EQ(4095, vlan->maximum);
-    EXPECT_EQ(1, vlan->belowMinimumBecomes);
-    EXPECT_FALSE(vlan->messageBelowMinimum);
-    EXPECT_STREQ("Out of Range (0 to 4095)", vlan->message);
+namespace {
 
-    const NumberRange* buffers = PropertyCatalogue::row(PropertyId::ReceiveBuffers).range;
-    EXPECT_EQ(32, buffers->minimum);
-    EXPECT_EQ(1024, buffers->maximum);
-    EXPECT_EQ(32, buffers->belowMinimumBecomes);
-    EXPECT_TRUE(buffers->messageBelowMinimum);
-    EXPECT_STREQ("Out of Range (32 to 1024)", buffers->message);
+void expectRange(const NumberRange* range, int32_t minimum, int32_t maximum,
+                 int32_t belowMinimumBecomes, bool messageBelowMinimum, const char* message) {
+    ASSERT_NE(nullptr, range);
+    EXPECT_EQ(minimum, range->minimum);
+    EXPECT_EQ(maximum, range->maximum);
+    EXPECT_EQ(belowMinimumBecomes, range->belowMinimumBecomes);
+    EXPECT_EQ(messageBelowMinimum, range->messageBelowMinimum);
+    EXPECT_STREQ(message, range->message);
+}
+
+} // namespace
+
+TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
+    expectRange(PropertyCatalogue::row(PropertyId::VlanId).range, 0, 4095, 1, false,
+                "Out of Range (0 to 4095)");
+    expectRange(PropertyCatalogue::row(PropertyId::ReceiveBuffers).range, 32, 1024, 32, true,
+                "Out of Range (32 to 1024)");
 }
 
 TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
