@@ -43,7 +43,7 @@ void BM_LoadAndSaveTranslations(benchmark::State& state) {
     for (auto _ : state) {
         values.displayFromStored();
         values.storedFromDisplay();
-        benchmark::DoNotOptimize(values.stored(PropertyId::MediaType).c_str());
+        benchmark::DoNotOptimize(values.stored(PropertyId::kMediaType).c_str());
     }
 }
 BENCHMARK(BM_LoadAndSaveTranslations);

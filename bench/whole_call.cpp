@@ -10,14 +10,14 @@ namespace {
 
 scenario::Step select(const char* label) {
     scenario::Step step;
-    step.kind = scenario::Step::Kind::Select;
+    step.kind = scenario::Step::Kind::kSelect;
     step.text = label;
     return step;
 }
 
 scenario::Step click(scenario::Button button) {
     scenario::Step step;
-    step.kind = scenario::Step::Kind::Click;
+    step.kind = scenario::Step::Kind::kClick;
     step.button = button;
     return step;
 }
@@ -28,8 +28,8 @@ WholeCall::WholeCall() {
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row)
         steps_.push_back(select(row->label));
-    steps_.push_back(click(scenario::Button::Defaults));
-    steps_.push_back(click(scenario::Button::Ok));
+    steps_.push_back(click(scenario::Button::kDefaults));
+    steps_.push_back(click(scenario::Button::kOk));
 }
 
 bool WholeCall::load(std::string* error) {

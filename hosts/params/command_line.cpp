@@ -13,7 +13,7 @@ bool parseVerb(const std::string& word, Verb* verb) {
         const char* word;
         Verb verb;
     } verbs[] = {
-        {"list", Verb::List}, {"get", Verb::Get}, {"set", Verb::Set}, {"reset", Verb::Reset}};
+        {"list", Verb::kList}, {"get", Verb::kGet}, {"set", Verb::kSet}, {"reset", Verb::kReset}};
     for (const auto& known : verbs) {
         if (word == known.word) {
             *verb = known.verb;
@@ -25,7 +25,7 @@ bool parseVerb(const std::string& word, Verb* verb) {
 
 // Options a verb does not take, and operands it cannot do with.
 bool checkVerb(const CommandLine& line, std::string* error) {
-    const bool reads = line.verb == Verb::List || line.verb == Verb::Get;
+    const bool reads = line.verb == Verb::kList || line.verb == Verb::kGet;
     if (reads && line.dryRun) {
         *error = "--dry-run goes with set and reset";
         return false;
@@ -35,19 +35,19 @@ bool checkVerb(const CommandLine& line, std::string* error) {
         return false;
     }
     switch (line.verb) {
-    case Verb::List:
+    case Verb::kList:
         if (!line.operands.empty())
             *error = "list takes no property";
         break;
-    case Verb::Get:
+    case Verb::kGet:
         if (line.operands.size() != 1)
             *error = "get takes one property";
         break;
-    case Verb::Set:
+    case Verb::kSet:
         if (line.operands.empty())
             *error = "set needs at least one PROPERTY=VALUE";
         break;
-    case Verb::Reset:
+    case Verb::kReset:
         break;
     }
     return error->empty();

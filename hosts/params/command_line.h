@@ -11,7 +11,7 @@
 
 namespace quorlan_params {
 
-enum class Verb { List, Get, Set, Reset };
+enum class Verb { kList, kGet, kSet, kReset };
 
 struct CommandLine {
     bool help = false;
@@ -19,7 +19,7 @@ struct CommandLine {
     bool registryGiven = false;
     std::string registry;
     std::string service;
-    Verb verb = Verb::List;
+    Verb verb = Verb::kList;
     std::vector<std::string> operands; // after the verb: PROPERTY or PROPERTY=VALUE
     bool json = false;
     bool dryRun = false;

@@ -69,13 +69,13 @@ void printHelp() {
 int run(const quorlan_params::CommandLine& line) {
     using quorlan_params::Verb;
     switch (line.verb) {
-    case Verb::List:
+    case Verb::kList:
         return quorlan_params::listProperties(line.service, line.json);
-    case Verb::Get:
+    case Verb::kGet:
         return quorlan_params::getProperty(line.service, line.operands[0], line.json);
-    case Verb::Set:
+    case Verb::kSet:
         return quorlan_params::setProperties(line.service, line.operands, line.dryRun);
-    case Verb::Reset:
+    case Verb::kReset:
         return quorlan_params::resetProperties(line.service, line.operands, line.dryRun);
     }
     return quorlan_params::ExitUsage;

@@ -72,19 +72,19 @@ std::string propertyLabels() {
 std::string acceptedValues(const PropertyRow& row) {
     std::string accepted;
     switch (row.kind) {
-    case ValueKind::List:
+    case ValueKind::kList:
         accepted = "one of";
         for (size_t i = 0; i < row.map->count; ++i)
             accepted += std::string(i == 0 ? " \"" : ", \"") + row.map->labels[i] + '"';
         break;
-    case ValueKind::Number:
+    case ValueKind::kNumber:
         accepted = "a number from " + std::to_string(row.range->minimum) + " to " +
                    std::to_string(row.range->maximum);
         break;
-    case ValueKind::Text:
+    case ValueKind::kText:
         accepted = "12 hexadecimal digits (00A0C9123456, 00:A0:C9:12:34:56 or 00-A0-C9-12-34-56)";
         break;
-    case ValueKind::None:
+    case ValueKind::kNone:
         break;
     }
     if (row.mayBeAbsent)
@@ -98,17 +98,17 @@ bool displayValueFor(const PropertyRow& row, const std::string& input, std::stri
         return true;
     }
     switch (row.kind) {
-    case ValueKind::List:
+    case ValueKind::kList:
         if (const char* label = row.map->findLabel(input.c_str())) {
             *display = label;
             return true;
         }
         return false;
-    case ValueKind::Number:
+    case ValueKind::kNumber:
         return numberInRange(*row.range, input, display);
-    case ValueKind::Text:
+    case ValueKind::kText:
         return addressDigits(input, display);
-    case ValueKind::None:
+    case ValueKind::kNone:
         break;
     }
     return false;

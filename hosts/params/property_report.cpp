@@ -11,13 +11,13 @@ namespace {
 
 const char* kindName(ValueKind kind) {
     switch (kind) {
-    case ValueKind::Text:
+    case ValueKind::kText:
         return "Text";
-    case ValueKind::Number:
+    case ValueKind::kNumber:
         return "Number";
-    case ValueKind::List:
+    case ValueKind::kList:
         return "List";
-    case ValueKind::None:
+    case ValueKind::kNone:
         break;
     }
     return "None";
@@ -63,7 +63,7 @@ PropertyState loadedState(const PropertyValues& values, PropertyId id) {
     state.present = !(row.mayBeAbsent && values.display(id).equals(AbsentMarker));
     if (!state.storedRead)
         state.stored.clear();
-    state.unmapped = row.kind == ValueKind::List && state.storedRead &&
+    state.unmapped = row.kind == ValueKind::kList && state.storedRead &&
                      !codeHasLabel(*row.map, values.stored(id));
     return state;
 }
@@ -119,7 +119,7 @@ std::string propertyTable(const std::vector<PropertyState>& states) {
 
 std::string propertyJson(const PropertyState& state) {
     const PropertyRow& row = *state.row;
-    const bool number = row.kind == ValueKind::Number;
+    const bool number = row.kind == ValueKind::kNumber;
     return std::string("{") + "\"label\": " + jsonString(row.label) +
            ", \"name\": " + jsonString(row.valueName) +
            ", \"kind\": " + jsonString(kindName(row.kind)) +

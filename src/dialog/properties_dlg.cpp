@@ -33,7 +33,7 @@ void CPropertiesDlg::DoDataExchange(CDataExchange* dx) {
     DDX_CBString(dx, IDC_VALUE_COMBO, comboText_.buffer(), ValueText::Capacity);
     DDX_LBString(dx, IDC_PROPERTY_LIST, listText_.buffer(), ValueText::Capacity);
     DDX_Text(dx, IDC_VALUE_EDIT, editText_.buffer(), ValueText::Capacity);
-    if (kind_ == ValueKind::List)
+    if (kind_ == ValueKind::kList)
         ExchangeListValue(*dx);
 }
 

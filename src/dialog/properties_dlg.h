@@ -67,7 +67,7 @@ class CPropertiesDlg : public CDialog {
     ValueText editText_;  // exchanged with the text edit
     ParameterStore store_;
     ValueText* current_ = nullptr; // display value of the property whose editor shows
-    ValueKind kind_ = ValueKind::None;
+    ValueKind kind_ = ValueKind::kNone;
     bool defaultsApplied_ = false; // set by Defaults for one selection handling
     PropertyValues values_;
     ValueText selectedLabel_; // list text of the selected property

@@ -20,15 +20,15 @@ void showRangeMessage(const NumberRange& range) {
 
 void CPropertiesDlg::OnSelchangePropertyList() {
     UpdateData(TRUE); // a List edit is committed here
-    if (kind_ == ValueKind::Number && !defaultsApplied_ && !isAbsent(current_))
+    if (kind_ == ValueKind::kNumber && !defaultsApplied_ && !isAbsent(current_))
         CommitNumber();
-    else if (kind_ == ValueKind::Text && !defaultsApplied_ && !isAbsent(current_))
+    else if (kind_ == ValueKind::kText && !defaultsApplied_ && !isAbsent(current_))
         *current_ = editText_;
     ReadSelectedLabel();
     HideEditors();
     if (const PropertyRow* row = PropertyCatalogue::findByLabel(selectedLabel_.c_str()))
         ShowEditor(row->kind, row->id);
-    if (kind_ == ValueKind::Text) {
+    if (kind_ == ValueKind::kText) {
         if (isAbsent(current_)) {
             editText_.clear();
             textEdit_.Clear();
@@ -97,16 +97,16 @@ void CPropertiesDlg::HideEditors() {
 void CPropertiesDlg::ShowEditor(ValueKind kind, PropertyId id) {
     const PropertyRow& row = PropertyCatalogue::row(id);
     switch (kind) {
-    case ValueKind::Text:
+    case ValueKind::kText:
         ShowTextEditor(row);
         break;
-    case ValueKind::Number:
+    case ValueKind::kNumber:
         ShowNumberEditor(row);
         break;
-    case ValueKind::List:
+    case ValueKind::kList:
         ShowListEditor(row);
         break;
-    case ValueKind::None:
+    case ValueKind::kNone:
         break;
     }
 }
@@ -114,7 +114,7 @@ void CPropertiesDlg::ShowEditor(ValueKind kind, PropertyId id) {
 void CPropertiesDlg::ShowTextEditor(const PropertyRow& row) {
     present_.ShowWindow(SW_SHOW);
     notPresent_.ShowWindow(SW_SHOW);
-    kind_ = ValueKind::Text;
+    kind_ = ValueKind::kText;
     valueCombo_.ShowWindow(SW_HIDE);
     textEdit_.ShowWindow(SW_SHOW);
     textEdit_.LimitText(row.typingLimit);
@@ -129,7 +129,7 @@ void CPropertiesDlg::ShowNumberEditor(const PropertyRow& row) {
         present_.ShowWindow(SW_SHOW);
         notPresent_.ShowWindow(SW_SHOW);
     }
-    kind_ = ValueKind::Number;
+    kind_ = ValueKind::kNumber;
     spin_.ShowWindow(SW_SHOW);
     spinEdit_.ShowWindow(SW_SHOW);
     spinEdit_.LimitText(row.typingLimit);
@@ -158,7 +158,7 @@ void CPropertiesDlg::ShowListEditor(const PropertyRow& row) {
     valueCombo_.ResetContent();
     for (size_t i = 0; i < row.map->count; ++i)
         valueCombo_.AddString(row.map->labels[i]);
-    kind_ = ValueKind::List;
+    kind_ = ValueKind::kList;
     current_ = &values_.display(row.id);
 }
 
@@ -175,9 +175,9 @@ void CPropertiesDlg::ShowPresence(bool present) {
 void CPropertiesDlg::OnPresent() {
     if (isAbsent(current_))
         current_->assign("0");
-    if (kind_ == ValueKind::Text) {
+    if (kind_ == ValueKind::kText) {
         textEdit_.EnableWindow(TRUE);
-    } else if (kind_ == ValueKind::Number) {
+    } else if (kind_ == ValueKind::kNumber) {
         spinEdit_.EnableWindow(TRUE);
         spin_.EnableWindow(TRUE);
         spin_.SetPos(current_ != nullptr ? decimalNumber(current_->c_str()) : 0);

@@ -15,14 +15,14 @@ constexpr const char AbsentMarker[] = "-1";
 
 // Rows in catalogue order: the order in which the labels are added to the property list.
 enum class PropertyId : size_t {
-    Address,
-    VlanId,
-    MediaType,
-    PauseControl,
-    PacketSize,
-    ReceiveBuffers,
-    IeeeCompliantLink,
-    PriorityQueues,
+    kAddress,
+    kVlanId,
+    kMediaType,
+    kPauseControl,
+    kPacketSize,
+    kReceiveBuffers,
+    kIeeeCompliantLink,
+    kPriorityQueues,
 };
 constexpr size_t PropertyCount = 8;
 

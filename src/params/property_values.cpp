@@ -20,7 +20,7 @@ void PropertyValues::storeUnread(PropertyId id) {
 void PropertyValues::displayFromStored() {
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row) {
-        if (row->kind == ValueKind::List)
+        if (row->kind == ValueKind::kList)
             row->map->codeToLabel(stored(row->id), display(row->id));
         else if (row->mayBeAbsent || read_[indexOf(row->id)])
             display(row->id) = stored(row->id);
@@ -30,7 +30,7 @@ void PropertyValues::displayFromStored() {
 void PropertyValues::storedFromDisplay() {
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row) {
-        if (row->kind == ValueKind::List)
+        if (row->kind == ValueKind::kList)
             row->map->labelToCode(display(row->id), stored(row->id));
         else
             stored(row->id) = display(row->id);

@@ -68,7 +68,7 @@ std::string checkControlsTable(HWND dialog) {
     if (int(text) + int(number) + int(list) != 1)
         return label + ": " + std::to_string(int(text) + int(number) + int(list)) +
                " value editors shown";
-    if ((row->kind == ValueKind::Text) != text || (row->kind == ValueKind::Number) != number)
+    if ((row->kind == ValueKind::kText) != text || (row->kind == ValueKind::kNumber) != number)
         return label + ": the wrong value editor is shown";
     if (number && !shown(dialog, IDC_VALUE_SPIN))
         return label + ": the up-down control is hidden";

@@ -70,7 +70,7 @@ std::string checkAnySave(const scenario::ParametersSnapshot& after) {
             return problem;
         if (row->mayBeAbsent && text == AbsentMarker)
             return std::string(row->valueName) + " was written as the absent marker";
-        if (row->kind == ValueKind::List && !isCodeOf(*row->map, text))
+        if (row->kind == ValueKind::kList && !isCodeOf(*row->map, text))
             return std::string(row->valueName) + " holds \"" + text + "\", not a code of its map";
     }
     return std::string();
@@ -83,9 +83,9 @@ std::string checkSaveOfLoadedValues(const FuzzedContents& before,
         std::string loaded;
         bool read = loadedText(before.values[indexOf(row->id)], &loaded);
         bool absent = row->mayBeAbsent && (!read || loaded == AbsentMarker);
-        std::string expected = row->kind == ValueKind::List ? savedCode(*row, read, loaded)
-                               : read                       ? loaded
-                                                            : row->defaultDisplay;
+        std::string expected = row->kind == ValueKind::kList ? savedCode(*row, read, loaded)
+                               : read                        ? loaded
+                                                             : row->defaultDisplay;
         const scenario::RegistryValue* value = findValue(after, row->valueName);
         std::string text, problem;
         if (absent != (value == nullptr))

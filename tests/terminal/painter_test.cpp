@@ -39,7 +39,7 @@ TEST_F(PainterTest, FrameAndCaptionWithItsCloseBox) {
     EXPECT_EQ("| " PROPERTIES_DIALOG_CAPTION,
               caption.substr(0, 2 + sizeof PROPERTIES_DIALOG_CAPTION - 1));
     EXPECT_EQ("[x] |", caption.substr(59));
-    EXPECT_EQ(Role::Caption, canvas.at(2, 1).role);
+    EXPECT_EQ(Role::kCaption, canvas.at(2, 1).role);
 }
 
 TEST_F(PainterTest, ControlsAsTextAtTheirCells) {
@@ -77,9 +77,9 @@ TEST_F(PainterTest, DisabledControlsAreDimmed) {
     EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), FALSE);
     CellCanvas canvas = paint();
     EXPECT_EQ('0', canvas.at(1 + 38, 2 + 4).glyph); // the text stays
-    EXPECT_EQ(Role::Disabled, canvas.at(1 + 38, 2 + 4).role);
+    EXPECT_EQ(Role::kDisabled, canvas.at(1 + 38, 2 + 4).role);
     EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), TRUE);
-    EXPECT_EQ(Role::Field, paint().at(1 + 38, 2 + 4).role);
+    EXPECT_EQ(Role::kField, paint().at(1 + 38, 2 + 4).role);
 }
 
 TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
@@ -111,23 +111,23 @@ TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
 TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
     const int listItem = 1 + 4, listRow = 2 + 4; // ">Address"
     SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
-    EXPECT_EQ(Role::Focus, paint().at(listItem, listRow).role);
+    EXPECT_EQ(Role::kFocus, paint().at(listItem, listRow).role);
 
     SetFocus(GetDlgItem(dialog, IDOK));
     CellCanvas canvas = paint();
-    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 15).role);
+    EXPECT_EQ(Role::kSelection, canvas.at(listItem, listRow).role);
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 33, 2 + 15).role);
 
     SetFocus(GetDlgItem(dialog, IDC_NOT_PRESENT));
     canvas = paint();
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 44, 2 + 6).role);   // its last letter
-    EXPECT_EQ(Role::Button, canvas.at(1 + 33, 2 + 15).role); // OK
-    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 44, 2 + 6).role);   // its last letter
+    EXPECT_EQ(Role::kButton, canvas.at(1 + 33, 2 + 15).role); // OK
+    EXPECT_EQ(Role::kSelection, canvas.at(listItem, listRow).role);
 
     terminal::Palette monochrome;
     monochrome.setUp(false);
-    EXPECT_NE(monochrome.attributes(Role::Focus), monochrome.attributes(Role::Selection));
+    EXPECT_NE(monochrome.attributes(Role::kFocus), monochrome.attributes(Role::kSelection));
 }
 
 TEST_F(PainterTest, AMessageBoxFitsTheSmallestTerminalInWholeWords) {

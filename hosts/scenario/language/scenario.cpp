@@ -12,28 +12,28 @@ std::string quoted(const std::string& text) {
 
 std::string statement(const Step& step) {
     switch (step.kind) {
-    case Step::Kind::Select:
+    case Step::Kind::kSelect:
         return "select " + quoted(step.text);
-    case Step::Kind::Choose:
+    case Step::Kind::kChoose:
         return "choose " + quoted(step.text);
-    case Step::Kind::Type:
+    case Step::Kind::kType:
         return "type " + quoted(step.text);
-    case Step::Kind::Click:
+    case Step::Kind::kClick:
         return std::string("click ") + wordOf(step.button);
-    case Step::Kind::Spin:
+    case Step::Kind::kSpin:
         return step.up ? "spin up" : "spin down";
-    case Step::Kind::Press:
+    case Step::Kind::kPress:
         return std::string("press ") + wordOf(step.key);
-    case Step::Kind::Close:
+    case Step::Kind::kClose:
         return "close";
-    case Step::Kind::ExpectEditor: {
+    case Step::Kind::kExpectEditor: {
         std::string text =
             std::string("expect editor ") + wordOf(step.editor) + " " + quoted(step.text);
-        if (step.editor != EditorKind::List)
+        if (step.editor != EditorKind::kList)
             text += step.enabled ? " enabled" : " disabled";
         return text;
     }
-    case Step::Kind::ExpectRadios:
+    case Step::Kind::kExpectRadios:
         return std::string("expect radios ") + wordOf(step.radios);
     }
     return "?";

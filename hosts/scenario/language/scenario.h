@@ -7,55 +7,55 @@
 
 namespace scenario {
 
-enum class ValueType { Sz, Dword, Binary };
+enum class ValueType { kSz, kDword, kBinary };
 
 // A value created under Parameters before the call.
 struct SetupValue {
     std::string name;
-    ValueType type = ValueType::Sz;
+    ValueType type = ValueType::kSz;
     std::vector<unsigned char> data; // the bytes as stored (text with its NUL, little-endian...)
 };
 
-enum class Button { Ok, Cancel, Defaults, Present, NotPresent };
-enum class Key { Enter, Escape, F1 };
-enum class EditorKind { List, Number, Text };
-enum class RadioState { Present, NotPresent, Hidden };
+enum class Button { kOk, kCancel, kDefaults, kPresent, kNotPresent };
+enum class Key { kEnter, kEscape, kF1 };
+enum class EditorKind { kList, kNumber, kText };
+enum class RadioState { kPresent, kNotPresent, kHidden };
 
 // An action of the person, or a check of the controls at that moment.
 struct Step {
     enum class Kind {
-        Select,       // text: the list label
-        Choose,       // text: the combo label
-        Type,         // text: what is typed
-        Click,        // button
-        Spin,         // up
-        Press,        // key
-        Close,        //
-        ExpectEditor, // editor, text, enabled
-        ExpectRadios  // radios
+        kSelect,       // text: the list label
+        kChoose,       // text: the combo label
+        kType,         // text: what is typed
+        kClick,        // button
+        kSpin,         // up
+        kPress,        // key
+        kClose,        //
+        kExpectEditor, // editor, text, enabled
+        kExpectRadios  // radios
     };
-    Kind kind = Kind::Close;
+    Kind kind = Kind::kClose;
     int line = 0;
     std::string text;
-    Button button = Button::Ok;
+    Button button = Button::kOk;
     bool up = true;
-    Key key = Key::Enter;
-    EditorKind editor = EditorKind::List;
+    Key key = Key::kEnter;
+    EditorKind editor = EditorKind::kList;
     bool enabled = true;
-    RadioState radios = RadioState::Hidden;
+    RadioState radios = RadioState::kHidden;
 };
 
 // What must hold after the call returns.
 struct ResultCheck {
     enum class Kind {
-        Result,           // text: "OK", "Cancel" or "Error"
-        Message,          // text, caption: the next message box shown
-        NoMessage,        //
-        ValueSz,          // name, text
-        ValueMissing,     // name
-        RegistryUnchanged //
+        kResult,           // text: "OK", "Cancel" or "Error"
+        kMessage,          // text, caption: the next message box shown
+        kNoMessage,        //
+        kValueSz,          // name, text
+        kValueMissing,     // name
+        kRegistryUnchanged //
     };
-    Kind kind = Kind::Result;
+    Kind kind = Kind::kResult;
     int line = 0;
     std::string name;
     std::string text;

@@ -77,7 +77,7 @@ bool ScenarioParser::parse(const std::string& text, Scenario* scenario) {
     scenario->file = fileName_;
     scenario->name = baseName(fileName_);
     scenario_ = scenario;
-    phase_ = Phase::Setup;
+    phase_ = Phase::kSetup;
     serviceSet_ = false;
     error_.clear();
     std::istringstream lines(text);
@@ -119,7 +119,7 @@ bool ScenarioParser::statement(const Tokens& tokens) {
 
 bool ScenarioParser::setupStatement(const Tokens& tokens) {
     const std::string& verb = tokens[0].text;
-    if (!enter(Phase::Setup, verb)) {
+    if (!enter(Phase::kSetup, verb)) {
         return false;
     }
     if (verb == "value") {
@@ -149,7 +149,7 @@ bool ScenarioParser::setupStatement(const Tokens& tokens) {
 bool ScenarioParser::valueStatement(const Tokens& tokens) {
     const std::string form = "value NAME sz \"TEXT\" | value NAME dword N | value NAME binary "
                              "\"HEX\"";
-    ValueType type = ValueType::Sz;
+    ValueType type = ValueType::kSz;
     if (!arity(tokens, 4, form) || !word(tokens[2], &type)) {
         return false;
     }
@@ -157,14 +157,14 @@ bool ScenarioParser::valueStatement(const Tokens& tokens) {
     value.name = tokens[1].text;
     value.type = type;
     const Token& data = tokens[3];
-    if (type == ValueType::Sz) {
+    if (type == ValueType::kSz) {
         std::string content;
         if (!text(data, "the value's text", &content)) {
             return false;
         }
         value.data.assign(content.begin(), content.end());
         value.data.push_back(0);
-    } else if (type == ValueType::Dword) {
+    } else if (type == ValueType::kDword) {
         unsigned long long number = 0;
         if (data.quoted || !parseDecimal(data.text, 0xFFFFFFFFull, &number)) {
             return fail("dword: expected a decimal number from 0 to 4294967295");
@@ -187,37 +187,37 @@ bool ScenarioParser::valueStatement(const Tokens& tokens) {
 
 bool ScenarioParser::actionStatement(const Tokens& tokens) {
     const std::string& verb = tokens[0].text;
-    if (!enter(Phase::Actions, verb)) {
+    if (!enter(Phase::kActions, verb)) {
         return false;
     }
     Step step;
     step.line = line_;
     size_t choice = 0;
     if (verb == "select" || verb == "choose" || verb == "type") {
-        step.kind = verb == "select"   ? Step::Kind::Select
-                    : verb == "choose" ? Step::Kind::Choose
-                                       : Step::Kind::Type;
+        step.kind = verb == "select"   ? Step::Kind::kSelect
+                    : verb == "choose" ? Step::Kind::kChoose
+                                       : Step::Kind::kType;
         if (!arity(tokens, 2, verb + " \"TEXT\"") || !text(tokens[1], "the text", &step.text)) {
             return false;
         }
     } else if (verb == "click") {
-        step.kind = Step::Kind::Click;
+        step.kind = Step::Kind::kClick;
         if (!arity(tokens, 2, "click BUTTON") || !word(tokens[1], &step.button)) {
             return false;
         }
     } else if (verb == "spin") {
-        step.kind = Step::Kind::Spin;
+        step.kind = Step::Kind::kSpin;
         if (!arity(tokens, 2, "spin up | spin down") || !word(tokens[1], {"up", "down"}, &choice)) {
             return false;
         }
         step.up = choice == 0;
     } else if (verb == "press") {
-        step.kind = Step::Kind::Press;
+        step.kind = Step::Kind::kPress;
         if (!arity(tokens, 2, "press KEY") || !word(tokens[1], &step.key)) {
             return false;
         }
     } else {
-        step.kind = Step::Kind::Close;
+        step.kind = Step::Kind::kClose;
         if (!arity(tokens, 1, "close")) {
             return false;
         }
@@ -239,14 +239,14 @@ bool ScenarioParser::expectStatement(const Tokens& tokens) {
 
 bool ScenarioParser::editorCheck(const Tokens& tokens) {
     const bool radios = tokens[1].text == "radios";
-    if (!enter(Phase::Actions, "expect " + tokens[1].text)) {
+    if (!enter(Phase::kActions, "expect " + tokens[1].text)) {
         return false;
     }
     Step step;
     step.line = line_;
     size_t choice = 0;
     if (radios) {
-        step.kind = Step::Kind::ExpectRadios;
+        step.kind = Step::Kind::kExpectRadios;
         if (!arity(tokens, 3, "expect radios present | not-present | hidden") ||
             !word(tokens[2], &step.radios)) {
             return false;
@@ -254,11 +254,11 @@ bool ScenarioParser::editorCheck(const Tokens& tokens) {
         scenario_->steps.push_back(step);
         return true;
     }
-    step.kind = Step::Kind::ExpectEditor;
+    step.kind = Step::Kind::kExpectEditor;
     if (tokens.size() < 3 || !word(tokens[2], &step.editor)) {
         return tokens.size() < 3 ? fail("expect editor: the editor kind is missing") : false;
     }
-    if (step.editor == EditorKind::List) {
+    if (step.editor == EditorKind::kList) {
         if (!arity(tokens, 4, "expect editor list \"LABEL\"") ||
             !text(tokens[3], "the label", &step.text)) {
             return false;
@@ -277,7 +277,7 @@ bool ScenarioParser::editorCheck(const Tokens& tokens) {
 
 bool ScenarioParser::resultCheck(const Tokens& tokens) {
     const std::string& what = tokens[1].text;
-    if (!enter(Phase::Results, "expect " + what)) {
+    if (!enter(Phase::kResults, "expect " + what)) {
         return false;
     }
     ResultCheck check;
@@ -289,10 +289,10 @@ bool ScenarioParser::resultCheck(const Tokens& tokens) {
             !word(tokens[2], words, &choice)) {
             return false;
         }
-        check.kind = ResultCheck::Kind::Result;
+        check.kind = ResultCheck::Kind::kResult;
         check.text = words[choice];
     } else if (what == "message") {
-        check.kind = ResultCheck::Kind::Message;
+        check.kind = ResultCheck::Kind::kMessage;
         const std::string form = "expect message \"TEXT\" caption \"CAPTION\"";
         if (!arity(tokens, 5, form) || !text(tokens[2], "the message", &check.text) ||
             !word(tokens[3], {"caption"}, &choice) ||
@@ -300,7 +300,7 @@ bool ScenarioParser::resultCheck(const Tokens& tokens) {
             return false;
         }
     } else if (what == "no-message") {
-        check.kind = ResultCheck::Kind::NoMessage;
+        check.kind = ResultCheck::Kind::kNoMessage;
         if (!arity(tokens, 2, "expect no-message")) {
             return false;
         }
@@ -311,18 +311,18 @@ bool ScenarioParser::resultCheck(const Tokens& tokens) {
         }
         check.name = tokens[2].text;
         if (choice == 0) {
-            check.kind = ResultCheck::Kind::ValueSz;
+            check.kind = ResultCheck::Kind::kValueSz;
             if (!arity(tokens, 5, form) || !text(tokens[4], "the value's text", &check.text)) {
                 return false;
             }
         } else {
-            check.kind = ResultCheck::Kind::ValueMissing;
+            check.kind = ResultCheck::Kind::kValueMissing;
             if (!arity(tokens, 4, form)) {
                 return false;
             }
         }
     } else {
-        check.kind = ResultCheck::Kind::RegistryUnchanged;
+        check.kind = ResultCheck::Kind::kRegistryUnchanged;
         if (!arity(tokens, 3, "expect registry unchanged") ||
             !word(tokens[2], {"unchanged"}, &choice)) {
             return false;
@@ -337,8 +337,8 @@ bool ScenarioParser::finish() {
     bool message = false;
     bool noMessage = false;
     for (const ResultCheck& check : scenario_->checks) {
-        message = message || check.kind == ResultCheck::Kind::Message;
-        noMessage = noMessage || check.kind == ResultCheck::Kind::NoMessage;
+        message = message || check.kind == ResultCheck::Kind::kMessage;
+        noMessage = noMessage || check.kind == ResultCheck::Kind::kNoMessage;
         if (message && noMessage) {
             line_ = check.line;
             return fail("expect no-message contradicts expect message");

@@ -21,7 +21,7 @@ class ScenarioParser {
     const std::string& error() const { return error_; }
 
   private:
-    enum class Phase { Setup, Actions, Results };
+    enum class Phase { kSetup, kActions, kResults };
     using Tokens = std::vector<Token>;
 
     bool statement(const Tokens& tokens);
@@ -44,7 +44,7 @@ class ScenarioParser {
     std::string fileName_;
     std::string error_;
     Scenario* scenario_ = nullptr;
-    Phase phase_ = Phase::Setup;
+    Phase phase_ = Phase::kSetup;
     int line_ = 0;
     bool serviceSet_ = false;
 };

@@ -37,7 +37,7 @@ std::string buttonText(HWND button) {
     return first == std::string::npos ? std::string() : shown.substr(first, last - first + 1);
 }
 
-enum class NamedBy { Kind, Text, Property };
+enum class NamedBy { kKind, kText, kProperty };
 
 struct ControlKind {
     int id;
@@ -47,16 +47,16 @@ struct ControlKind {
 };
 
 const ControlKind kKinds[] = {
-    {IDOK, NamedBy::Text, "OK", "button"},
-    {IDCANCEL, NamedBy::Text, "Cancel", "button"},
-    {IDC_DEFAULTS, NamedBy::Text, "Defaults", "button"},
-    {IDC_PRESENT, NamedBy::Text, "present", "radio button"},
-    {IDC_NOT_PRESENT, NamedBy::Text, "not-present", "radio button"},
-    {IDC_PROPERTY_LIST, NamedBy::Kind, "property", "list"},
-    {IDC_VALUE_COMBO, NamedBy::Property, "value", "drop-down list"},
-    {IDC_VALUE_EDIT, NamedBy::Property, "text", "field"},
-    {IDC_SPIN_EDIT, NamedBy::Property, "number", "field"},
-    {IDC_VALUE_SPIN, NamedBy::Property, "value", "up-down control"},
+    {IDOK, NamedBy::kText, "OK", "button"},
+    {IDCANCEL, NamedBy::kText, "Cancel", "button"},
+    {IDC_DEFAULTS, NamedBy::kText, "Defaults", "button"},
+    {IDC_PRESENT, NamedBy::kText, "present", "radio button"},
+    {IDC_NOT_PRESENT, NamedBy::kText, "not-present", "radio button"},
+    {IDC_PROPERTY_LIST, NamedBy::kKind, "property", "list"},
+    {IDC_VALUE_COMBO, NamedBy::kProperty, "value", "drop-down list"},
+    {IDC_VALUE_EDIT, NamedBy::kProperty, "text", "field"},
+    {IDC_SPIN_EDIT, NamedBy::kProperty, "number", "field"},
+    {IDC_VALUE_SPIN, NamedBy::kProperty, "value", "up-down control"},
 };
 
 } // namespace
@@ -68,9 +68,9 @@ std::string controlName(HWND dialog, int id) {
         }
         HWND control = GetDlgItem(dialog, id);
         std::string name;
-        if (control != nullptr && kind.namedBy == NamedBy::Text) {
+        if (control != nullptr && kind.namedBy == NamedBy::kText) {
             name = buttonText(control);
-        } else if (control != nullptr && kind.namedBy == NamedBy::Property) {
+        } else if (control != nullptr && kind.namedBy == NamedBy::kProperty) {
             name = selectedProperty(dialog);
         }
         return "the " + (name.empty() ? std::string(kind.fallback) : name) + " " + kind.kind;

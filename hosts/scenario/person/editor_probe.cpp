@@ -29,14 +29,14 @@ std::string listEditor(HWND dialog) {
     HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected < 0) {
-        return std::string(wordOf(EditorKind::List)) + " with nothing selected";
+        return std::string(wordOf(EditorKind::kList)) + " with nothing selected";
     }
-    return wordOf(EditorKind::List) + (" " + quoted(comboItemText(combo, selected)));
+    return wordOf(EditorKind::kList) + (" " + quoted(comboItemText(combo, selected)));
 }
 
 std::string numberEditor(HWND dialog) {
     bool edit = enabled(dialog, IDC_SPIN_EDIT);
-    std::string text = wordOf(EditorKind::Number) +
+    std::string text = wordOf(EditorKind::kNumber) +
                        (" " + quoted(windowText(GetDlgItem(dialog, IDC_SPIN_EDIT)))) + " " +
                        enabledWord(edit);
     if (!shown(dialog, IDC_VALUE_SPIN)) {
@@ -48,7 +48,7 @@ std::string numberEditor(HWND dialog) {
 }
 
 std::string textEditor(HWND dialog) {
-    return wordOf(EditorKind::Text) +
+    return wordOf(EditorKind::kText) +
            (" " + quoted(windowText(GetDlgItem(dialog, IDC_VALUE_EDIT)))) + " " +
            enabledWord(enabled(dialog, IDC_VALUE_EDIT));
 }
@@ -76,7 +76,7 @@ std::string describeRadios(HWND dialog) {
     bool present = shown(dialog, IDC_PRESENT);
     bool notPresent = shown(dialog, IDC_NOT_PRESENT);
     if (!present && !notPresent) {
-        return wordOf(RadioState::Hidden);
+        return wordOf(RadioState::kHidden);
     }
     if (present != notPresent) {
         return present ? "only the present radio shown" : "only the not-present radio shown";
@@ -86,20 +86,20 @@ std::string describeRadios(HWND dialog) {
     if (presentChecked == notPresentChecked) {
         return presentChecked ? "both radios checked" : "neither radio checked";
     }
-    return wordOf(presentChecked ? RadioState::Present : RadioState::NotPresent);
+    return wordOf(presentChecked ? RadioState::kPresent : RadioState::kNotPresent);
 }
 
 std::string expectedDescription(const Step& check) {
-    if (check.kind == Step::Kind::ExpectRadios) {
+    if (check.kind == Step::Kind::kExpectRadios) {
         return wordOf(check.radios);
     }
     std::string text = wordOf(check.editor) + (" " + quoted(check.text));
-    return check.editor == EditorKind::List ? text : text + " " + enabledWord(check.enabled);
+    return check.editor == EditorKind::kList ? text : text + " " + enabledWord(check.enabled);
 }
 
 std::string checkControls(HWND dialog, const Step& check) {
     std::string actual =
-        check.kind == Step::Kind::ExpectRadios ? describeRadios(dialog) : describeEditor(dialog);
+        check.kind == Step::Kind::kExpectRadios ? describeRadios(dialog) : describeEditor(dialog);
     if (actual == expectedDescription(check)) {
         return std::string();
     }

@@ -18,15 +18,15 @@ const unsigned kCloseGrace = 50;
 
 int buttonId(Button button) {
     switch (button) {
-    case Button::Ok:
+    case Button::kOk:
         return IDOK;
-    case Button::Cancel:
+    case Button::kCancel:
         return IDCANCEL;
-    case Button::Defaults:
+    case Button::kDefaults:
         return IDC_DEFAULTS;
-    case Button::Present:
+    case Button::kPresent:
         return IDC_PRESENT;
-    case Button::NotPresent:
+    case Button::kNotPresent:
         return IDC_NOT_PRESENT;
     }
     return 0;
@@ -34,11 +34,11 @@ int buttonId(Button button) {
 
 WPARAM virtualKey(Key key) {
     switch (key) {
-    case Key::Enter:
+    case Key::kEnter:
         return VK_RETURN;
-    case Key::Escape:
+    case Key::kEscape:
         return VK_ESCAPE;
-    case Key::F1:
+    case Key::kF1:
         return VK_F1;
     }
     return 0;
@@ -117,23 +117,23 @@ void ScenarioDriver::tick() {
 
 void ScenarioDriver::play(HWND dialog, const Step& step) {
     switch (step.kind) {
-    case Step::Kind::Select:
+    case Step::Kind::kSelect:
         return select(dialog, step);
-    case Step::Kind::Choose:
+    case Step::Kind::kChoose:
         return choose(dialog, step);
-    case Step::Kind::Type:
+    case Step::Kind::kType:
         return type(dialog, step);
-    case Step::Kind::Click:
+    case Step::Kind::kClick:
         return click(dialog, step);
-    case Step::Kind::Spin:
+    case Step::Kind::kSpin:
         return spin(dialog, step);
-    case Step::Kind::Press:
+    case Step::Kind::kPress:
         return press(dialog, step);
-    case Step::Kind::Close:
+    case Step::Kind::kClose:
         PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
         return;
-    case Step::Kind::ExpectEditor:
-    case Step::Kind::ExpectRadios: {
+    case Step::Kind::kExpectEditor:
+    case Step::Kind::kExpectRadios: {
         std::string difference = checkControls(dialog, step);
         if (!difference.empty()) {
             fail(difference);

@@ -36,7 +36,7 @@ std::string messageList(const std::vector<ShownMessage>& shown) {
 std::string checkMessages(const Scenario& scenario, const CallOutcome& outcome) {
     std::vector<const ResultCheck*> expected;
     for (const ResultCheck& check : scenario.checks) {
-        if (check.kind == ResultCheck::Kind::Message) {
+        if (check.kind == ResultCheck::Kind::kMessage) {
             expected.push_back(&check);
         }
     }
@@ -108,7 +108,7 @@ std::string checkValue(const Scenario& scenario, const ResultCheck& check) {
     RegistryValue value;
     bool exists = RegistryStage::readValue(scenario.service, check.name, &value);
     const std::string found = exists ? describeValue(value) : "missing";
-    if (check.kind == ResultCheck::Kind::ValueMissing) {
+    if (check.kind == ResultCheck::Kind::kValueMissing) {
         return exists ? line(check) + "expect value " + check.name + " missing: found " + found
                       : std::string();
     }
@@ -126,21 +126,21 @@ std::string checkValue(const Scenario& scenario, const ResultCheck& check) {
 std::string checkOne(const Scenario& scenario, const ResultCheck& check,
                      const CallOutcome& outcome) {
     switch (check.kind) {
-    case ResultCheck::Kind::Result:
+    case ResultCheck::Kind::kResult:
         return outcome.word == check.text
                    ? std::string()
                    : line(check) + "expect result " + check.text + ": the result was " +
                          (outcome.word.empty() ? "not set" : quoted(outcome.word));
-    case ResultCheck::Kind::Message:
+    case ResultCheck::Kind::kMessage:
         return checkMessages(scenario, outcome);
-    case ResultCheck::Kind::NoMessage:
+    case ResultCheck::Kind::kNoMessage:
         return outcome.messages.empty()
                    ? std::string()
                    : line(check) + "expect no-message: " + messageList(outcome.messages);
-    case ResultCheck::Kind::ValueSz:
-    case ResultCheck::Kind::ValueMissing:
+    case ResultCheck::Kind::kValueSz:
+    case ResultCheck::Kind::kValueMissing:
         return checkValue(scenario, check);
-    case ResultCheck::Kind::RegistryUnchanged: {
+    case ResultCheck::Kind::kRegistryUnchanged: {
         std::string difference =
             checkUnchanged(outcome.before, RegistryStage::snapshot(scenario.service));
         return difference.empty() ? difference

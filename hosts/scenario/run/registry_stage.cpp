@@ -18,11 +18,11 @@ bool deletableName(const std::string& service) {
 
 DWORD registryType(ValueType type) {
     switch (type) {
-    case ValueType::Sz:
+    case ValueType::kSz:
         return REG_SZ;
-    case ValueType::Dword:
+    case ValueType::kDword:
         return REG_DWORD;
-    case ValueType::Binary:
+    case ValueType::kBinary:
         return REG_BINARY;
     }
     return REG_NONE;

@@ -9,19 +9,19 @@ namespace terminal {
 
 // What a cell is part of; the palette gives each role its colours or attributes.
 enum class Role {
-    Desktop,
-    Face,            // a window's background and plain text
-    Frame,           // a window's border
-    Caption,         // the title bar of the active window
-    CaptionInactive, // the title bar of a window behind a modal one
-    Disabled,        // a disabled control's text
-    Field,           // an edit field or a drop-down list's selection field
-    Focus,           // the control with the focus, or what it has selected
-    Selection,       // the selected item of a list that does not have the focus
-    Button,
-    DropList, // an open drop-down list
-    Hint,     // the help line under the dialog
-    Message,  // the text shown instead of the dialog when the terminal is too small
+    kDesktop,
+    kFace,            // a window's background and plain text
+    kFrame,           // a window's border
+    kCaption,         // the title bar of the active window
+    kCaptionInactive, // the title bar of a window behind a modal one
+    kDisabled,        // a disabled control's text
+    kField,           // an edit field or a drop-down list's selection field
+    kFocus,           // the control with the focus, or what it has selected
+    kSelection,       // the selected item of a list that does not have the focus
+    kButton,
+    kDropList, // an open drop-down list
+    kHint,     // the help line under the dialog
+    kMessage,  // the text shown instead of the dialog when the terminal is too small
 };
 
 // Line-drawing glyphs; every other glyph is a character.
@@ -38,7 +38,7 @@ enum Glyph : int {
 
 struct Cell {
     int glyph = ' ';
-    Role role = Role::Desktop;
+    Role role = Role::kDesktop;
     bool underline = false;
 };
 

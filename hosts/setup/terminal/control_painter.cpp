@@ -66,7 +66,7 @@ void ControlPainter::button(const WindowView& control) {
 void ControlPainter::pushButton(const WindowView& control, bool isDefault) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Button;
+    Role role = !control.enabled ? Role::kDisabled : control.focused ? Role::kFocus : Role::kButton;
     Label text = labelOf(control.text, true);
     int length = int(text.text.size());
     // A label needs a blank on each side; a button too narrow for that grows around its middle.
@@ -87,7 +87,7 @@ void ControlPainter::pushButton(const WindowView& control, bool isDefault) {
 void ControlPainter::radioButton(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Face;
+    Role role = !control.enabled ? Role::kDisabled : control.focused ? Role::kFocus : Role::kFace;
     canvas_.put(cells.left, row, '(', role);
     canvas_.put(cells.left + 1, row, control.check == BST_CHECKED ? '*' : ' ', role);
     canvas_.put(cells.left + 2, row, ')', role);
@@ -111,10 +111,10 @@ void ControlPainter::label(const WindowView& control) {
             glyph = "(?)";
         else if (control.icon == LoadIconA(nullptr, IDI_ASTERISK) || id)
             glyph = "(i)";
-        canvas_.text(cells.left, cells.top, glyph, Role::Face);
+        canvas_.text(cells.left, cells.top, glyph, Role::kFace);
         return;
     }
-    Role role = control.enabled ? Role::Face : Role::Disabled;
+    Role role = control.enabled ? Role::kFace : Role::kDisabled;
     // Labels keep their whole text: a proportional font fits more into the same width.
     std::vector<std::string> lines =
         portable::wrapText(control.text, cells.height() > 1 ? cells.width() : 255);
@@ -126,7 +126,7 @@ void ControlPainter::label(const WindowView& control) {
 void ControlPainter::edit(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = control.enabled ? Role::Field : Role::Disabled;
+    Role role = control.enabled ? Role::kField : Role::kDisabled;
     int inner = std::max(0, cells.width() - 2);
     canvas_.fill(cells.left, row, cells.right, row + 1, role);
     canvas_.put(cells.left, row, '[', role);
@@ -142,7 +142,7 @@ void ControlPainter::edit(const WindowView& control) {
         for (DWORD i = from; i < to; ++i) {
             int col = cells.left + 1 + int(i) - first;
             if (col > cells.left && col < cells.right - 1 && i < control.text.size())
-                canvas_.put(col, row, static_cast<unsigned char>(control.text[i]), Role::Focus);
+                canvas_.put(col, row, static_cast<unsigned char>(control.text[i]), Role::kFocus);
         }
         canvas_.setCursor(cells.left + 1 + int(control.selEnd) - first, row);
     }
@@ -151,11 +151,11 @@ void ControlPainter::edit(const WindowView& control) {
 void ControlPainter::comboBox(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = !control.enabled ? Role::Disabled : control.focused ? Role::Focus : Role::Field;
-    canvas_.fill(cells.left, row, cells.right, row + 1, Role::Field);
-    canvas_.put(cells.left, row, '[', Role::Field);
-    canvas_.put(cells.right - 2, row, 'v', Role::Field);
-    canvas_.put(cells.right - 1, row, ']', Role::Field);
+    Role role = !control.enabled ? Role::kDisabled : control.focused ? Role::kFocus : Role::kField;
+    canvas_.fill(cells.left, row, cells.right, row + 1, Role::kField);
+    canvas_.put(cells.left, row, '[', Role::kField);
+    canvas_.put(cells.right - 2, row, 'v', Role::kField);
+    canvas_.put(cells.right - 1, row, ']', Role::kField);
     int inner = std::max(0, cells.width() - 3);
     canvas_.fill(cells.left + 1, row, cells.left + 1 + inner, row + 1, role);
     canvas_.text(cells.left + 1, row, control.text, role, inner);
@@ -165,20 +165,20 @@ void ControlPainter::comboBox(const WindowView& control) {
 
 void ControlPainter::paintDroppedList(const WindowView& combo) {
     CellRect list = layout_.droppedList(combo);
-    canvas_.fill(list.left, list.top, list.right, list.bottom, Role::DropList);
+    canvas_.fill(list.left, list.top, list.right, list.bottom, Role::kDropList);
     for (int row = list.top; row < list.bottom - 1; ++row) {
-        canvas_.put(list.left, row, VLine, Role::DropList);
-        canvas_.put(list.right - 1, row, VLine, Role::DropList);
+        canvas_.put(list.left, row, VLine, Role::kDropList);
+        canvas_.put(list.right - 1, row, VLine, Role::kDropList);
     }
-    canvas_.put(list.left, list.bottom - 1, BottomLeft, Role::DropList);
-    canvas_.put(list.right - 1, list.bottom - 1, BottomRight, Role::DropList);
+    canvas_.put(list.left, list.bottom - 1, BottomLeft, Role::kDropList);
+    canvas_.put(list.right - 1, list.bottom - 1, BottomRight, Role::kDropList);
     for (int col = list.left + 1; col < list.right - 1; ++col)
-        canvas_.put(col, list.bottom - 1, HLine, Role::DropList);
+        canvas_.put(col, list.bottom - 1, HLine, Role::kDropList);
     int width = std::max(0, list.width() - 3);
     for (size_t i = 0; i < combo.items.size(); ++i) {
         int row = list.top + int(i);
         bool selected = int(i) == combo.selection;
-        Role role = selected ? Role::Focus : Role::DropList; // the open list has the keys
+        Role role = selected ? Role::kFocus : Role::kDropList; // the open list has the keys
         canvas_.fill(list.left + 1, row, list.right - 1, row + 1, role);
         canvas_.put(list.left + 1, row, selected ? '>' : ' ', role);
         canvas_.text(list.left + 2, row, combo.items[i], role, width);
@@ -189,10 +189,10 @@ void ControlPainter::paintDroppedList(const WindowView& combo) {
 
 void ControlPainter::listBox(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
-    Role face = control.enabled ? Role::Field : Role::Disabled;
+    Role face = control.enabled ? Role::kField : Role::kDisabled;
     canvas_.fill(cells.left, cells.top, cells.right, cells.bottom, face);
     if (control.style & WS_BORDER)
-        canvas_.box(cells.left - 1, cells.top - 1, cells.right, cells.bottom, Role::Face);
+        canvas_.box(cells.left - 1, cells.top - 1, cells.right, cells.bottom, Role::kFace);
     int rows = cells.height();
     int count = int(control.items.size());
     bool scrolls = (control.style & WS_VSCROLL) && count > rows;
@@ -203,8 +203,8 @@ void ControlPainter::listBox(const WindowView& control) {
             continue;
         bool selected = index == control.selection;
         Role role = !selected || !control.enabled ? face
-                    : control.focused             ? Role::Focus
-                                                  : Role::Selection;
+                    : control.focused             ? Role::kFocus
+                                                  : Role::kSelection;
         int y = cells.top + row;
         canvas_.fill(cells.left, y, cells.left + 1 + width, y + 1, role);
         canvas_.put(cells.left, y, selected ? '>' : ' ', role);
@@ -221,19 +221,19 @@ void ControlPainter::listBox(const WindowView& control) {
 void ControlPainter::scrollBar(int col, int top, int rows, int first, int count) {
     if (rows < 3)
         return;
-    canvas_.put(col, top, '^', Role::Button);
-    canvas_.put(col, top + rows - 1, 'v', Role::Button);
+    canvas_.put(col, top, '^', Role::kButton);
+    canvas_.put(col, top + rows - 1, 'v', Role::kButton);
     int track = rows - 2;
     int hidden = std::max(1, count - rows);
     int thumb = std::min(track - 1, first * (track - 1) / hidden);
     for (int i = 0; i < track; ++i)
-        canvas_.put(col, top + 1 + i, i == thumb ? ScrollThumb : ScrollTrack, Role::Button);
+        canvas_.put(col, top + 1 + i, i == thumb ? ScrollThumb : ScrollTrack, Role::kButton);
 }
 
 void ControlPainter::upDown(const WindowView& control) {
     CellRect cells = layout_.control(control.hwnd);
     int row = layout_.middleRow(control.hwnd);
-    Role role = control.enabled ? Role::Button : Role::Disabled;
+    Role role = control.enabled ? Role::kButton : Role::kDisabled;
     canvas_.put(cells.left, row, '^', role);
     canvas_.put(cells.left + 1, row, 'v', role);
 }

@@ -5,32 +5,32 @@
 namespace terminal {
 
 enum class Key {
-    None,
-    Character, // a printable character, in InputEvent::character
-    Tab,
-    BackTab,
-    Enter,
-    Escape,
-    Backspace,
-    Delete,
-    Up,
-    Down,
-    Left,
-    Right,
-    Home,
-    End,
-    PageUp,
-    PageDown,
-    F1,
-    F4,
-    Interrupt, // Ctrl+C: close the active window, as its system menu would
+    kNone,
+    kCharacter, // a printable character, in InputEvent::character
+    kTab,
+    kBackTab,
+    kEnter,
+    kEscape,
+    kBackspace,
+    kDelete,
+    kUp,
+    kDown,
+    kLeft,
+    kRight,
+    kHome,
+    kEnd,
+    kPageUp,
+    kPageDown,
+    kF1,
+    kF4,
+    kInterrupt, // Ctrl+C: close the active window, as its system menu would
 };
 
 struct InputEvent {
-    enum class Kind { None, Key, MousePress, MouseRelease, Resize };
+    enum class Kind { kNone, kKey, kMousePress, kMouseRelease, kResize };
 
-    Kind kind = Kind::None;
-    Key key = Key::None;
+    Kind kind = Kind::kNone;
+    Key key = Key::kNone;
     char character = 0;
     bool alt = false;
     int col = 0; // mouse events: the terminal cell

@@ -27,29 +27,29 @@ void press(std::vector<MSG>& out, HWND target, WPARAM key, int character = -1) {
 
 WPARAM virtualKey(Key key) {
     switch (key) {
-    case Key::Backspace:
+    case Key::kBackspace:
         return VK_BACK;
-    case Key::Delete:
+    case Key::kDelete:
         return VK_DELETE;
-    case Key::Up:
+    case Key::kUp:
         return VK_UP;
-    case Key::Down:
+    case Key::kDown:
         return VK_DOWN;
-    case Key::Left:
+    case Key::kLeft:
         return VK_LEFT;
-    case Key::Right:
+    case Key::kRight:
         return VK_RIGHT;
-    case Key::Home:
+    case Key::kHome:
         return VK_HOME;
-    case Key::End:
+    case Key::kEnd:
         return VK_END;
-    case Key::PageUp:
+    case Key::kPageUp:
         return VK_PRIOR;
-    case Key::PageDown:
+    case Key::kPageDown:
         return VK_NEXT;
-    case Key::F1:
+    case Key::kF1:
         return VK_F1;
-    case Key::F4:
+    case Key::kF4:
         return VK_F4;
     default:
         return 0;
@@ -78,7 +78,7 @@ std::vector<MSG> KeyTranslator::translate(const InputEvent& event) {
     HWND target = GetFocus();
     if (!target)
         target = GetActiveWindow();
-    if (!target || event.kind != InputEvent::Kind::Key)
+    if (!target || event.kind != InputEvent::Kind::kKey)
         return {};
     return keyMessages(target, event);
 }
@@ -94,11 +94,11 @@ std::vector<MSG> KeyTranslator::keyMessages(HWND target, const InputEvent& event
     std::vector<MSG> out;
     if (event.alt) {
         WPARAM key =
-            event.key == Key::Character ? characterKey(event.character) : virtualKey(event.key);
+            event.key == Key::kCharacter ? characterKey(event.character) : virtualKey(event.key);
         if (!key)
             return out;
         out.push_back(message(target, WM_SYSKEYDOWN, key, 1 | altContext));
-        if (event.key == Key::Character)
+        if (event.key == Key::kCharacter)
             out.push_back(message(target, WM_SYSCHAR,
                                   WPARAM(static_cast<unsigned char>(event.character)),
                                   1 | altContext));
@@ -106,40 +106,40 @@ std::vector<MSG> KeyTranslator::keyMessages(HWND target, const InputEvent& event
         return out;
     }
     switch (event.key) {
-    case Key::Character:
+    case Key::kCharacter:
         if (event.character == ' ')
             return spaceMessages(target);
         press(out, target, characterKey(event.character),
               static_cast<unsigned char>(event.character));
         break;
-    case Key::Tab:
+    case Key::kTab:
         press(out, target, VK_TAB, '\t');
         break;
-    case Key::BackTab:
+    case Key::kBackTab:
         out.push_back(message(target, WM_KEYDOWN, VK_SHIFT));
         press(out, target, VK_TAB, '\t');
         out.push_back(message(target, WM_KEYUP, VK_SHIFT, LPARAM(0xC0000001)));
         break;
-    case Key::Enter:
+    case Key::kEnter:
         press(out, target, VK_RETURN, '\r');
         break;
-    case Key::Escape:
+    case Key::kEscape:
         press(out, target, VK_ESCAPE, 0x1B);
         break;
-    case Key::Backspace:
+    case Key::kBackspace:
         press(out, target, VK_BACK, '\b');
         break;
-    case Key::Interrupt:
+    case Key::kInterrupt:
         if (HWND active = GetActiveWindow())
             out.push_back(message(active, WM_SYSCOMMAND, SC_CLOSE, 0));
         break;
-    case Key::F1:
+    case Key::kF1:
         // Windows posts WM_KEYF1 as the key-down of F1 leaves the queue; it asks for help.
         out.push_back(message(target, WM_KEYDOWN, VK_F1));
         out.push_back(message(target, WM_KEYF1, 0, 0));
         out.push_back(message(target, WM_KEYUP, VK_F1, LPARAM(0xC0000001)));
         break;
-    case Key::None:
+    case Key::kNone:
         break;
     default:
         press(out, target, virtualKey(event.key));

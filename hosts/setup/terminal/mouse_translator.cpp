@@ -43,11 +43,11 @@ CellRect clickCells(const WindowView& control, const CellLayout& layout) {
 
 std::vector<MSG> MouseTranslator::translate(const InputEvent& event, const CellLayout& layout) {
     std::vector<MSG> out;
-    if (event.kind == InputEvent::Kind::MousePress) {
+    if (event.kind == InputEvent::Kind::kMousePress) {
         pressed_ = hit(event.col, event.row, layout);
         if (pressed_.hwnd && !pressed_.closeBox)
             out.push_back(mouseMessage(pressed_.hwnd, WM_LBUTTONDOWN, pressed_.point));
-    } else if (event.kind == InputEvent::Kind::MouseRelease) {
+    } else if (event.kind == InputEvent::Kind::kMouseRelease) {
         Target target = pressed_;
         pressed_ = Target{};
         if (!target.hwnd || !IsWindow(target.hwnd))

@@ -24,13 +24,13 @@ void Palette::setUp(bool colours) {
     const short paper = bright ? short(COLOR_WHITE + 8) : short(COLOR_CYAN);
     const short shade = bright ? short(COLOR_BLACK + 8) : short(COLOR_BLACK);
     const ColourPair pairs[] = {
-        {Role::Desktop, COLOR_WHITE, COLOR_CYAN, 0}, {Role::Face, COLOR_BLACK, grey, 0},
-        {Role::Frame, COLOR_BLACK, grey, 0},         {Role::Caption, COLOR_WHITE, COLOR_BLUE, 0},
-        {Role::CaptionInactive, grey, shade, 0},     {Role::Disabled, shade, grey, 0},
-        {Role::Field, COLOR_BLACK, paper, 0},        {Role::Focus, COLOR_WHITE, COLOR_BLUE, 0},
-        {Role::Selection, COLOR_BLACK, grey, 0},     {Role::Button, COLOR_BLACK, grey, 0},
-        {Role::DropList, COLOR_BLACK, paper, 0},     {Role::Hint, COLOR_BLACK, COLOR_CYAN, 0},
-        {Role::Message, COLOR_WHITE, COLOR_BLUE, 0},
+        {Role::kDesktop, COLOR_WHITE, COLOR_CYAN, 0}, {Role::kFace, COLOR_BLACK, grey, 0},
+        {Role::kFrame, COLOR_BLACK, grey, 0},         {Role::kCaption, COLOR_WHITE, COLOR_BLUE, 0},
+        {Role::kCaptionInactive, grey, shade, 0},     {Role::kDisabled, shade, grey, 0},
+        {Role::kField, COLOR_BLACK, paper, 0},        {Role::kFocus, COLOR_WHITE, COLOR_BLUE, 0},
+        {Role::kSelection, COLOR_BLACK, grey, 0},     {Role::kButton, COLOR_BLACK, grey, 0},
+        {Role::kDropList, COLOR_BLACK, paper, 0},     {Role::kHint, COLOR_BLACK, COLOR_CYAN, 0},
+        {Role::kMessage, COLOR_WHITE, COLOR_BLUE, 0},
     };
     for (const ColourPair& pair : pairs)
         init_pair(short(int(pair.role) + 1), pair.foreground, pair.background);
@@ -40,26 +40,26 @@ chtype Palette::attributes(Role role) const {
     if (!colours_)
         return monochrome(role);
     chtype bold = 0;
-    if (role == Role::Caption || role == Role::Focus || role == Role::Message)
+    if (role == Role::kCaption || role == Role::kFocus || role == Role::kMessage)
         bold = A_BOLD;
-    if (role == Role::Disabled && COLORS < 16)
+    if (role == Role::kDisabled && COLORS < 16)
         bold = A_BOLD; // bright black: grey on most 8-colour terminals
     return chtype(COLOR_PAIR(int(role) + 1)) | bold;
 }
 
 chtype Palette::monochrome(Role role) {
     switch (role) {
-    case Role::Caption:
-    case Role::Focus:
+    case Role::kCaption:
+    case Role::kFocus:
         return A_REVERSE | A_BOLD;
-    case Role::CaptionInactive:
-    case Role::Hint:
+    case Role::kCaptionInactive:
+    case Role::kHint:
         return A_REVERSE;
-    case Role::Selection:
+    case Role::kSelection:
         return A_UNDERLINE;
-    case Role::Disabled:
+    case Role::kDisabled:
         return A_DIM;
-    case Role::Message:
+    case Role::kMessage:
         return A_BOLD;
     default:
         return A_NORMAL;

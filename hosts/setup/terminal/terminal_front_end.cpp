@@ -32,7 +32,7 @@ TerminalFrontEnd::~TerminalFrontEnd() {
 
 bool TerminalFrontEnd::draw() {
     CellCanvas canvas(screen_.columns(), screen_.rows());
-    canvas.fill(0, 0, canvas.columns(), canvas.rows(), Role::Desktop);
+    canvas.fill(0, 0, canvas.columns(), canvas.rows(), Role::kDesktop);
     std::vector<HWND> windows = WindowPainter::visibleWindows();
     noteMessageBoxes(windows);
     CellLayout layout = layoutFor(windows, canvas.columns(), canvas.rows());
@@ -60,9 +60,9 @@ bool TerminalFrontEnd::waitForInput(DWORD timeoutMs) {
         InputEvent event;
         if (!screen_.read(timeout, &event))
             return false; // the terminal is gone: no one is left to answer
-        if (event.kind == InputEvent::Kind::None)
+        if (event.kind == InputEvent::Kind::kNone)
             return false; // the time is up: the loop's timer is due
-        if (event.kind == InputEvent::Kind::Resize)
+        if (event.kind == InputEvent::Kind::kResize)
             continue;
         status_.clear(); // a note lasts until the next key or click
         if (post(event, fits))
@@ -77,19 +77,19 @@ SIZE TerminalFrontEnd::screenSize() const {
 bool TerminalFrontEnd::post(const InputEvent& event, bool fits) {
     if (!fits) {
         // Only a way out: the windows cannot be seen, so they take no other input.
-        bool escape = event.kind == InputEvent::Kind::Key &&
-                      (event.key == Key::Escape || event.key == Key::Interrupt);
+        bool escape = event.kind == InputEvent::Kind::kKey &&
+                      (event.key == Key::kEscape || event.key == Key::kInterrupt);
         leaving_ = escape;
         lastCancelled_ = nullptr;
         return escape && cancelActive();
     }
-    if (event.kind == InputEvent::Kind::Key)
+    if (event.kind == InputEvent::Kind::kKey)
         return KeyTranslator::post(event);
     std::vector<HWND> windows = WindowPainter::visibleWindows();
     CellLayout layout = layoutFor(windows, screen_.columns(), screen_.rows());
     if (mouse_.post(event, layout))
         return true;
-    if (event.kind == InputEvent::Kind::MousePress)
+    if (event.kind == InputEvent::Kind::kMousePress)
         screen_.beep(); // a click on a window that takes none
     return false;
 }

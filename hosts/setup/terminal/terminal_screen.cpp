@@ -23,7 +23,7 @@ void restoreAndRaise(int signal) {
 
 InputEvent keyEvent(Key key, bool alt = false) {
     InputEvent event;
-    event.kind = InputEvent::Kind::Key;
+    event.kind = InputEvent::Kind::kKey;
     event.key = key;
     event.alt = alt;
     return event;
@@ -35,13 +35,13 @@ Key namedKey(int code, bool* alt) {
     *alt = false;
     if (code == altDownCode || (name && std::strcmp(name, "kDN3") == 0)) {
         *alt = true;
-        return Key::Down;
+        return Key::kDown;
     }
     if (code == altUpCode || (name && std::strcmp(name, "kUP3") == 0)) {
         *alt = true;
-        return Key::Up;
+        return Key::kUp;
     }
-    return Key::None;
+    return Key::kNone;
 }
 // A terminal that cannot put its cursor on a cell (a dumb terminal, a printer) cannot draw.
 bool cursorAddressable() {
@@ -199,7 +199,7 @@ bool TerminalScreen::read(int timeoutMs, InputEvent* event) {
         *event = decode(code);
         // Input the dialog has no use for (Ctrl+A, F5, the mouse wheel) is dropped: taken as
         // an event of no kind it would read as the end of the wait, which cancels the dialog.
-        if (event->kind != InputEvent::Kind::None)
+        if (event->kind != InputEvent::Kind::kNone)
             return true;
     }
 }
@@ -207,12 +207,12 @@ bool TerminalScreen::read(int timeoutMs, InputEvent* event) {
 InputEvent TerminalScreen::decode(int code) {
     bool alt = false;
     Key named = namedKey(code, &alt);
-    if (named != Key::None)
+    if (named != Key::kNone)
         return keyEvent(named, alt);
     switch (code) {
     case KEY_RESIZE: {
         InputEvent event;
-        event.kind = InputEvent::Kind::Resize;
+        event.kind = InputEvent::Kind::kResize;
         return event;
     }
     case KEY_MOUSE: {
@@ -227,46 +227,46 @@ InputEvent TerminalScreen::decode(int code) {
     case 27:
         return decodeEscape();
     case '\t':
-        return keyEvent(Key::Tab);
+        return keyEvent(Key::kTab);
     case KEY_BTAB:
-        return keyEvent(Key::BackTab);
+        return keyEvent(Key::kBackTab);
     case '\r':
     case '\n':
     case KEY_ENTER:
-        return keyEvent(Key::Enter);
+        return keyEvent(Key::kEnter);
     case KEY_BACKSPACE:
     case 127:
     case 8:
-        return keyEvent(Key::Backspace);
+        return keyEvent(Key::kBackspace);
     case KEY_DC:
-        return keyEvent(Key::Delete);
+        return keyEvent(Key::kDelete);
     case KEY_UP:
-        return keyEvent(Key::Up);
+        return keyEvent(Key::kUp);
     case KEY_DOWN:
-        return keyEvent(Key::Down);
+        return keyEvent(Key::kDown);
     case KEY_LEFT:
-        return keyEvent(Key::Left);
+        return keyEvent(Key::kLeft);
     case KEY_RIGHT:
-        return keyEvent(Key::Right);
+        return keyEvent(Key::kRight);
     case KEY_HOME:
-        return keyEvent(Key::Home);
+        return keyEvent(Key::kHome);
     case KEY_END:
-        return keyEvent(Key::End);
+        return keyEvent(Key::kEnd);
     case KEY_PPAGE:
-        return keyEvent(Key::PageUp);
+        return keyEvent(Key::kPageUp);
     case KEY_NPAGE:
-        return keyEvent(Key::PageDown);
+        return keyEvent(Key::kPageDown);
     case 3:
-        return keyEvent(Key::Interrupt);
+        return keyEvent(Key::kInterrupt);
     default:
         break;
     }
     if (code == KEY_F(1))
-        return keyEvent(Key::F1);
+        return keyEvent(Key::kF1);
     if (code == KEY_F(4))
-        return keyEvent(Key::F4);
+        return keyEvent(Key::kF4);
     if (code >= 0x20 && code < 0x7F) {
-        InputEvent event = keyEvent(Key::Character);
+        InputEvent event = keyEvent(Key::kCharacter);
         event.character = char(code);
         return event;
     }
@@ -278,10 +278,10 @@ InputEvent TerminalScreen::decodeEscape() {
     timeout(0);
     int next = getch();
     if (next == ERR)
-        return keyEvent(Key::Escape);
+        return keyEvent(Key::kEscape);
     InputEvent event = decode(next);
-    if (event.kind != InputEvent::Kind::Key || event.key == Key::Escape)
-        return keyEvent(Key::Escape);
+    if (event.kind != InputEvent::Kind::kKey || event.key == Key::kEscape)
+        return keyEvent(Key::kEscape);
     event.alt = true;
     return event;
 }
@@ -294,11 +294,11 @@ void TerminalScreen::decodeMouse() {
     event.col = mouse.x;
     event.row = mouse.y;
     if (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) {
-        event.kind = InputEvent::Kind::MousePress;
+        event.kind = InputEvent::Kind::kMousePress;
         pending_.push_back(event);
     }
     if (mouse.bstate & (BUTTON1_RELEASED | BUTTON1_CLICKED)) {
-        event.kind = InputEvent::Kind::MouseRelease;
+        event.kind = InputEvent::Kind::kMouseRelease;
         pending_.push_back(event);
     }
 }

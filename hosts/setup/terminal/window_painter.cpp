@@ -31,10 +31,10 @@ void WindowPainter::paintWindow(HWND window) {
     WindowView view = portable::inspect::view(window);
     WindowCells placed = layout_.window(window);
     CellRect cells = placed.cells;
-    canvas_.fill(cells.left, cells.top, cells.right, cells.bottom, Role::Face);
-    canvas_.box(cells.left - 1, cells.top - 1, cells.right, cells.bottom, Role::Frame);
+    canvas_.fill(cells.left, cells.top, cells.right, cells.bottom, Role::kFace);
+    canvas_.box(cells.left - 1, cells.top - 1, cells.right, cells.bottom, Role::kFrame);
     if (placed.captionRows > 0) {
-        Role caption = GetActiveWindow() == window ? Role::Caption : Role::CaptionInactive;
+        Role caption = GetActiveWindow() == window ? Role::kCaption : Role::kCaptionInactive;
         canvas_.fill(cells.left, cells.top, cells.right, cells.top + 1, caption);
         canvas_.text(cells.left + 1, cells.top, view.text, caption, std::max(0, cells.width() - 6));
         if (view.style & WS_SYSMENU)
@@ -54,13 +54,13 @@ void WindowPainter::paintWindow(HWND window) {
 
 void WindowPainter::hint(const std::string& text) {
     int row = canvas_.rows() - 1;
-    canvas_.fill(0, row, canvas_.columns(), row + 1, Role::Hint);
-    canvas_.text(1, row, text, Role::Hint, std::max(0, canvas_.columns() - 2));
+    canvas_.fill(0, row, canvas_.columns(), row + 1, Role::kHint);
+    canvas_.text(1, row, text, Role::kHint, std::max(0, canvas_.columns() - 2));
 }
 
 void WindowPainter::frameNote(HWND window, const std::string& text) {
     CellRect cells = layout_.window(window).cells;
-    canvas_.text(cells.left + 1, cells.bottom, " " + text + " ", Role::Hint,
+    canvas_.text(cells.left + 1, cells.bottom, " " + text + " ", Role::kHint,
                  std::max(0, cells.width() - 2));
 }
 
@@ -78,7 +78,7 @@ void WindowPainter::tooSmall(CellCanvas& canvas, int neededColumns, int neededRo
     int top = std::max(0, (canvas.rows() - int(lines.size())) / 2);
     for (const std::string& line : lines) {
         int col = std::max(0, (canvas.columns() - int(line.size())) / 2);
-        canvas.text(col, top++, line, Role::Message);
+        canvas.text(col, top++, line, Role::kMessage);
     }
 }
 

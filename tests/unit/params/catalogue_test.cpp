@@ -18,17 +18,19 @@ struct RowExpectation {
 };
 
 const RowExpectation expectedRows[] = {
-    {PropertyId::Address, "Address", "NetworkAddress", ValueKind::Text, "-1", true, 12},
-    {PropertyId::VlanId, "VLAN ID", "VLANID", ValueKind::Number, "-1", true, 4},
-    {PropertyId::MediaType, "Media Type", "NetworkMedia", ValueKind::List, "Autonegotiate", false,
+    {PropertyId::kAddress, "Address", "NetworkAddress", ValueKind::kText, "-1", true, 12},
+    {PropertyId::kVlanId, "VLAN ID", "VLANID", ValueKind::kNumber, "-1", true, 4},
+    {PropertyId::kMediaType, "Media Type", "NetworkMedia", ValueKind::kList, "Autonegotiate", false,
      0},
-    {PropertyId::PauseControl, "Pause Control", "FlowControl", ValueKind::List, "Enable", false, 0},
-    {PropertyId::PacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::List,
+    {PropertyId::kPauseControl, "Pause Control", "FlowControl", ValueKind::kList, "Enable", false,
+     0},
+    {PropertyId::kPacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::kList,
      "1514 (standard)", false, 0},
-    {PropertyId::ReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::Number, "64", false, 4},
-    {PropertyId::IeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::List, "Enable",
+    {PropertyId::kReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::kNumber, "64", false,
+     4},
+    {PropertyId::kIeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::kList, "Enable",
      false, 0},
-    {PropertyId::PriorityQueues, "Priority Queues", "PriQ", ValueKind::List, "Disable", false, 0},
+    {PropertyId::kPriorityQueues, "Priority Queues", "PriQ", ValueKind::kList, "Disable", false, 0},
 };
 
 TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
@@ -46,8 +48,8 @@ TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
         EXPECT_STREQ(expected.defaultDisplay, row->defaultDisplay);
         EXPECT_EQ(expected.mayBeAbsent, row->mayBeAbsent);
         EXPECT_EQ(expected.typingLimit, row->typingLimit);
-        EXPECT_EQ(row->kind == ValueKind::List, row->map != nullptr);
-        EXPECT_EQ(row->kind == ValueKind::Number, row->range != nullptr);
+        EXPECT_EQ(row->kind == ValueKind::kList, row->map != nullptr);
+        EXPECT_EQ(row->kind == ValueKind::kNumber, row->range != nullptr);
         EXPECT_EQ(row, &PropertyCatalogue::row(row->id));
     }
 }
@@ -67,9 +69,9 @@ void expectRange(const NumberRange* range, int32_t minimum, int32_t maximum,
 } // namespace
 
 TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
-    expectRange(PropertyCatalogue::row(PropertyId::VlanId).range, 0, 4095, 1, false,
+    expectRange(PropertyCatalogue::row(PropertyId::kVlanId).range, 0, 4095, 1, false,
                 "Out of Range (0 to 4095)");
-    expectRange(PropertyCatalogue::row(PropertyId::ReceiveBuffers).range, 32, 1024, 32, true,
+    expectRange(PropertyCatalogue::row(PropertyId::kReceiveBuffers).range, 32, 1024, 32, true,
                 "Out of Range (32 to 1024)");
 }
 
@@ -79,10 +81,10 @@ TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
         const PropertyRow* expected;
     };
     const Case cases[] = {
-        {"VLAN ID", &PropertyCatalogue::row(PropertyId::VlanId)},
-        {"vlan id", &PropertyCatalogue::row(PropertyId::VlanId)},
-        {"receive BUFFERS", &PropertyCatalogue::row(PropertyId::ReceiveBuffers)},
-        {"packet size (MAXIMUM)", &PropertyCatalogue::row(PropertyId::PacketSize)},
+        {"VLAN ID", &PropertyCatalogue::row(PropertyId::kVlanId)},
+        {"vlan id", &PropertyCatalogue::row(PropertyId::kVlanId)},
+        {"receive BUFFERS", &PropertyCatalogue::row(PropertyId::kReceiveBuffers)},
+        {"packet size (MAXIMUM)", &PropertyCatalogue::row(PropertyId::kPacketSize)},
         {"VLAN", nullptr},
         {"VLAN ID ", nullptr},
         {" Address", nullptr},
@@ -97,9 +99,9 @@ TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
 
 // Registry names, not labels: "VLAN ID" is a label only, "vlanid" a name in another case.
 TEST(PropertyCatalogue, FindByValueNameIgnoresCaseOnly) {
-    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::MediaType),
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::kMediaType),
               PropertyCatalogue::findByValueName("NetworkMedia"));
-    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::VlanId),
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::kVlanId),
               PropertyCatalogue::findByValueName("vlanid"));
     EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("VLAN ID"));
     EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("PriQ "));

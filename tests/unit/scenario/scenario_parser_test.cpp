@@ -55,9 +55,9 @@ TEST(ScenarioParser, ReadsSetupActionsAndChecksInOrder) {
     EXPECT_TRUE(s.parametersKey);
 
     ASSERT_EQ(3u, s.values.size());
-    EXPECT_EQ(ValueType::Sz, s.values[0].type);
+    EXPECT_EQ(ValueType::kSz, s.values[0].type);
     EXPECT_EQ(bytes({'2', 0}), s.values[0].data);
-    EXPECT_EQ(ValueType::Dword, s.values[1].type);
+    EXPECT_EQ(ValueType::kDword, s.values[1].type);
     EXPECT_EQ(bytes({0xff, 0xff, 0xff, 0xff}), s.values[1].data);
     EXPECT_EQ(bytes({0x36, 0x34, 0xff}), s.values[2].data);
 
@@ -80,14 +80,14 @@ TEST(ScenarioParser, ReadsSetupActionsAndChecksInOrder) {
     EXPECT_EQ(expected, steps);
 
     ASSERT_EQ(5u, s.checks.size());
-    EXPECT_EQ(ResultCheck::Kind::Result, s.checks[0].kind);
+    EXPECT_EQ(ResultCheck::Kind::kResult, s.checks[0].kind);
     EXPECT_EQ("OK", s.checks[0].text);
-    EXPECT_EQ(ResultCheck::Kind::Message, s.checks[1].kind);
+    EXPECT_EQ(ResultCheck::Kind::kMessage, s.checks[1].kind);
     EXPECT_EQ("Out of Range (0 to 4095)", s.checks[1].text);
     EXPECT_EQ("quorlan", s.checks[1].caption);
-    EXPECT_EQ(ResultCheck::Kind::ValueMissing, s.checks[2].kind);
+    EXPECT_EQ(ResultCheck::Kind::kValueMissing, s.checks[2].kind);
     EXPECT_EQ("VLANID", s.checks[2].name);
-    EXPECT_EQ(ResultCheck::Kind::ValueSz, s.checks[3].kind);
+    EXPECT_EQ(ResultCheck::Kind::kValueSz, s.checks[3].kind);
     EXPECT_EQ("64", s.checks[3].text);
     EXPECT_EQ(21, s.checks[4].line);
 }
