@@ -38,7 +38,7 @@ BENCHMARK(BM_LabelToCodeAllMaps);
 void BM_LoadAndSaveTranslations(benchmark::State& state) {
     PropertyValues values;
     const char* const stored[] = {"0002B3A1C4F7", "12", "8", "3", "1514", "256", "1", "0"};
-    for (size_t i = 0; i < PropertyCount; ++i)
+    for (size_t i = 0; i < kPropertyCount; ++i)
         values.storeRead(static_cast<PropertyId>(i), stored[i], 16);
     for (auto _ : state) {
         values.displayFromStored();

@@ -45,22 +45,22 @@ int changesFromPairs(const std::vector<std::string>& pairs, std::vector<Change>*
         const size_t equals = pair.find('=');
         if (equals == std::string::npos) {
             sayError("set takes PROPERTY=VALUE, not " + pair);
-            return ExitUsage;
+            return kExitUsage;
         }
         const std::string value = pair.substr(equals + 1);
         const PropertyRow* row = namedProperty(pair.substr(0, equals));
         if (row == nullptr)
-            return ExitUsage;
+            return kExitUsage;
         std::string display;
         if (!displayValueFor(*row, value, &display)) {
             sayError(std::string(row->label) + ": \"" + value + "\" is refused; it takes " +
                      acceptedValues(*row));
             refused = true;
         } else if (!addChange(changes, *row, display)) {
-            return ExitUsage;
+            return kExitUsage;
         }
     }
-    return refused ? ExitRefused : ExitDone;
+    return refused ? kExitRefused : kExitDone;
 }
 
 int changesToDefaults(const std::vector<std::string>& names, std::vector<Change>* changes) {
@@ -68,14 +68,14 @@ int changesToDefaults(const std::vector<std::string>& names, std::vector<Change>
         for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
              ++row)
             changes->push_back({row, row->defaultDisplay});
-        return ExitDone;
+        return kExitDone;
     }
     for (const std::string& name : names) {
         const PropertyRow* row = namedProperty(name);
         if (row == nullptr || !addChange(changes, *row, row->defaultDisplay))
-            return ExitUsage;
+            return kExitUsage;
     }
-    return ExitDone;
+    return kExitDone;
 }
 
 bool isNamed(const std::vector<Change>& all, PropertyId id) {
@@ -101,7 +101,7 @@ void printDryRun(const PropertyValues& loaded, const PropertyValues& target,
             continue;
         std::printf("%s: %s -> %s\n", change.row->label,
                     shownValue(loadedState(loaded, id)).c_str(),
-                    target.storedIsAbsent(id) ? AbsentWord : target.display(id).c_str());
+                    target.storedIsAbsent(id) ? kAbsentWord : target.display(id).c_str());
     }
 }
 
@@ -112,7 +112,7 @@ int writeChanges(ParameterStore& store, const PropertyValues& values,
                  const std::vector<Change>& all) {
     std::vector<PropertyId> ids;
     std::vector<std::string> names;
-    for (size_t i = 0; i < PropertyCount; ++i) {
+    for (size_t i = 0; i < kPropertyCount; ++i) {
         PropertyId id = PropertyCatalogue::storageOrder()[i];
         if (isNamed(all, id)) {
             ids.push_back(id);
@@ -122,7 +122,7 @@ int writeChanges(ParameterStore& store, const PropertyValues& values,
     ValueSnapshot before;
     if (!before.take(store.key(), names)) {
         sayError("the values as they are now do not read; nothing was changed");
-        return ExitRegistry;
+        return kExitRegistry;
     }
     std::vector<std::string> written;
     std::string failed;
@@ -133,11 +133,11 @@ int writeChanges(ParameterStore& store, const PropertyValues& values,
             failed += (failed.empty() ? "" : ", ") + names[i];
     }
     if (failed.empty() && store.Flush() == ERROR_SUCCESS)
-        return ExitDone;
+        return kExitDone;
     const bool restored = before.restore(store.key(), written) && store.Flush() == ERROR_SUCCESS;
     sayError("could not save " + (failed.empty() ? std::string("the change") : failed) +
              (restored ? "; nothing was changed" : "; the values may be left part changed"));
-    return ExitRegistry;
+    return kExitRegistry;
 }
 
 int applyChanges(const std::string& service, const std::vector<Change>& changes, bool dryRun) {
@@ -145,7 +145,7 @@ int applyChanges(const std::string& service, const std::vector<Change>& changes,
     LONG status = dryRun ? store.OpenForReading() : store.OpenForWriting();
     if (status != ERROR_SUCCESS) {
         sayError(keyNotOpened(store, status));
-        return ExitRegistry;
+        return kExitRegistry;
     }
     PropertyValues loaded;
     store.Read(loaded);
@@ -156,7 +156,7 @@ int applyChanges(const std::string& service, const std::vector<Change>& changes,
     target.storedFromDisplay();
     if (dryRun) {
         printDryRun(loaded, target, changes);
-        return ExitDone;
+        return kExitDone;
     }
     return writeChanges(store, target, changes);
 }
@@ -166,14 +166,14 @@ int applyChanges(const std::string& service, const std::vector<Change>& changes,
 int setProperties(const std::string& service, const std::vector<std::string>& pairs, bool dryRun) {
     std::vector<Change> changes;
     int status = changesFromPairs(pairs, &changes);
-    return status == ExitDone ? applyChanges(service, changes, dryRun) : status;
+    return status == kExitDone ? applyChanges(service, changes, dryRun) : status;
 }
 
 int resetProperties(const std::string& service, const std::vector<std::string>& names,
                     bool dryRun) {
     std::vector<Change> changes;
     int status = changesToDefaults(names, &changes);
-    return status == ExitDone ? applyChanges(service, changes, dryRun) : status;
+    return status == kExitDone ? applyChanges(service, changes, dryRun) : status;
 }
 
 } // namespace quorlan_params

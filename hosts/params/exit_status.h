@@ -3,9 +3,9 @@
 
 namespace quorlan_params {
 
-constexpr int ExitDone = 0;
-constexpr int ExitUsage = 64;   // the command line is not a command
-constexpr int ExitRefused = 65; // a value the property does not accept
-constexpr int ExitRegistry = 2; // the key does not open, or a write failed
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 64;   // the command line is not a command
+constexpr int kExitRefused = 65; // a value the property does not accept
+constexpr int kExitRegistry = 2; // the key does not open, or a write failed
 
 } // namespace quorlan_params

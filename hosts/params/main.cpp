@@ -11,14 +11,14 @@
 
 namespace {
 
-const char synopsis[] =
+const char kSynopsis[] =
     "usage: quorlan-params [--registry FILE] SERVICE [list] [--json]\n"
     "       quorlan-params [--registry FILE] SERVICE get PROPERTY [--json]\n"
     "       quorlan-params [--registry FILE] SERVICE set PROPERTY=VALUE... [--dry-run]\n"
     "       quorlan-params [--registry FILE] SERVICE reset [PROPERTY...] [--dry-run]\n"
     "       quorlan-params --help | --version\n";
 
-const char description[] =
+const char kDescription[] =
     "\n"
     "Lists, reads, sets and resets the eight adapter parameters of SERVICE, the values under\n"
     "HKLM\\System\\CurrentControlSet\\Services\\SERVICE\\Parameters, by the labels, ranges and\n"
@@ -53,17 +53,17 @@ const char description[] =
     "  --version        the version\n"
     "\n";
 
-const char exitStatus[] =
+const char kExitStatus[] =
     "\n"
     "Exit status: 0 done; 64 a usage error, an unknown property or a registry that cannot be\n"
     "used; 65 a value refused (nothing is written); 2 the key does not open or a write failed.\n"
     "Messages go to standard error, data to standard output.\n";
 
 void printHelp() {
-    std::fputs(synopsis, stdout);
-    std::fputs(description, stdout);
+    std::fputs(kSynopsis, stdout);
+    std::fputs(kDescription, stdout);
     std::fputs(quorlan_params::registryHelp(), stdout);
-    std::fputs(exitStatus, stdout);
+    std::fputs(kExitStatus, stdout);
 }
 
 int run(const quorlan_params::CommandLine& line) {
@@ -78,7 +78,7 @@ int run(const quorlan_params::CommandLine& line) {
     case Verb::kReset:
         return quorlan_params::resetProperties(line.service, line.operands, line.dryRun);
     }
-    return quorlan_params::ExitUsage;
+    return quorlan_params::kExitUsage;
 }
 
 } // namespace
@@ -89,20 +89,20 @@ int main(int argc, char** argv) {
     std::string error;
     if (!quorlan_params::parseCommandLine(argc, argv, &line, &error)) {
         quorlan_params::sayError(error);
-        std::fputs(synopsis, stderr);
-        return quorlan_params::ExitUsage;
+        std::fputs(kSynopsis, stderr);
+        return quorlan_params::kExitUsage;
     }
     if (line.help) {
         printHelp();
-        return quorlan_params::ExitDone;
+        return quorlan_params::kExitDone;
     }
     if (line.version) {
         std::printf("quorlan-params %s\n", QUORLAN_VERSION);
-        return quorlan_params::ExitDone;
+        return quorlan_params::kExitDone;
     }
     if (!quorlan_params::chooseRegistry(line.registryGiven, line.registry, &error)) {
         quorlan_params::sayError(error);
-        return quorlan_params::ExitUsage;
+        return quorlan_params::kExitUsage;
     }
     return run(line);
 }

@@ -88,13 +88,13 @@ std::string acceptedValues(const PropertyRow& row) {
         break;
     }
     if (row.mayBeAbsent)
-        accepted += std::string(", or ") + AbsentWord;
+        accepted += std::string(", or ") + kAbsentWord;
     return accepted;
 }
 
 bool displayValueFor(const PropertyRow& row, const std::string& input, std::string* display) {
-    if (row.mayBeAbsent && equalsIgnoreCase(input.c_str(), AbsentWord)) {
-        *display = AbsentMarker;
+    if (row.mayBeAbsent && equalsIgnoreCase(input.c_str(), kAbsentWord)) {
+        *display = kAbsentMarker;
         return true;
     }
     switch (row.kind) {

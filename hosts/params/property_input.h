@@ -9,7 +9,7 @@
 namespace quorlan_params {
 
 // The word for a value that is not present, for the two optional properties.
-constexpr const char AbsentWord[] = "absent";
+constexpr const char kAbsentWord[] = "absent";
 
 // The row named by its list label (any case) or by its registry value name, or null.
 const PropertyRow* findProperty(const std::string& name);

@@ -24,11 +24,11 @@ const char* kindName(ValueKind kind) {
 }
 
 bool defaultIsAbsent(const PropertyRow& row) {
-    return row.mayBeAbsent && ValueText(row.defaultDisplay).equals(AbsentMarker);
+    return row.mayBeAbsent && ValueText(row.defaultDisplay).equals(kAbsentMarker);
 }
 
 std::string defaultWord(const PropertyRow& row) {
-    return defaultIsAbsent(row) ? AbsentWord : row.defaultDisplay;
+    return defaultIsAbsent(row) ? kAbsentWord : row.defaultDisplay;
 }
 
 bool codeHasLabel(const LabelMap& map, const ValueText& code) {
@@ -60,7 +60,7 @@ PropertyState loadedState(const PropertyValues& values, PropertyId id) {
     PropertyState state{
         &row, true, values.display(id).c_str(), values.wasRead(id), values.stored(id).c_str(),
         false};
-    state.present = !(row.mayBeAbsent && values.display(id).equals(AbsentMarker));
+    state.present = !(row.mayBeAbsent && values.display(id).equals(kAbsentMarker));
     if (!state.storedRead)
         state.stored.clear();
     state.unmapped = row.kind == ValueKind::kList && state.storedRead &&
@@ -77,7 +77,7 @@ std::vector<PropertyState> loadedStates(const PropertyValues& values) {
 }
 
 std::string valueWord(const PropertyState& state) {
-    return state.present ? state.display : AbsentWord;
+    return state.present ? state.display : kAbsentWord;
 }
 
 std::string storedNote(const PropertyState& state) {

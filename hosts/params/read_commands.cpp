@@ -30,31 +30,31 @@ bool loadValues(const std::string& service, PropertyValues* values) {
 int listProperties(const std::string& service, bool json) {
     PropertyValues values;
     if (!loadValues(service, &values))
-        return ExitRegistry;
+        return kExitRegistry;
     const std::vector<PropertyState> states = loadedStates(values);
     std::fputs((json ? propertiesJson(states) : propertyTable(states)).c_str(), stdout);
-    return ExitDone;
+    return kExitDone;
 }
 
 int getProperty(const std::string& service, const std::string& property, bool json) {
     const PropertyRow* row = findProperty(property);
     if (row == nullptr) {
         sayError("no property " + property + "; the properties are " + propertyLabels());
-        return ExitUsage;
+        return kExitUsage;
     }
     PropertyValues values;
     if (!loadValues(service, &values))
-        return ExitRegistry;
+        return kExitRegistry;
     const PropertyState state = loadedState(values, row->id);
     if (json) {
         std::printf("%s\n", propertyJson(state).c_str());
-        return ExitDone;
+        return kExitDone;
     }
     const std::string note = storedNote(state);
     if (!note.empty())
         sayError(std::string(row->label) + ": " + note + "; shown as the dialog shows it");
     std::printf("%s\n", valueWord(state).c_str());
-    return ExitDone;
+    return kExitDone;
 }
 
 } // namespace quorlan_params

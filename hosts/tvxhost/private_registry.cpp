@@ -4,7 +4,7 @@
 
 namespace {
 
-const char scratchParent[] = "Software\\quorlan\\tvxhost";
+const char kScratchParent[] = "Software\\quorlan\\tvxhost";
 
 std::string statusText(LONG status) {
     char text[16];
@@ -21,7 +21,7 @@ PrivateRegistry::~PrivateRegistry() {
 bool PrivateRegistry::open(std::string* error) {
     // One scratch key per process: two runs side by side never share one.
     char name[64];
-    std::snprintf(name, sizeof name, "%s\\run-%lu-%lu", scratchParent, GetCurrentProcessId(),
+    std::snprintf(name, sizeof name, "%s\\run-%lu-%lu", kScratchParent, GetCurrentProcessId(),
                   GetTickCount());
     path_ = name;
     DWORD disposition = 0;
@@ -57,7 +57,7 @@ void PrivateRegistry::close() {
     if (!path_.empty()) {
         RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
         // The parents go too once no run uses them (RegDeleteKeyA keeps a key with subkeys).
-        RegDeleteKeyA(HKEY_CURRENT_USER, scratchParent);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kScratchParent);
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\quorlan");
     }
     path_.clear();

@@ -6,9 +6,9 @@
 #include <cstring>
 
 namespace {
-const char invalidServiceName[] = "Invalid Service Name";
-const char loadFailureCaption[] = "Error ";
-const char saveFailureCaption[] = "PropPage Debug ";
+const char kInvalidServiceName[] = "Invalid Service Name";
+const char kLoadFailureCaption[] = "Error ";
+const char kSaveFailureCaption[] = "PropPage Debug ";
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPropertiesDlg, CDialog)
@@ -30,9 +30,9 @@ void CPropertiesDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_PROPERTY_LIST, propertyList_);
     DDX_Control(dx, IDC_VALUE_EDIT, textEdit_);
     DDX_Control(dx, IDC_VALUE_COMBO, valueCombo_);
-    DDX_CBString(dx, IDC_VALUE_COMBO, comboText_.buffer(), ValueText::Capacity);
-    DDX_LBString(dx, IDC_PROPERTY_LIST, listText_.buffer(), ValueText::Capacity);
-    DDX_Text(dx, IDC_VALUE_EDIT, editText_.buffer(), ValueText::Capacity);
+    DDX_CBString(dx, IDC_VALUE_COMBO, comboText_.buffer(), ValueText::kCapacity);
+    DDX_LBString(dx, IDC_PROPERTY_LIST, listText_.buffer(), ValueText::kCapacity);
+    DDX_Text(dx, IDC_VALUE_EDIT, editText_.buffer(), ValueText::kCapacity);
     if (kind_ == ValueKind::kList)
         ExchangeListValue(*dx);
 }
@@ -42,13 +42,13 @@ void CPropertiesDlg::ExchangeListValue(const CDataExchange& dx) {
     if (dx.m_bSaveAndValidate) {
         int selected = valueCombo_.GetCurSel();
         if (selected != CB_ERR)
-            valueCombo_.GetLBText(selected, current_->buffer(), ValueText::Capacity);
+            valueCombo_.GetLBText(selected, current_->buffer(), ValueText::kCapacity);
         return;
     }
     int count = valueCombo_.GetCount();
     for (int i = 0; i < count; ++i) {
         ValueText item;
-        valueCombo_.GetLBText(i, item.buffer(), ValueText::Capacity);
+        valueCombo_.GetLBText(i, item.buffer(), ValueText::kCapacity);
         if (current_->equals(item.c_str())) {
             valueCombo_.SetCurSel(i);
             return;
@@ -67,7 +67,7 @@ BOOL CPropertiesDlg::OnInitDialog() {
     propertyList_.SetCurSel(0);
     if (status != ERROR_SUCCESS) {
         // The dialog stays up with the defaults and every control as the template lays it out.
-        MessageBoxA(m_hWnd, invalidServiceName, loadFailureCaption, MB_OK | MB_ICONHAND);
+        MessageBoxA(m_hWnd, kInvalidServiceName, kLoadFailureCaption, MB_OK | MB_ICONHAND);
         return static_cast<BOOL>(status);
     }
     store_.Read(values_);
@@ -81,8 +81,8 @@ void CPropertiesDlg::OnOK() {
     LONG status = store_.OpenForWriting();
     OnSelchangePropertyList(); // commits the editor that is showing
     if (status != ERROR_SUCCESS) {
-        MessageBoxA(m_hWnd, invalidServiceName, saveFailureCaption, MB_OK | MB_ICONHAND);
-        EndDialog(EndSaveFailed);
+        MessageBoxA(m_hWnd, kInvalidServiceName, kSaveFailureCaption, MB_OK | MB_ICONHAND);
+        EndDialog(kEndSaveFailed);
         return;
     }
     SaveValues();
@@ -94,7 +94,7 @@ void CPropertiesDlg::SaveValues() {
     size_t prefix = std::strlen(message);
     if (!store_.Write(values_, message + prefix, sizeof message - prefix)) {
         AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
-        EndDialog(EndSaveFailed);
+        EndDialog(kEndSaveFailed);
         return;
     }
     CDialog::OnOK();

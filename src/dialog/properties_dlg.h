@@ -18,7 +18,7 @@ class CPropertiesDlg : public CDialog {
   public:
     // The end value of a dialog whose values could not all be saved: neither IDOK nor
     // IDCANCEL, so the call reports "Error".
-    static constexpr INT_PTR EndSaveFailed = 0x100;
+    static constexpr INT_PTR kEndSaveFailed = 0x100;
 
     CPropertiesDlg(const char* serviceName, CWnd* parent);
 

@@ -9,7 +9,7 @@
 namespace {
 
 bool isAbsent(const ValueText* value) {
-    return value != nullptr && value->equals(AbsentMarker);
+    return value != nullptr && value->equals(kAbsentMarker);
 }
 
 void showRangeMessage(const NumberRange& range) {
@@ -49,14 +49,14 @@ void CPropertiesDlg::CommitNumber() {
     if (outOfRange && !CommitTypedNumber(&number))
         return;
     CorrectNumber(&number);
-    char text[DecimalTextSize];
+    char text[kDecimalTextSize];
     formatDecimalNumber(number, text);
     current_->assign(text);
 }
 
 // False when the field holds no digits: the display value stays, the range message shows.
 bool CPropertiesDlg::CommitTypedNumber(int32_t* number) const {
-    char text[ValueText::Capacity];
+    char text[ValueText::kCapacity];
     spinEdit_.GetWindowText(text, sizeof text);
     DecimalNumber typed = parseDecimalNumber(text);
     if (typed.hasDigits) {
@@ -83,7 +83,7 @@ void CPropertiesDlg::ReadSelectedLabel() {
     selectedLabel_.clear();
     int selected = propertyList_.GetCurSel();
     if (selected != LB_ERR)
-        propertyList_.GetText(selected, selectedLabel_.buffer(), ValueText::Capacity);
+        propertyList_.GetText(selected, selectedLabel_.buffer(), ValueText::kCapacity);
 }
 
 void CPropertiesDlg::HideEditors() {
@@ -189,7 +189,7 @@ void CPropertiesDlg::OnNotPresent() {
     spinEdit_.EnableWindow(FALSE);
     spin_.EnableWindow(FALSE);
     if (current_ != nullptr)
-        current_->assign(AbsentMarker);
+        current_->assign(kAbsentMarker);
     spin_.SetPos(0);
 }
 

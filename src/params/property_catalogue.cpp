@@ -4,61 +4,61 @@
 
 namespace {
 
-const char* const enableLabels[] = {"Enable", "Disable"};
-const char* const enableCodes[] = {"1", "0"};
-const LabelMap enableMap{enableLabels, enableCodes, 2};
+const char* const kEnableLabels[] = {"Enable", "Disable"};
+const char* const kEnableCodes[] = {"1", "0"};
+const LabelMap kEnableMap{kEnableLabels, kEnableCodes, 2};
 
 // "Autonegotiate" is code 8, not 0.
-const char* const mediaLabels[] = {"Autonegotiate", "Auto 1000",      "Auto 100",
-                                   "Auto 10",       "Force 100 Full", "Force 100 Half",
-                                   "Force 10 Full", "Force 10 Half"};
-const char* const mediaCodes[] = {"8", "1", "2", "3", "4", "5", "6", "7"};
-const LabelMap mediaMap{mediaLabels, mediaCodes, 8};
+const char* const kMediaLabels[] = {"Autonegotiate", "Auto 1000",      "Auto 100",
+                                    "Auto 10",       "Force 100 Full", "Force 100 Half",
+                                    "Force 10 Full", "Force 10 Half"};
+const char* const kMediaCodes[] = {"8", "1", "2", "3", "4", "5", "6", "7"};
+const LabelMap kMediaMap{kMediaLabels, kMediaCodes, 8};
 
 // "Enable" pauses both directions: code 3.
-const char* const pauseLabels[] = {"Enable", "Disable", "Tx Pause Frames", "Rx Pause Frames"};
-const char* const pauseCodes[] = {"3", "0", "1", "2"};
-const LabelMap pauseMap{pauseLabels, pauseCodes, 4};
+const char* const kPauseLabels[] = {"Enable", "Disable", "Tx Pause Frames", "Rx Pause Frames"};
+const char* const kPauseCodes[] = {"3", "0", "1", "2"};
+const LabelMap kPauseMap{kPauseLabels, kPauseCodes, 4};
 
-const char* const packetSizeLabels[] = {"1514 (standard)", "4088", "9014 (Alteon)", "10000",
-                                        "16128"};
-const char* const packetSizeCodes[] = {"1514", "4088", "9014", "10000", "16128"};
-const LabelMap packetSizeMap{packetSizeLabels, packetSizeCodes, 5};
+const char* const kPacketSizeLabels[] = {"1514 (standard)", "4088", "9014 (Alteon)", "10000",
+                                         "16128"};
+const char* const kPacketSizeCodes[] = {"1514", "4088", "9014", "10000", "16128"};
+const LabelMap kPacketSizeMap{kPacketSizeLabels, kPacketSizeCodes, 5};
 
 // "VLAN ID" below its minimum becomes 1, not 0, and says nothing.
-const NumberRange vlanRange{.minimum = 0,
-                            .maximum = 4095,
-                            .belowMinimumBecomes = 1,
-                            .messageBelowMinimum = false,
-                            .message = "Out of Range (0 to 4095)"};
-const NumberRange receiveBuffersRange{.minimum = 32,
-                                      .maximum = 1024,
-                                      .belowMinimumBecomes = 32,
-                                      .messageBelowMinimum = true,
-                                      .message = "Out of Range (32 to 1024)"};
+const NumberRange kVlanRange{.minimum = 0,
+                             .maximum = 4095,
+                             .belowMinimumBecomes = 1,
+                             .messageBelowMinimum = false,
+                             .message = "Out of Range (0 to 4095)"};
+const NumberRange kReceiveBuffersRange{.minimum = 32,
+                                       .maximum = 1024,
+                                       .belowMinimumBecomes = 32,
+                                       .messageBelowMinimum = true,
+                                       .message = "Out of Range (32 to 1024)"};
 
 // A row names its label map only for a List and its range only for a Number.
-const PropertyRow rows[PropertyCount] = {
+const PropertyRow rows[kPropertyCount] = {
     {.id = PropertyId::kAddress,
      .label = "Address",
      .valueName = "NetworkAddress",
      .kind = ValueKind::kText,
      .typingLimit = 12,
-     .defaultDisplay = AbsentMarker,
+     .defaultDisplay = kAbsentMarker,
      .mayBeAbsent = true},
     {.id = PropertyId::kVlanId,
      .label = "VLAN ID",
      .valueName = "VLANID",
      .kind = ValueKind::kNumber,
-     .range = &vlanRange,
+     .range = &kVlanRange,
      .typingLimit = 4,
-     .defaultDisplay = AbsentMarker,
+     .defaultDisplay = kAbsentMarker,
      .mayBeAbsent = true},
     {.id = PropertyId::kMediaType,
      .label = "Media Type",
      .valueName = "NetworkMedia",
      .kind = ValueKind::kList,
-     .map = &mediaMap,
+     .map = &kMediaMap,
      .typingLimit = 0,
      .defaultDisplay = "Autonegotiate",
      .mayBeAbsent = false},
@@ -66,7 +66,7 @@ const PropertyRow rows[PropertyCount] = {
      .label = "Pause Control",
      .valueName = "FlowControl",
      .kind = ValueKind::kList,
-     .map = &pauseMap,
+     .map = &kPauseMap,
      .typingLimit = 0,
      .defaultDisplay = "Enable",
      .mayBeAbsent = false},
@@ -74,7 +74,7 @@ const PropertyRow rows[PropertyCount] = {
      .label = "Packet Size (maximum)",
      .valueName = "JumboFrame",
      .kind = ValueKind::kList,
-     .map = &packetSizeMap,
+     .map = &kPacketSizeMap,
      .typingLimit = 0,
      .defaultDisplay = "1514 (standard)",
      .mayBeAbsent = false},
@@ -82,7 +82,7 @@ const PropertyRow rows[PropertyCount] = {
      .label = "Receive Buffers",
      .valueName = "RxQueueSz",
      .kind = ValueKind::kNumber,
-     .range = &receiveBuffersRange,
+     .range = &kReceiveBuffersRange,
      .typingLimit = 4,
      .defaultDisplay = "64",
      .mayBeAbsent = false},
@@ -90,7 +90,7 @@ const PropertyRow rows[PropertyCount] = {
      .label = "IEEE Compliant Link",
      .valueName = "NcBit",
      .kind = ValueKind::kList,
-     .map = &enableMap,
+     .map = &kEnableMap,
      .typingLimit = 0,
      .defaultDisplay = "Enable",
      .mayBeAbsent = false},
@@ -98,13 +98,13 @@ const PropertyRow rows[PropertyCount] = {
      .label = "Priority Queues",
      .valueName = "PriQ",
      .kind = ValueKind::kList,
-     .map = &enableMap,
+     .map = &kEnableMap,
      .typingLimit = 0,
      .defaultDisplay = "Disable",
      .mayBeAbsent = false},
 };
 
-const PropertyId storage[PropertyCount] = {
+const PropertyId storage[kPropertyCount] = {
     PropertyId::kAddress,           PropertyId::kVlanId,         PropertyId::kPauseControl,
     PropertyId::kIeeeCompliantLink, PropertyId::kMediaType,      PropertyId::kPacketSize,
     PropertyId::kReceiveBuffers,    PropertyId::kPriorityQueues,
@@ -121,7 +121,7 @@ const PropertyRow* begin() {
     return rows;
 }
 const PropertyRow* end() {
-    return rows + PropertyCount;
+    return rows + kPropertyCount;
 }
 
 const PropertyRow* findByLabel(const char* label) {

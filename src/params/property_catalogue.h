@@ -11,7 +11,7 @@
 #include <cstdint>
 
 // The display and stored value of an optional property that is not present.
-constexpr const char AbsentMarker[] = "-1";
+constexpr const char kAbsentMarker[] = "-1";
 
 // Rows in catalogue order: the order in which the labels are added to the property list.
 enum class PropertyId : size_t {
@@ -24,7 +24,7 @@ enum class PropertyId : size_t {
     kIeeeCompliantLink,
     kPriorityQueues,
 };
-constexpr size_t PropertyCount = 8;
+constexpr size_t kPropertyCount = 8;
 
 struct PropertyRow {
     PropertyId id;
@@ -49,7 +49,7 @@ const PropertyRow* findByLabel(const char* label);
 // compares names), or null.
 const PropertyRow* findByValueName(const char* name);
 // The order in which the registry values are read and written.
-const PropertyId* storageOrder(); // PropertyCount entries
+const PropertyId* storageOrder(); // kPropertyCount entries
 
 } // namespace PropertyCatalogue
 

@@ -14,7 +14,7 @@ void PropertyValues::storeRead(PropertyId id, const char* data, size_t length) {
 void PropertyValues::storeUnread(PropertyId id) {
     read_[indexOf(id)] = false;
     if (PropertyCatalogue::row(id).mayBeAbsent)
-        stored(id).assign(AbsentMarker);
+        stored(id).assign(kAbsentMarker);
 }
 
 void PropertyValues::displayFromStored() {
@@ -38,5 +38,5 @@ void PropertyValues::storedFromDisplay() {
 }
 
 bool PropertyValues::storedIsAbsent(PropertyId id) const {
-    return PropertyCatalogue::row(id).mayBeAbsent && stored(id).equals(AbsentMarker);
+    return PropertyCatalogue::row(id).mayBeAbsent && stored(id).equals(kAbsentMarker);
 }

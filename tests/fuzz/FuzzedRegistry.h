@@ -19,7 +19,7 @@ struct FuzzedValue {
 
 struct FuzzedContents {
     bool parametersKey = true;
-    std::array<FuzzedValue, PropertyCount> values; // by PropertyId
+    std::array<FuzzedValue, kPropertyCount> values; // by PropertyId
 };
 
 extern const char kFuzzService[];

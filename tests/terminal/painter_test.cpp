@@ -132,7 +132,7 @@ TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
 
 TEST_F(PainterTest, AMessageBoxFitsTheSmallestTerminalInWholeWords) {
     portable::ScriptedFrontEnd front;
-    front.setScreenSize(SIZE{64 * CellLayout::cellWidth, 21 * CellLayout::cellHeight});
+    front.setScreenSize(SIZE{64 * CellLayout::kCellWidth, 21 * CellLayout::kCellHeight});
     std::vector<std::string> rows;
     front.then([&] {
         CellCanvas canvas = paint();

@@ -49,12 +49,12 @@ WindowCells CellLayout::window(HWND topLevel) const {
     GetWindowRect(topLevel, &rect);
     WindowCells placed;
     placed.captionRows = hasCaption(topLevel) ? 1 : 0;
-    LONG clientHeight = rect.bottom - rect.top - placed.captionRows * cellHeight;
-    placed.cells.left = floorDiv(rect.left, cellWidth) + offsetCol_;
-    placed.cells.top = floorDiv(rect.top, cellHeight) + offsetRow_;
-    placed.cells.right = placed.cells.left + ceilDiv(rect.right - rect.left, cellWidth);
+    LONG clientHeight = rect.bottom - rect.top - placed.captionRows * kCellHeight;
+    placed.cells.left = floorDiv(rect.left, kCellWidth) + offsetCol_;
+    placed.cells.top = floorDiv(rect.top, kCellHeight) + offsetRow_;
+    placed.cells.right = placed.cells.left + ceilDiv(rect.right - rect.left, kCellWidth);
     placed.cells.bottom = placed.cells.top + placed.captionRows +
-                          ceilDiv(std::max<LONG>(0, clientHeight), cellHeight);
+                          ceilDiv(std::max<LONG>(0, clientHeight), kCellHeight);
     placed.clientCol = placed.cells.left;
     placed.clientRow = placed.cells.top + placed.captionRows;
     return placed;
@@ -75,15 +75,15 @@ CellLayout::ChildPlace CellLayout::place(HWND child) const {
 
 CellRect CellLayout::control(HWND child) const {
     ChildPlace p = place(child);
-    return CellRect{p.parent.clientCol + nearest(p.pixels.left, cellWidth),
-                    p.parent.clientRow + nearest(p.pixels.top, cellHeight),
-                    p.parent.clientCol + nearest(p.pixels.right, cellWidth),
-                    p.parent.clientRow + nearest(p.pixels.bottom, cellHeight)};
+    return CellRect{p.parent.clientCol + nearest(p.pixels.left, kCellWidth),
+                    p.parent.clientRow + nearest(p.pixels.top, kCellHeight),
+                    p.parent.clientCol + nearest(p.pixels.right, kCellWidth),
+                    p.parent.clientRow + nearest(p.pixels.bottom, kCellHeight)};
 }
 
 int CellLayout::middleRow(HWND child) const {
     ChildPlace p = place(child);
-    return p.parent.clientRow + floorDiv((p.pixels.top + p.pixels.bottom) / 2, cellHeight);
+    return p.parent.clientRow + floorDiv((p.pixels.top + p.pixels.bottom) / 2, kCellHeight);
 }
 
 CellRect CellLayout::droppedList(const portable::inspect::WindowView& combo) const {

@@ -33,8 +33,8 @@ struct WindowCells {
 
 class CellLayout {
   public:
-    static constexpr int cellWidth = 4;
-    static constexpr int cellHeight = 8;
+    static constexpr int kCellWidth = 4;
+    static constexpr int kCellHeight = 8;
 
     // Centres the anchor window, with its frame, on a terminal of that size.
     CellLayout(HWND anchor, int columns, int rows);

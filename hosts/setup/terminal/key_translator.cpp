@@ -6,7 +6,7 @@
 namespace terminal {
 
 namespace {
-constexpr LPARAM altContext = LPARAM(1) << 29; // lParam bit 29: Alt was held
+constexpr LPARAM kAltContext = LPARAM(1) << 29; // lParam bit 29: Alt was held
 
 MSG message(HWND target, UINT id, WPARAM wParam, LPARAM lParam = 1) {
     MSG msg{};
@@ -97,11 +97,11 @@ std::vector<MSG> KeyTranslator::keyMessages(HWND target, const InputEvent& event
             event.key == Key::kCharacter ? characterKey(event.character) : virtualKey(event.key);
         if (!key)
             return out;
-        out.push_back(message(target, WM_SYSKEYDOWN, key, 1 | altContext));
+        out.push_back(message(target, WM_SYSKEYDOWN, key, 1 | kAltContext));
         if (event.key == Key::kCharacter)
             out.push_back(message(target, WM_SYSCHAR,
                                   WPARAM(static_cast<unsigned char>(event.character)),
-                                  1 | altContext));
+                                  1 | kAltContext));
         out.push_back(message(target, WM_SYSKEYUP, key, LPARAM(0xE0000001)));
         return out;
     }
@@ -155,7 +155,7 @@ std::vector<MSG> KeyTranslator::spaceMessages(HWND target) {
     } else if (SendMessageA(target, CB_GETDROPPEDSTATE, 0, 0)) {
         press(out, target, VK_RETURN, '\r');
     } else {
-        out.push_back(message(target, WM_SYSKEYDOWN, VK_DOWN, 1 | altContext));
+        out.push_back(message(target, WM_SYSKEYDOWN, VK_DOWN, 1 | kAltContext));
         out.push_back(message(target, WM_SYSKEYUP, VK_DOWN, LPARAM(0xE0000001)));
     }
     return out;

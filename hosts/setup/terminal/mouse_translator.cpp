@@ -110,8 +110,8 @@ MouseTranslator::Target MouseTranslator::hitWindow(HWND window, int col, int row
             return Target{};
         return hitControl(control, col, row, layout);
     }
-    POINT point{(col - placed.clientCol) * CellLayout::cellWidth,
-                (row - placed.clientRow) * CellLayout::cellHeight};
+    POINT point{(col - placed.clientCol) * CellLayout::kCellWidth,
+                (row - placed.clientRow) * CellLayout::kCellHeight};
     return Target{window, point, false};
 }
 
@@ -119,10 +119,10 @@ MouseTranslator::Target MouseTranslator::hitControl(const WindowView& control, i
                                                     const CellLayout& layout) const {
     CellRect cells = layout.control(control.hwnd);
     Target target{control.hwnd, middleOf(control.hwnd), false};
-    const int half = CellLayout::cellHeight / 2;
+    const int half = CellLayout::kCellHeight / 2;
     if (isClass(control, "ListBox")) {
         target.point =
-            POINT{CellLayout::cellWidth, (row - cells.top) * CellLayout::cellHeight + half};
+            POINT{CellLayout::kCellWidth, (row - cells.top) * CellLayout::kCellHeight + half};
     } else if (isClass(control, UPDOWN_CLASSA)) {
         RECT client{};
         GetClientRect(control.hwnd, &client);
@@ -130,7 +130,7 @@ MouseTranslator::Target MouseTranslator::hitControl(const WindowView& control, i
     } else if (isClass(control, "Edit")) {
         int inner = std::max(0, cells.width() - 2);
         int index = CellLayout::editScroll(control, inner) + std::max(0, col - cells.left - 1);
-        target.point = POINT{index * CellLayout::cellWidth, half};
+        target.point = POINT{index * CellLayout::kCellWidth, half};
     }
     return target;
 }
@@ -146,9 +146,9 @@ MouseTranslator::Target MouseTranslator::hitDroppedList(const WindowView& combo,
     else if (list.contains(col, row) && row < list.bottom - 1) {
         RECT client{};
         GetClientRect(combo.hwnd, &client);
-        target.point =
-            POINT{CellLayout::cellWidth, client.bottom + (row - list.top) * CellLayout::cellHeight +
-                                             CellLayout::cellHeight / 2};
+        target.point = POINT{CellLayout::kCellWidth,
+                             client.bottom + (row - list.top) * CellLayout::kCellHeight +
+                                 CellLayout::kCellHeight / 2};
     }
     return target;
 }

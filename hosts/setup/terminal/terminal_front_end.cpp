@@ -10,7 +10,7 @@
 namespace terminal {
 
 namespace {
-const char* const keyHelp =
+const char* const kKeyHelp =
     "Tab, Shift+Tab: move  Space: press  Enter: default  Esc: cancel  F1: help";
 
 // The layout of the windows on this terminal, around the oldest visible window.
@@ -43,7 +43,7 @@ bool TerminalFrontEnd::draw() {
         WindowPainter painter(canvas, layout);
         painter.paint(windows);
         if (canvas.rows() > layout.neededRows())
-            painter.hint(status_.empty() ? keyHelp : status_);
+            painter.hint(status_.empty() ? kKeyHelp : status_);
         else if (!status_.empty())
             painter.frameNote(windows.front(), status_);
     }
@@ -71,7 +71,8 @@ bool TerminalFrontEnd::waitForInput(DWORD timeoutMs) {
 }
 
 SIZE TerminalFrontEnd::screenSize() const {
-    return SIZE{screen_.columns() * CellLayout::cellWidth, screen_.rows() * CellLayout::cellHeight};
+    return SIZE{screen_.columns() * CellLayout::kCellWidth,
+                screen_.rows() * CellLayout::kCellHeight};
 }
 
 bool TerminalFrontEnd::post(const InputEvent& event, bool fits) {

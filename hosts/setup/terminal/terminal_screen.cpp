@@ -9,8 +9,8 @@ namespace terminal {
 
 namespace {
 // Alt+Down and Alt+Up as xterm-like terminals send them, where terminfo does not name them.
-constexpr int altDownCode = KEY_MAX + 0x101;
-constexpr int altUpCode = KEY_MAX + 0x102;
+constexpr int kAltDownCode = KEY_MAX + 0x101;
+constexpr int kAltUpCode = KEY_MAX + 0x102;
 
 bool screenOpen = false;
 
@@ -33,11 +33,11 @@ InputEvent keyEvent(Key key, bool alt = false) {
 Key namedKey(int code, bool* alt) {
     const char* name = keyname(code);
     *alt = false;
-    if (code == altDownCode || (name && std::strcmp(name, "kDN3") == 0)) {
+    if (code == kAltDownCode || (name && std::strcmp(name, "kDN3") == 0)) {
         *alt = true;
         return Key::kDown;
     }
-    if (code == altUpCode || (name && std::strcmp(name, "kUP3") == 0)) {
+    if (code == kAltUpCode || (name && std::strcmp(name, "kUP3") == 0)) {
         *alt = true;
         return Key::kUp;
     }
@@ -90,9 +90,9 @@ bool TerminalScreen::open(std::string* error) {
     mousemask(BUTTON1_PRESSED | BUTTON1_RELEASED | BUTTON1_CLICKED, nullptr);
     mouseinterval(0);
     if (key_defined("\033[1;3B") <= 0)
-        define_key("\033[1;3B", altDownCode);
+        define_key("\033[1;3B", kAltDownCode);
     if (key_defined("\033[1;3A") <= 0)
-        define_key("\033[1;3A", altUpCode);
+        define_key("\033[1;3A", kAltUpCode);
     bool colours = Palette::coloursWanted(has_colors(), std::getenv("NO_COLOR"));
     if (colours) {
         start_color();

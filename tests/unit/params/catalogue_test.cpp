@@ -34,7 +34,7 @@ const RowExpectation expectedRows[] = {
 };
 
 TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
-    ASSERT_EQ(PropertyCount,
+    ASSERT_EQ(kPropertyCount,
               static_cast<size_t>(PropertyCatalogue::end() - PropertyCatalogue::begin()));
     size_t i = 0;
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
@@ -110,7 +110,7 @@ TEST(PropertyCatalogue, FindByValueNameIgnoresCaseOnly) {
 
 TEST(PropertyCatalogue, StorageOrderIsTheRegistryOrder) {
     std::vector<std::string> names;
-    for (size_t i = 0; i < PropertyCount; ++i)
+    for (size_t i = 0; i < kPropertyCount; ++i)
         names.push_back(PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]).valueName);
     const std::vector<std::string> expected = {"NetworkAddress", "VLANID",       "FlowControl",
                                                "NcBit",          "NetworkMedia", "JumboFrame",
