@@ -12,7 +12,6 @@ endif()
 add_library(quorlan_params STATIC
   params/decimal_number.cpp
   params/label_map.cpp
-  params/number_range.cpp
   params/parameter_store.cpp
   params/parameters_key.cpp
   params/property_catalogue.cpp

@@ -18,4 +18,10 @@ struct CorrectedNumber {
 
 // `number` moved into `range`: above the maximum it becomes the maximum, with the message;
 // below the minimum it becomes belowMinimumBecomes, with the message if the range says so.
-CorrectedNumber correctIntoRange(const NumberRange& range, int32_t number);
+constexpr CorrectedNumber correctIntoRange(const NumberRange& range, int32_t number) {
+    if (number < range.minimum)
+        return {range.belowMinimumBecomes, range.messageBelowMinimum};
+    if (number > range.maximum)
+        return {range.maximum, true};
+    return {number, false};
+}
