@@ -7,8 +7,9 @@
 // medians and their ratio.
 //
 // usage: first_paint.exe [CALLS]   (20 by default; quorlan.dll is found next to the program)
-#include "scenario/RegistryStage.h"
-#include "tvxhost/DllModule.h"
+#include "resources/resource.h"
+#include "scenario/run/registry_stage.h"
+#include "tvxhost/dll_module.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -34,7 +35,7 @@ double millisecondsSince(const LARGE_INTEGER& start) {
 bool isPropertiesDialog(HWND window) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, 1095) != nullptr;
+    return lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr;
 }
 
 LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,45 +1,80 @@
-// whole_call: makes whole calls one after another so that one of them can be measured on its
-// own: the instructions of measuredCall under callgrind, or the system calls between the lines
-// "call begins" and "call ends" it writes to stderr under strace. The first call warms up what
-// a process makes once; the second is the one measured.
-//
-// usage: whole_call [--file PATH --others N]   (the registry file, made with N other values)
-#include "WholeCall.h"
+#include "whole_call.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include "SyntheticRegistry.h"
+#include "params/property_catalogue.h"
+#include "platform/portable/portable.h"
+#include "scenario/person/scenario_driver.h"
+#include "setup/shared_object_module.h"
 
 namespace {
 
-__attribute__((noinline)) std::string measuredCall(WholeCall& call) {
-    return call.run();
+scenario::Step select(const char* label) {
+    scenario::Step step;
+    step.kind = scenario::Step::Kind::kSelect;
+    step.text = label;
+    return step;
+}
+
+scenario::Step click(scenario::Button button) {
+    scenario::Step step;
+    step.kind = scenario::Step::Kind::kClick;
+    step.button = button;
+    return step;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::string file;
-    size_t others = 0;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        std::string option = argv[i];
-        if (option == "--file")
-            file = argv[i + 1];
-        else if (option == "--others")
-            others = std::strtoul(argv[i + 1], nullptr, 10);
+WholeCall::WholeCall() {
+    for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
+         ++row)
+        steps_.push_back(select(row->label));
+    steps_.push_back(click(scenario::Button::kDefaults));
+    steps_.push_back(click(scenario::Button::kOk));
+}
+
+bool WholeCall::load(std::string* error) {
+    static SharedObjectModule module; // loaded for the rest of the process
+    if (!module.load(SharedObjectModule::defaultPath(), error))
+        return false;
+    entry_ = module.entryPoint();
+    return true;
+}
+
+void WholeCall::useMemoryStore() {
+    portable::useMemoryRegistry();
+    writeService(); // the same parameters as the file store holds
+}
+
+void WholeCall::writeService() {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Veloxa\\Parameters",
+                    0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    const char* const values[][2] = {{"NetworkAddress", "0002B3A1C4F7"},
+                                     {"VLANID", "12"},
+                                     {"FlowControl", "3"},
+                                     {"NcBit", "1"},
+                                     {"NetworkMedia", "8"},
+                                     {"JumboFrame", "1514"},
+                                     {"RxQueueSz", "256"},
+                                     {"PriQ", "0"}};
+    for (const auto& value : values)
+        RegSetValueExA(key, value[0], 0, REG_SZ, reinterpret_cast<const BYTE*>(value[1]),
+                       static_cast<DWORD>(std::string(value[1]).size() + 1));
+    RegCloseKey(key);
+}
+
+bool WholeCall::useFileStore(const std::string& path, size_t otherValues, std::string* error) {
+    if (!writeSyntheticRegistry(path, otherValues)) {
+        *error = "cannot write " + path;
+        return false;
     }
-    WholeCall call;
-    std::string error;
-    if (!call.load(&error) || (!file.empty() && !call.useFileStore(file, others, &error))) {
-        std::fprintf(stderr, "whole_call: %s\n", error.c_str());
-        return 2;
-    }
-    if (file.empty())
-        call.useMemoryStore();
-    std::string warmUp = call.run();
-    std::fputs("call begins\n", stderr);
-    std::string word = measuredCall(call);
-    std::fputs("call ends\n", stderr);
-    std::printf("%s %s\n", warmUp.c_str(), word.c_str());
-    return warmUp == "OK" && word == "OK" ? 0 : 1;
+    return portable::useRegistryFile(path, error);
+}
+
+std::string WholeCall::run() {
+    scenario::ScenarioDriver person(steps_);
+    person.start();
+    std::string word = scenario::callEntryPoint(entry_, kBenchService).word;
+    person.stop();
+    return person.failure().empty() ? word : person.failure();
 }

@@ -5,35 +5,26 @@ include(${CMAKE_CURRENT_LIST_DIR}/params/params.cmake)
 
 # The scenario language: plain C++, no Win32.
 add_library(quorlan_scenario_language STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/Scenario.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/LineTokenizer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioParser.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/language/scenario.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/language/line_tokenizer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/language/scenario_parser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/language/scenario_words.cpp)
 target_include_directories(quorlan_scenario_language PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 # The driver, the checks and the runner: Win32 API only, one source for both platforms.
 set(quorlan_scenario_sources
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/EntryPointCall.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/HostCommandLine.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/WindowReading.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ThreadWindows.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlInput.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/EditorProbe.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ControlNames.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/MessageBoxWatch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioDriver.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/RegistryStage.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/OutcomeChecks.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/scenario/ScenarioRunner.cpp)
-set(quorlan_hosts_ready TRUE)
-foreach(source ${quorlan_scenario_sources})
-  if(NOT EXISTS ${source})
-    set(quorlan_hosts_ready FALSE)
-  endif()
-endforeach()
-if(NOT quorlan_hosts_ready)
-  return()
-endif()
-
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_point_call.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/host_command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/window_reading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/thread_windows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/control_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/editor_probe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/control_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/message_box_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/person/scenario_driver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/registry_stage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/outcome_checks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/scenario_runner.cpp)
 add_library(quorlan_scenario STATIC ${quorlan_scenario_sources})
 target_include_directories(quorlan_scenario PUBLIC ${CMAKE_CURRENT_LIST_DIR}
                                                    ${PROJECT_SOURCE_DIR}/src)
@@ -48,17 +39,17 @@ if(WIN32)
   target_include_directories(quorlan_scenario PUBLIC ${PROJECT_SOURCE_DIR}/include)
   add_executable(tvxhost
     ${CMAKE_CURRENT_LIST_DIR}/tvxhost/main.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/DllModule.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/PrivateRegistry.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/dll_module.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tvxhost/private_registry.cpp)
   target_link_libraries(tvxhost PRIVATE quorlan_scenario)
   set_target_properties(tvxhost PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
 else()
   target_link_libraries(quorlan_scenario PUBLIC quorlan_win32)
   add_executable(quorlan-setup
     ${CMAKE_CURRENT_LIST_DIR}/setup/main.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/setup/RegistryFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/setup/SharedObjectModule.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/setup/ErrorExplanation.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/setup/registry_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/setup/shared_object_module.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/setup/error_explanation.cpp)
   target_link_libraries(quorlan-setup PRIVATE quorlan_scenario ${CMAKE_DL_LIBS})
   set_target_properties(quorlan-setup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORLAN_HOSTS_DIR})
   # Without --script, the dialog runs in the terminal.

@@ -19,6 +19,8 @@ add_library(quorlan_params STATIC
   params/text_compare.cpp
   params/value_text.cpp)
 target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+# The catalogue's rows name their columns (designated initialisers).
+target_compile_features(quorlan_params PRIVATE cxx_std_20)
 target_compile_options(quorlan_params PRIVATE ${quorlan_lean_options})
 if(WIN32)
   target_link_libraries(quorlan_params PUBLIC advapi32)

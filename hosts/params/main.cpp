@@ -1,24 +1,24 @@
 // quorlan-params: the adapter's eight parameters from a script. It lists, reads, sets and
 // resets them with the labels, maps, ranges and defaults the properties dialog uses, and loads
 // and saves them as the dialog does.
-#include "CommandLine.h"
-#include "Commands.h"
-#include "ExitStatus.h"
-#include "Messages.h"
-#include "RegistryChoice.h"
+#include "command_line.h"
+#include "commands.h"
+#include "exit_status.h"
+#include "messages.h"
+#include "registry_choice.h"
 
 #include <cstdio>
 
 namespace {
 
-const char synopsis[] =
+const char kSynopsis[] =
     "usage: quorlan-params [--registry FILE] SERVICE [list] [--json]\n"
     "       quorlan-params [--registry FILE] SERVICE get PROPERTY [--json]\n"
     "       quorlan-params [--registry FILE] SERVICE set PROPERTY=VALUE... [--dry-run]\n"
     "       quorlan-params [--registry FILE] SERVICE reset [PROPERTY...] [--dry-run]\n"
     "       quorlan-params --help | --version\n";
 
-const char description[] =
+const char kDescription[] =
     "\n"
     "Lists, reads, sets and resets the eight adapter parameters of SERVICE, the values under\n"
     "HKLM\\System\\CurrentControlSet\\Services\\SERVICE\\Parameters, by the labels, ranges and\n"
@@ -53,32 +53,32 @@ const char description[] =
     "  --version        the version\n"
     "\n";
 
-const char exitStatus[] =
+const char kExitStatus[] =
     "\n"
     "Exit status: 0 done; 64 a usage error, an unknown property or a registry that cannot be\n"
     "used; 65 a value refused (nothing is written); 2 the key does not open or a write failed.\n"
     "Messages go to standard error, data to standard output.\n";
 
 void printHelp() {
-    std::fputs(synopsis, stdout);
-    std::fputs(description, stdout);
+    std::fputs(kSynopsis, stdout);
+    std::fputs(kDescription, stdout);
     std::fputs(quorlan_params::registryHelp(), stdout);
-    std::fputs(exitStatus, stdout);
+    std::fputs(kExitStatus, stdout);
 }
 
 int run(const quorlan_params::CommandLine& line) {
     using quorlan_params::Verb;
     switch (line.verb) {
-    case Verb::List:
+    case Verb::kList:
         return quorlan_params::listProperties(line.service, line.json);
-    case Verb::Get:
+    case Verb::kGet:
         return quorlan_params::getProperty(line.service, line.operands[0], line.json);
-    case Verb::Set:
+    case Verb::kSet:
         return quorlan_params::setProperties(line.service, line.operands, line.dryRun);
-    case Verb::Reset:
+    case Verb::kReset:
         return quorlan_params::resetProperties(line.service, line.operands, line.dryRun);
     }
-    return quorlan_params::ExitUsage;
+    return quorlan_params::kExitUsage;
 }
 
 } // namespace
@@ -89,20 +89,20 @@ int main(int argc, char** argv) {
     std::string error;
     if (!quorlan_params::parseCommandLine(argc, argv, &line, &error)) {
         quorlan_params::sayError(error);
-        std::fputs(synopsis, stderr);
-        return quorlan_params::ExitUsage;
+        std::fputs(kSynopsis, stderr);
+        return quorlan_params::kExitUsage;
     }
     if (line.help) {
         printHelp();
-        return quorlan_params::ExitDone;
+        return quorlan_params::kExitDone;
     }
     if (line.version) {
         std::printf("quorlan-params %s\n", QUORLAN_VERSION);
-        return quorlan_params::ExitDone;
+        return quorlan_params::kExitDone;
     }
     if (!quorlan_params::chooseRegistry(line.registryGiven, line.registry, &error)) {
         quorlan_params::sayError(error);
-        return quorlan_params::ExitUsage;
+        return quorlan_params::kExitUsage;
     }
     return run(line);
 }

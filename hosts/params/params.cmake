@@ -4,19 +4,19 @@
 set(quorlan_params_dir ${CMAKE_CURRENT_LIST_DIR})
 # The commands, apart from main, so that tests can run them in their own process.
 add_library(quorlan_params_command STATIC
-  ${quorlan_params_dir}/CommandLine.cpp
-  ${quorlan_params_dir}/ReadCommands.cpp
-  ${quorlan_params_dir}/ChangeCommands.cpp
-  ${quorlan_params_dir}/PropertyInput.cpp
-  ${quorlan_params_dir}/PropertyReport.cpp
-  ${quorlan_params_dir}/JsonText.cpp
-  ${quorlan_params_dir}/Messages.cpp
-  ${quorlan_params_dir}/ValueSnapshot.cpp)
+  ${quorlan_params_dir}/command_line.cpp
+  ${quorlan_params_dir}/read_commands.cpp
+  ${quorlan_params_dir}/change_commands.cpp
+  ${quorlan_params_dir}/property_input.cpp
+  ${quorlan_params_dir}/property_report.cpp
+  ${quorlan_params_dir}/json_text.cpp
+  ${quorlan_params_dir}/messages.cpp
+  ${quorlan_params_dir}/value_snapshot.cpp)
 if(WIN32)
-  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/RegistryChoice_win32.cpp)
+  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/registry_choice_win32.cpp)
 else()
-  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/RegistryChoice_portable.cpp
-                                                ${CMAKE_CURRENT_LIST_DIR}/../setup/RegistryFile.cpp)
+  target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/registry_choice_portable.cpp
+                                                ${CMAKE_CURRENT_LIST_DIR}/../setup/registry_file.cpp)
 endif()
 target_include_directories(quorlan_params_command PUBLIC ${quorlan_params_dir}
                                                   ${CMAKE_CURRENT_LIST_DIR}/..)

@@ -1,13 +1,13 @@
 // quorlan-setup: a setup host for Linux. It loads quorlan.so, calls TVXConfigEntryPoint with
 // the service name and prints the result word, or plays scenario files. The registry is a
 // REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
-#include "ErrorExplanation.h"
-#include "RegistryFile.h"
-#include "SharedObjectModule.h"
+#include "error_explanation.h"
+#include "registry_file.h"
+#include "shared_object_module.h"
 #include "platform/portable/portable.h"
-#include "scenario/HostCommandLine.h"
-#include "scenario/ScenarioRunner.h"
-#include "terminal/TerminalSession.h"
+#include "scenario/run/host_command_line.h"
+#include "scenario/run/scenario_runner.h"
+#include "setup/terminal/terminal_session.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,10 +1,10 @@
 // tvxhost.exe: a setup host for Windows. It loads quorlan.dll, calls TVXConfigEntryPoint with
 // the service name and prints the result word (on the machine's registry, as a setup host
 // does), or plays scenario files on the real dialog in a registry of its own.
-#include "DllModule.h"
-#include "PrivateRegistry.h"
-#include "scenario/HostCommandLine.h"
-#include "scenario/ScenarioRunner.h"
+#include "dll_module.h"
+#include "private_registry.h"
+#include "scenario/run/host_command_line.h"
+#include "scenario/run/scenario_runner.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -6,9 +6,9 @@
 #include <cstring>
 
 namespace {
-const char invalidServiceName[] = "Invalid Service Name";
-const char loadFailureCaption[] = "Error ";
-const char saveFailureCaption[] = "PropPage Debug ";
+const char kInvalidServiceName[] = "Invalid Service Name";
+const char kLoadFailureCaption[] = "Error ";
+const char kSaveFailureCaption[] = "PropPage Debug ";
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPropertiesDlg, CDialog)
@@ -23,38 +23,38 @@ CPropertiesDlg::CPropertiesDlg(const char* serviceName, CWnd* parent)
     : CDialog(IDD_PROPERTIES, parent), store_(serviceName) {}
 
 void CPropertiesDlg::DoDataExchange(CDataExchange* dx) {
-    DDX_Control(dx, IDC_SPIN_EDIT, m_spinEdit);
-    DDX_Control(dx, IDC_VALUE_SPIN, m_spin);
-    DDX_Control(dx, IDC_PRESENT, m_present);
-    DDX_Control(dx, IDC_NOT_PRESENT, m_notPresent);
-    DDX_Control(dx, IDC_PROPERTY_LIST, m_propertyList);
-    DDX_Control(dx, IDC_VALUE_EDIT, m_textEdit);
-    DDX_Control(dx, IDC_VALUE_COMBO, m_valueCombo);
-    DDX_CBString(dx, IDC_VALUE_COMBO, comboText_.buffer(), ValueText::Capacity);
-    DDX_LBString(dx, IDC_PROPERTY_LIST, listText_.buffer(), ValueText::Capacity);
-    DDX_Text(dx, IDC_VALUE_EDIT, editText_.buffer(), ValueText::Capacity);
-    if (kind_ == ValueKind::List)
+    DDX_Control(dx, IDC_SPIN_EDIT, spinEdit_);
+    DDX_Control(dx, IDC_VALUE_SPIN, spin_);
+    DDX_Control(dx, IDC_PRESENT, present_);
+    DDX_Control(dx, IDC_NOT_PRESENT, notPresent_);
+    DDX_Control(dx, IDC_PROPERTY_LIST, propertyList_);
+    DDX_Control(dx, IDC_VALUE_EDIT, textEdit_);
+    DDX_Control(dx, IDC_VALUE_COMBO, valueCombo_);
+    DDX_CBString(dx, IDC_VALUE_COMBO, comboText_.buffer(), ValueText::kCapacity);
+    DDX_LBString(dx, IDC_PROPERTY_LIST, listText_.buffer(), ValueText::kCapacity);
+    DDX_Text(dx, IDC_VALUE_EDIT, editText_.buffer(), ValueText::kCapacity);
+    if (kind_ == ValueKind::kList)
         ExchangeListValue(*dx);
 }
 
 // Commits a List edit (save) or shows the current label in the combo (load).
 void CPropertiesDlg::ExchangeListValue(const CDataExchange& dx) {
     if (dx.m_bSaveAndValidate) {
-        int selected = m_valueCombo.GetCurSel();
+        int selected = valueCombo_.GetCurSel();
         if (selected != CB_ERR)
-            m_valueCombo.GetLBText(selected, current_->buffer(), ValueText::Capacity);
+            valueCombo_.GetLBText(selected, current_->buffer(), ValueText::kCapacity);
         return;
     }
-    int count = m_valueCombo.GetCount();
+    int count = valueCombo_.GetCount();
     for (int i = 0; i < count; ++i) {
         ValueText item;
-        m_valueCombo.GetLBText(i, item.buffer(), ValueText::Capacity);
+        valueCombo_.GetLBText(i, item.buffer(), ValueText::kCapacity);
         if (current_->equals(item.c_str())) {
-            m_valueCombo.SetCurSel(i);
+            valueCombo_.SetCurSel(i);
             return;
         }
     }
-    m_valueCombo.SetCurSel(0);
+    valueCombo_.SetCurSel(0);
 }
 
 BOOL CPropertiesDlg::OnInitDialog() {
@@ -63,11 +63,11 @@ BOOL CPropertiesDlg::OnInitDialog() {
     LONG status = store_.OpenForReading();
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row)
-        m_propertyList.AddString(row->label);
-    m_propertyList.SetCurSel(0);
+        propertyList_.AddString(row->label);
+    propertyList_.SetCurSel(0);
     if (status != ERROR_SUCCESS) {
         // The dialog stays up with the defaults and every control as the template lays it out.
-        MessageBoxA(m_hWnd, invalidServiceName, loadFailureCaption, MB_OK | MB_ICONHAND);
+        MessageBoxA(m_hWnd, kInvalidServiceName, kLoadFailureCaption, MB_OK | MB_ICONHAND);
         return static_cast<BOOL>(status);
     }
     store_.Read(values_);
@@ -81,8 +81,8 @@ void CPropertiesDlg::OnOK() {
     LONG status = store_.OpenForWriting();
     OnSelchangePropertyList(); // commits the editor that is showing
     if (status != ERROR_SUCCESS) {
-        MessageBoxA(m_hWnd, invalidServiceName, saveFailureCaption, MB_OK | MB_ICONHAND);
-        EndDialog(EndSaveFailed);
+        MessageBoxA(m_hWnd, kInvalidServiceName, kSaveFailureCaption, MB_OK | MB_ICONHAND);
+        EndDialog(kEndSaveFailed);
         return;
     }
     SaveValues();
@@ -94,7 +94,7 @@ void CPropertiesDlg::SaveValues() {
     size_t prefix = std::strlen(message);
     if (!store_.Write(values_, message + prefix, sizeof message - prefix)) {
         AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
-        EndDialog(EndSaveFailed);
+        EndDialog(kEndSaveFailed);
         return;
     }
     CDialog::OnOK();

@@ -18,7 +18,7 @@ class CPropertiesDlg : public CDialog {
   public:
     // The end value of a dialog whose values could not all be saved: neither IDOK nor
     // IDCANCEL, so the call reports "Error".
-    static constexpr INT_PTR EndSaveFailed = 0x100;
+    static constexpr INT_PTR kEndSaveFailed = 0x100;
 
     CPropertiesDlg(const char* serviceName, CWnd* parent);
 
@@ -55,19 +55,19 @@ class CPropertiesDlg : public CDialog {
     void ShowListEditor(const PropertyRow& row);
     void ShowPresence(bool present);
 
-    CEdit m_spinEdit;
-    CSpinButtonCtrl m_spin;
-    CButton m_present;
-    CButton m_notPresent;
-    CListBox m_propertyList;
-    CEdit m_textEdit;
-    CComboBox m_valueCombo;
+    CEdit spinEdit_;
+    CSpinButtonCtrl spin_;
+    CButton present_;
+    CButton notPresent_;
+    CListBox propertyList_;
+    CEdit textEdit_;
+    CComboBox valueCombo_;
     ValueText comboText_; // exchanged with the value combo
     ValueText listText_;  // exchanged with the property list
     ValueText editText_;  // exchanged with the text edit
     ParameterStore store_;
     ValueText* current_ = nullptr; // display value of the property whose editor shows
-    ValueKind kind_ = ValueKind::None;
+    ValueKind kind_ = ValueKind::kNone;
     bool defaultsApplied_ = false; // set by Defaults for one selection handling
     PropertyValues values_;
     ValueText selectedLabel_; // list text of the selected property

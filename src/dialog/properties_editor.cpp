@@ -9,7 +9,7 @@
 namespace {
 
 bool isAbsent(const ValueText* value) {
-    return value != nullptr && value->equals(AbsentMarker);
+    return value != nullptr && value->equals(kAbsentMarker);
 }
 
 void showRangeMessage(const NumberRange& range) {
@@ -20,18 +20,18 @@ void showRangeMessage(const NumberRange& range) {
 
 void CPropertiesDlg::OnSelchangePropertyList() {
     UpdateData(TRUE); // a List edit is committed here
-    if (kind_ == ValueKind::Number && !defaultsApplied_ && !isAbsent(current_))
+    if (kind_ == ValueKind::kNumber && !defaultsApplied_ && !isAbsent(current_))
         CommitNumber();
-    else if (kind_ == ValueKind::Text && !defaultsApplied_ && !isAbsent(current_))
+    else if (kind_ == ValueKind::kText && !defaultsApplied_ && !isAbsent(current_))
         *current_ = editText_;
     ReadSelectedLabel();
     HideEditors();
     if (const PropertyRow* row = PropertyCatalogue::findByLabel(selectedLabel_.c_str()))
         ShowEditor(row->kind, row->id);
-    if (kind_ == ValueKind::Text) {
+    if (kind_ == ValueKind::kText) {
         if (isAbsent(current_)) {
             editText_.clear();
-            m_textEdit.Clear();
+            textEdit_.Clear();
         } else {
             editText_ = *current_;
         }
@@ -43,22 +43,21 @@ void CPropertiesDlg::OnSelchangePropertyList() {
 // The number the up-down control holds, corrected into the range of the property being left
 // (still the selected label) and written back as decimal text.
 void CPropertiesDlg::CommitNumber() {
-    LRESULT position = m_spin.GetPos();
-    int32_t number = static_cast<int32_t>(position);
-    // The error half: the field's text is out of range or not a number. Take the number the
-    // person typed rather than the whole result, which would read as above every maximum.
-    if (HIWORD(position) != 0 && !CommitTypedNumber(&number))
+    BOOL outOfRange = FALSE;
+    int32_t number = spin_.GetPos(&outOfRange);
+    // The field's text is out of range or not a number: take the number the person typed.
+    if (outOfRange && !CommitTypedNumber(&number))
         return;
     CorrectNumber(&number);
-    char text[DecimalTextSize];
+    char text[kDecimalTextSize];
     formatDecimalNumber(number, text);
     current_->assign(text);
 }
 
 // False when the field holds no digits: the display value stays, the range message shows.
 bool CPropertiesDlg::CommitTypedNumber(int32_t* number) const {
-    char text[ValueText::Capacity];
-    m_spinEdit.GetWindowText(text, sizeof text);
+    char text[ValueText::kCapacity];
+    spinEdit_.GetWindowText(text, sizeof text);
     DecimalNumber typed = parseDecimalNumber(text);
     if (typed.hasDigits) {
         *number = typed.value;
@@ -74,104 +73,99 @@ void CPropertiesDlg::CorrectNumber(int32_t* number) const {
     const PropertyRow* row = PropertyCatalogue::findByLabel(selectedLabel_.c_str());
     if (row == nullptr || row->range == nullptr)
         return;
-    const NumberRange& range = *row->range;
-    if (*number < range.minimum) {
-        *number = range.belowMinimumBecomes;
-        if (range.messageBelowMinimum)
-            showRangeMessage(range);
-    } else if (*number > range.maximum) {
-        *number = range.maximum;
-        showRangeMessage(range);
-    }
+    CorrectedNumber corrected = correctIntoRange(*row->range, *number);
+    *number = corrected.number;
+    if (corrected.showMessage)
+        showRangeMessage(*row->range);
 }
 
 void CPropertiesDlg::ReadSelectedLabel() {
     selectedLabel_.clear();
-    int selected = m_propertyList.GetCurSel();
+    int selected = propertyList_.GetCurSel();
     if (selected != LB_ERR)
-        m_propertyList.GetText(selected, selectedLabel_.buffer(), ValueText::Capacity);
+        propertyList_.GetText(selected, selectedLabel_.buffer(), ValueText::kCapacity);
 }
 
 void CPropertiesDlg::HideEditors() {
-    m_present.ShowWindow(SW_HIDE);
-    m_notPresent.ShowWindow(SW_HIDE);
-    m_textEdit.EnableWindow(TRUE);
-    m_spin.ShowWindow(SW_HIDE);
-    m_spinEdit.ShowWindow(SW_HIDE);
+    present_.ShowWindow(SW_HIDE);
+    notPresent_.ShowWindow(SW_HIDE);
+    textEdit_.EnableWindow(TRUE);
+    spin_.ShowWindow(SW_HIDE);
+    spinEdit_.ShowWindow(SW_HIDE);
 }
 
 void CPropertiesDlg::ShowEditor(ValueKind kind, PropertyId id) {
     const PropertyRow& row = PropertyCatalogue::row(id);
     switch (kind) {
-    case ValueKind::Text:
+    case ValueKind::kText:
         ShowTextEditor(row);
         break;
-    case ValueKind::Number:
+    case ValueKind::kNumber:
         ShowNumberEditor(row);
         break;
-    case ValueKind::List:
+    case ValueKind::kList:
         ShowListEditor(row);
         break;
-    case ValueKind::None:
+    case ValueKind::kNone:
         break;
     }
 }
 
 void CPropertiesDlg::ShowTextEditor(const PropertyRow& row) {
-    m_present.ShowWindow(SW_SHOW);
-    m_notPresent.ShowWindow(SW_SHOW);
-    kind_ = ValueKind::Text;
-    m_valueCombo.ShowWindow(SW_HIDE);
-    m_textEdit.ShowWindow(SW_SHOW);
-    m_textEdit.LimitText(row.typingLimit);
+    present_.ShowWindow(SW_SHOW);
+    notPresent_.ShowWindow(SW_SHOW);
+    kind_ = ValueKind::kText;
+    valueCombo_.ShowWindow(SW_HIDE);
+    textEdit_.ShowWindow(SW_SHOW);
+    textEdit_.LimitText(row.typingLimit);
     current_ = &values_.display(row.id);
     ShowPresence(!isAbsent(current_));
 }
 
 void CPropertiesDlg::ShowNumberEditor(const PropertyRow& row) {
-    m_valueCombo.ShowWindow(SW_HIDE);
-    m_textEdit.ShowWindow(SW_HIDE);
+    valueCombo_.ShowWindow(SW_HIDE);
+    textEdit_.ShowWindow(SW_HIDE);
     if (row.mayBeAbsent) {
-        m_present.ShowWindow(SW_SHOW);
-        m_notPresent.ShowWindow(SW_SHOW);
+        present_.ShowWindow(SW_SHOW);
+        notPresent_.ShowWindow(SW_SHOW);
     }
-    kind_ = ValueKind::Number;
-    m_spin.ShowWindow(SW_SHOW);
-    m_spinEdit.ShowWindow(SW_SHOW);
-    m_spinEdit.LimitText(row.typingLimit);
-    m_spin.SetBase(10);
-    m_spin.SetBuddy(m_spinEdit);
-    m_spin.SetRange(static_cast<short>(row.range->minimum), static_cast<short>(row.range->maximum));
+    kind_ = ValueKind::kNumber;
+    spin_.ShowWindow(SW_SHOW);
+    spinEdit_.ShowWindow(SW_SHOW);
+    spinEdit_.LimitText(row.typingLimit);
+    spin_.SetBase(10);
+    spin_.SetBuddy(spinEdit_);
+    spin_.SetRange(static_cast<short>(row.range->minimum), static_cast<short>(row.range->maximum));
     current_ = &values_.display(row.id);
     if (!row.mayBeAbsent) {
-        m_spinEdit.EnableWindow(TRUE);
-        m_spin.EnableWindow(TRUE);
-        m_spin.SetPos(decimalNumber(current_->c_str()));
+        spinEdit_.EnableWindow(TRUE);
+        spin_.EnableWindow(TRUE);
+        spin_.SetPos(decimalNumber(current_->c_str()));
         return;
     }
     if (isAbsent(current_)) {
-        m_spinEdit.EnableWindow(FALSE);
+        spinEdit_.EnableWindow(FALSE);
         ShowPresence(false);
         return;
     }
     ShowPresence(true);
-    m_spin.SetPos(decimalNumber(current_->c_str()));
+    spin_.SetPos(decimalNumber(current_->c_str()));
 }
 
 void CPropertiesDlg::ShowListEditor(const PropertyRow& row) {
-    m_valueCombo.ShowWindow(SW_SHOW);
-    m_textEdit.ShowWindow(SW_HIDE);
-    m_valueCombo.ResetContent();
+    valueCombo_.ShowWindow(SW_SHOW);
+    textEdit_.ShowWindow(SW_HIDE);
+    valueCombo_.ResetContent();
     for (size_t i = 0; i < row.map->count; ++i)
-        m_valueCombo.AddString(row.map->labels[i]);
-    kind_ = ValueKind::List;
+        valueCombo_.AddString(row.map->labels[i]);
+    kind_ = ValueKind::kList;
     current_ = &values_.display(row.id);
 }
 
 // Checks the radio that matches and runs its handler, as a click would.
 void CPropertiesDlg::ShowPresence(bool present) {
-    m_present.SetCheck(present ? BST_CHECKED : BST_UNCHECKED);
-    m_notPresent.SetCheck(present ? BST_UNCHECKED : BST_CHECKED);
+    present_.SetCheck(present ? BST_CHECKED : BST_UNCHECKED);
+    notPresent_.SetCheck(present ? BST_UNCHECKED : BST_CHECKED);
     if (present)
         OnPresent();
     else
@@ -181,22 +175,22 @@ void CPropertiesDlg::ShowPresence(bool present) {
 void CPropertiesDlg::OnPresent() {
     if (isAbsent(current_))
         current_->assign("0");
-    if (kind_ == ValueKind::Text) {
-        m_textEdit.EnableWindow(TRUE);
-    } else if (kind_ == ValueKind::Number) {
-        m_spinEdit.EnableWindow(TRUE);
-        m_spin.EnableWindow(TRUE);
-        m_spin.SetPos(current_ != nullptr ? decimalNumber(current_->c_str()) : 0);
+    if (kind_ == ValueKind::kText) {
+        textEdit_.EnableWindow(TRUE);
+    } else if (kind_ == ValueKind::kNumber) {
+        spinEdit_.EnableWindow(TRUE);
+        spin_.EnableWindow(TRUE);
+        spin_.SetPos(current_ != nullptr ? decimalNumber(current_->c_str()) : 0);
     }
 }
 
 void CPropertiesDlg::OnNotPresent() {
-    m_textEdit.EnableWindow(FALSE);
-    m_spinEdit.EnableWindow(FALSE);
-    m_spin.EnableWindow(FALSE);
+    textEdit_.EnableWindow(FALSE);
+    spinEdit_.EnableWindow(FALSE);
+    spin_.EnableWindow(FALSE);
     if (current_ != nullptr)
-        current_->assign(AbsentMarker);
-    m_spin.SetPos(0);
+        current_->assign(kAbsentMarker);
+    spin_.SetPos(0);
 }
 
 void CPropertiesDlg::OnDefaults() {

@@ -7,5 +7,4 @@ class CButton : public CWnd {
   public:
     // Sets the check state; unlike a click, this raises no notification.
     void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
 };

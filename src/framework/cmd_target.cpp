@@ -2,12 +2,12 @@
 
 namespace {
 
-const AfxMessageMapEntry noEntries[] = {{0, 0, 0, nullptr, nullptr}};
+const AfxMessageMapEntry kNoEntries[] = {{0, 0, 0, nullptr, nullptr}};
 
 } // namespace
 
 const AfxMessageMap* CCmdTarget::GetThisMessageMap() {
-    static const AfxMessageMap map = {nullptr, noEntries};
+    static const AfxMessageMap map = {nullptr, kNoEntries};
     return &map;
 }
 

@@ -15,11 +15,6 @@ class CComboBox : public CWnd {
     int SetCurSel(int index) const {
         return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index)));
     }
-    // The first item from `start` + 1 that begins with `text`, any case; -1 searches from the top.
-    int SelectString(int start, const char* text) const {
-        return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(start),
-                                            reinterpret_cast<LPARAM>(text)));
-    }
     // The item's text cut to `size` bytes; empty when there is no such item.
     void GetLBText(int index, char* text, size_t size) const {
         readItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, index, text, size);

@@ -13,11 +13,6 @@ class CListBox : public CWnd {
     int SetCurSel(int index) const {
         return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index)));
     }
-    // The first item from `start` + 1 that begins with `text`, any case; -1 searches from the top.
-    int SelectString(int start, const char* text) const {
-        return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(start),
-                                            reinterpret_cast<LPARAM>(text)));
-    }
     // The item's text cut to `size` bytes; empty when there is no such item.
     void GetText(int index, char* text, size_t size) const {
         readItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, index, text, size);

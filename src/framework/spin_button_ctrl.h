@@ -14,7 +14,11 @@ class CSpinButtonCtrl : public CWnd {
     }
     // Only the low 16 bits are passed; the control clamps them to its range.
     void SetPos(int position) const { SendMessage(UDM_SETPOS, 0, MAKELPARAM(position, 0)); }
-    // The whole result: the position parsed from the buddy's text in the low half, and a high
-    // half of 1 when that text is out of range or not a number.
-    LRESULT GetPos() const { return SendMessage(UDM_GETPOS); }
+    // The position parsed from the buddy's text; `*error` is TRUE when that text
+    // is out of range or not a number.
+    int GetPos(BOOL* error) const {
+        LRESULT result = SendMessage(UDM_GETPOS);
+        *error = HIWORD(result) != 0 ? TRUE : FALSE;
+        return static_cast<short>(LOWORD(result));
+    }
 };

@@ -9,7 +9,6 @@
 class CWnd : public CCmdTarget {
   public:
     void Attach(HWND window) { m_hWnd = window; }
-    HWND Detach();
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);

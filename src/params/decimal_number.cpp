@@ -31,10 +31,10 @@ int32_t decimalNumber(const char* text) {
     return parseDecimalNumber(text).value;
 }
 
-void formatDecimalNumber(int32_t value, char (&text)[DecimalTextSize]) {
+void formatDecimalNumber(int32_t value, char (&text)[kDecimalTextSize]) {
     uint32_t magnitude =
         value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-    char digits[DecimalTextSize];
+    char digits[kDecimalTextSize];
     size_t count = 0;
     do {
         digits[count++] = static_cast<char>('0' + magnitude % 10u);

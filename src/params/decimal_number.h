@@ -16,6 +16,6 @@ DecimalNumber parseDecimalNumber(const char* text);
 int32_t decimalNumber(const char* text);
 
 // Room for any 32-bit number in decimal with its sign and terminator: "-2147483648".
-constexpr size_t DecimalTextSize = 12;
+constexpr size_t kDecimalTextSize = 12;
 // The number as decimal text, "-" before a negative one, as "%d" writes it.
-void formatDecimalNumber(int32_t value, char (&text)[DecimalTextSize]);
+void formatDecimalNumber(int32_t value, char (&text)[kDecimalTextSize]);

@@ -49,10 +49,10 @@ void ParameterStore::Close() {
 }
 
 void ParameterStore::Read(PropertyValues& values) const {
-    for (size_t i = 0; i < PropertyCount; ++i) {
+    for (size_t i = 0; i < kPropertyCount; ++i) {
         PropertyId id = PropertyCatalogue::storageOrder()[i];
         // Whatever the value's type, its bytes are taken as text; longer data does not read.
-        char data[ValueText::Capacity];
+        char data[ValueText::kCapacity];
         DWORD size = sizeof data;
         LONG status = RegQueryValueExA(key_, PropertyCatalogue::row(id).valueName, nullptr, nullptr,
                                        reinterpret_cast<LPBYTE>(data), &size);
@@ -78,7 +78,7 @@ bool ParameterStore::WriteValue(const PropertyValues& values, PropertyId id) con
 bool ParameterStore::Write(const PropertyValues& values, char* failedNames, size_t size) {
     failedNames[0] = '\0';
     bool saved = true;
-    for (size_t i = 0; i < PropertyCount; ++i) {
+    for (size_t i = 0; i < kPropertyCount; ++i) {
         PropertyId id = PropertyCatalogue::storageOrder()[i];
         if (!WriteValue(values, id)) {
             appendName(failedNames, size, PropertyCatalogue::row(id).valueName);
@@ -88,7 +88,7 @@ bool ParameterStore::Write(const PropertyValues& values, char* failedNames, size
     // Without the flush nothing written is known to last: every value counts as unsaved.
     if (Flush() != ERROR_SUCCESS) {
         failedNames[0] = '\0';
-        for (size_t i = 0; i < PropertyCount; ++i)
+        for (size_t i = 0; i < kPropertyCount; ++i)
             appendName(failedNames, size,
                        PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]).valueName);
         saved = false;

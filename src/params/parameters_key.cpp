@@ -1,12 +1,12 @@
 #include "params/parameters_key.h"
 
 namespace {
-const char servicesKey[] = "System\\CurrentControlSet\\Services\\";
-const char parametersSubkey[] = "\\Parameters";
+const char kServicesKey[] = "System\\CurrentControlSet\\Services\\";
+const char kParametersSubkey[] = "\\Parameters";
 } // namespace
 
 HeapText parametersKeyPath(const char* serviceName) {
-    HeapText path(servicesKey);
-    path.append(serviceName).append(parametersSubkey);
+    HeapText path(kServicesKey);
+    path.append(serviceName).append(kParametersSubkey);
     return path;
 }

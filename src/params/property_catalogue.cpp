@@ -4,54 +4,110 @@
 
 namespace {
 
-const char* const enableLabels[] = {"Enable", "Disable"};
-const char* const enableCodes[] = {"1", "0"};
-const LabelMap enableMap{enableLabels, enableCodes, 2};
+const char* const kEnableLabels[] = {"Enable", "Disable"};
+const char* const kEnableCodes[] = {"1", "0"};
+const LabelMap kEnableMap{kEnableLabels, kEnableCodes, 2};
 
 // "Autonegotiate" is code 8, not 0.
-const char* const mediaLabels[] = {"Autonegotiate", "Auto 1000",      "Auto 100",
-                                   "Auto 10",       "Force 100 Full", "Force 100 Half",
-                                   "Force 10 Full", "Force 10 Half"};
-const char* const mediaCodes[] = {"8", "1", "2", "3", "4", "5", "6", "7"};
-const LabelMap mediaMap{mediaLabels, mediaCodes, 8};
+const char* const kMediaLabels[] = {"Autonegotiate", "Auto 1000",      "Auto 100",
+                                    "Auto 10",       "Force 100 Full", "Force 100 Half",
+                                    "Force 10 Full", "Force 10 Half"};
+const char* const kMediaCodes[] = {"8", "1", "2", "3", "4", "5", "6", "7"};
+const LabelMap kMediaMap{kMediaLabels, kMediaCodes, 8};
 
 // "Enable" pauses both directions: code 3.
-const char* const pauseLabels[] = {"Enable", "Disable", "Tx Pause Frames", "Rx Pause Frames"};
-const char* const pauseCodes[] = {"3", "0", "1", "2"};
-const LabelMap pauseMap{pauseLabels, pauseCodes, 4};
+const char* const kPauseLabels[] = {"Enable", "Disable", "Tx Pause Frames", "Rx Pause Frames"};
+const char* const kPauseCodes[] = {"3", "0", "1", "2"};
+const LabelMap kPauseMap{kPauseLabels, kPauseCodes, 4};
 
-const char* const packetSizeLabels[] = {"1514 (standard)", "4088", "9014 (Alteon)", "10000",
-                                        "16128"};
-const char* const packetSizeCodes[] = {"1514", "4088", "9014", "10000", "16128"};
-const LabelMap packetSizeMap{packetSizeLabels, packetSizeCodes, 5};
+const char* const kPacketSizeLabels[] = {"1514 (standard)", "4088", "9014 (Alteon)", "10000",
+                                         "16128"};
+const char* const kPacketSizeCodes[] = {"1514", "4088", "9014", "10000", "16128"};
+const LabelMap kPacketSizeMap{kPacketSizeLabels, kPacketSizeCodes, 5};
 
 // "VLAN ID" below its minimum becomes 1, not 0, and says nothing.
-const NumberRange vlanRange{0, 4095, 1, false, "Out of Range (0 to 4095)"};
-const NumberRange receiveBuffersRange{32, 1024, 32, true, "Out of Range (32 to 1024)"};
+const NumberRange kVlanRange{.minimum = 0,
+                             .maximum = 4095,
+                             .belowMinimumBecomes = 1,
+                             .messageBelowMinimum = false,
+                             .message = "Out of Range (0 to 4095)"};
+const NumberRange kReceiveBuffersRange{.minimum = 32,
+                                       .maximum = 1024,
+                                       .belowMinimumBecomes = 32,
+                                       .messageBelowMinimum = true,
+                                       .message = "Out of Range (32 to 1024)"};
 
-const PropertyRow rows[PropertyCount] = {
-    {PropertyId::Address, "Address", "NetworkAddress", ValueKind::Text, nullptr, nullptr, 12,
-     AbsentMarker, true},
-    {PropertyId::VlanId, "VLAN ID", "VLANID", ValueKind::Number, nullptr, &vlanRange, 4,
-     AbsentMarker, true},
-    {PropertyId::MediaType, "Media Type", "NetworkMedia", ValueKind::List, &mediaMap, nullptr, 0,
-     "Autonegotiate", false},
-    {PropertyId::PauseControl, "Pause Control", "FlowControl", ValueKind::List, &pauseMap, nullptr,
-     0, "Enable", false},
-    {PropertyId::PacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::List, &packetSizeMap,
-     nullptr, 0, "1514 (standard)", false},
-    {PropertyId::ReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::Number, nullptr,
-     &receiveBuffersRange, 4, "64", false},
-    {PropertyId::IeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::List, &enableMap,
-     nullptr, 0, "Enable", false},
-    {PropertyId::PriorityQueues, "Priority Queues", "PriQ", ValueKind::List, &enableMap, nullptr, 0,
-     "Disable", false},
+// A row names its label map only for a List and its range only for a Number.
+const PropertyRow rows[kPropertyCount] = {
+    {.id = PropertyId::kAddress,
+     .label = "Address",
+     .valueName = "NetworkAddress",
+     .kind = ValueKind::kText,
+     .typingLimit = 12,
+     .defaultDisplay = kAbsentMarker,
+     .mayBeAbsent = true},
+    {.id = PropertyId::kVlanId,
+     .label = "VLAN ID",
+     .valueName = "VLANID",
+     .kind = ValueKind::kNumber,
+     .range = &kVlanRange,
+     .typingLimit = 4,
+     .defaultDisplay = kAbsentMarker,
+     .mayBeAbsent = true},
+    {.id = PropertyId::kMediaType,
+     .label = "Media Type",
+     .valueName = "NetworkMedia",
+     .kind = ValueKind::kList,
+     .map = &kMediaMap,
+     .typingLimit = 0,
+     .defaultDisplay = "Autonegotiate",
+     .mayBeAbsent = false},
+    {.id = PropertyId::kPauseControl,
+     .label = "Pause Control",
+     .valueName = "FlowControl",
+     .kind = ValueKind::kList,
+     .map = &kPauseMap,
+     .typingLimit = 0,
+     .defaultDisplay = "Enable",
+     .mayBeAbsent = false},
+    {.id = PropertyId::kPacketSize,
+     .label = "Packet Size (maximum)",
+     .valueName = "JumboFrame",
+     .kind = ValueKind::kList,
+     .map = &kPacketSizeMap,
+     .typingLimit = 0,
+     .defaultDisplay = "1514 (standard)",
+     .mayBeAbsent = false},
+    {.id = PropertyId::kReceiveBuffers,
+     .label = "Receive Buffers",
+     .valueName = "RxQueueSz",
+     .kind = ValueKind::kNumber,
+     .range = &kReceiveBuffersRange,
+     .typingLimit = 4,
+     .defaultDisplay = "64",
+     .mayBeAbsent = false},
+    {.id = PropertyId::kIeeeCompliantLink,
+     .label = "IEEE Compliant Link",
+     .valueName = "NcBit",
+     .kind = ValueKind::kList,
+     .map = &kEnableMap,
+     .typingLimit = 0,
+     .defaultDisplay = "Enable",
+     .mayBeAbsent = false},
+    {.id = PropertyId::kPriorityQueues,
+     .label = "Priority Queues",
+     .valueName = "PriQ",
+     .kind = ValueKind::kList,
+     .map = &kEnableMap,
+     .typingLimit = 0,
+     .defaultDisplay = "Disable",
+     .mayBeAbsent = false},
 };
 
-const PropertyId storage[PropertyCount] = {
-    PropertyId::Address,           PropertyId::VlanId,         PropertyId::PauseControl,
-    PropertyId::IeeeCompliantLink, PropertyId::MediaType,      PropertyId::PacketSize,
-    PropertyId::ReceiveBuffers,    PropertyId::PriorityQueues,
+const PropertyId storage[kPropertyCount] = {
+    PropertyId::kAddress,           PropertyId::kVlanId,         PropertyId::kPauseControl,
+    PropertyId::kIeeeCompliantLink, PropertyId::kMediaType,      PropertyId::kPacketSize,
+    PropertyId::kReceiveBuffers,    PropertyId::kPriorityQueues,
 };
 
 } // namespace
@@ -65,7 +121,7 @@ const PropertyRow* begin() {
     return rows;
 }
 const PropertyRow* end() {
-    return rows + PropertyCount;
+    return rows + kPropertyCount;
 }
 
 const PropertyRow* findByLabel(const char* label) {

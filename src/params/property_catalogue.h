@@ -4,44 +4,36 @@
 #pragma once
 
 #include "params/label_map.h"
+#include "params/number_range.h"
 #include "params/value_kind.h"
 
 #include <cstddef>
 #include <cstdint>
 
 // The display and stored value of an optional property that is not present.
-constexpr const char AbsentMarker[] = "-1";
+constexpr const char kAbsentMarker[] = "-1";
 
 // Rows in catalogue order: the order in which the labels are added to the property list.
 enum class PropertyId : size_t {
-    Address,
-    VlanId,
-    MediaType,
-    PauseControl,
-    PacketSize,
-    ReceiveBuffers,
-    IeeeCompliantLink,
-    PriorityQueues,
+    kAddress,
+    kVlanId,
+    kMediaType,
+    kPauseControl,
+    kPacketSize,
+    kReceiveBuffers,
+    kIeeeCompliantLink,
+    kPriorityQueues,
 };
-constexpr size_t PropertyCount = 8;
-
-// A Number property's range and what a committed number outside it becomes.
-struct NumberRange {
-    int32_t minimum;
-    int32_t maximum;
-    int32_t belowMinimumBecomes;
-    bool messageBelowMinimum;
-    const char* message; // shown when a number is corrected (see messageBelowMinimum)
-};
+constexpr size_t kPropertyCount = 8;
 
 struct PropertyRow {
     PropertyId id;
     const char* label;
     const char* valueName;
     ValueKind kind;
-    const LabelMap* map;      // List properties only
-    const NumberRange* range; // Number properties only
-    int typingLimit;          // characters a person may type; 0 when the editor is a list
+    const LabelMap* map = nullptr;      // List properties only
+    const NumberRange* range = nullptr; // Number properties only
+    int typingLimit;                    // characters a person may type; 0 when the editor is a list
     const char* defaultDisplay;
     bool mayBeAbsent;
 };
@@ -57,7 +49,7 @@ const PropertyRow* findByLabel(const char* label);
 // compares names), or null.
 const PropertyRow* findByValueName(const char* name);
 // The order in which the registry values are read and written.
-const PropertyId* storageOrder(); // PropertyCount entries
+const PropertyId* storageOrder(); // kPropertyCount entries
 
 } // namespace PropertyCatalogue
 

@@ -14,13 +14,13 @@ void PropertyValues::storeRead(PropertyId id, const char* data, size_t length) {
 void PropertyValues::storeUnread(PropertyId id) {
     read_[indexOf(id)] = false;
     if (PropertyCatalogue::row(id).mayBeAbsent)
-        stored(id).assign(AbsentMarker);
+        stored(id).assign(kAbsentMarker);
 }
 
 void PropertyValues::displayFromStored() {
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row) {
-        if (row->kind == ValueKind::List)
+        if (row->kind == ValueKind::kList)
             row->map->codeToLabel(stored(row->id), display(row->id));
         else if (row->mayBeAbsent || read_[indexOf(row->id)])
             display(row->id) = stored(row->id);
@@ -30,7 +30,7 @@ void PropertyValues::displayFromStored() {
 void PropertyValues::storedFromDisplay() {
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row) {
-        if (row->kind == ValueKind::List)
+        if (row->kind == ValueKind::kList)
             row->map->labelToCode(display(row->id), stored(row->id));
         else
             stored(row->id) = display(row->id);
@@ -38,5 +38,5 @@ void PropertyValues::storedFromDisplay() {
 }
 
 bool PropertyValues::storedIsAbsent(PropertyId id) const {
-    return PropertyCatalogue::row(id).mayBeAbsent && stored(id).equals(AbsentMarker);
+    return PropertyCatalogue::row(id).mayBeAbsent && stored(id).equals(kAbsentMarker);
 }

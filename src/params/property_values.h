@@ -39,7 +39,7 @@ class PropertyValues {
     bool storedIsAbsent(PropertyId id) const;
 
   private:
-    ValueText display_[PropertyCount];
-    ValueText stored_[PropertyCount];
-    bool read_[PropertyCount] = {};
+    ValueText display_[kPropertyCount];
+    ValueText stored_[kPropertyCount];
+    bool read_[kPropertyCount] = {};
 };

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 enum class ValueKind : int32_t {
-    None = 0, // nothing selected yet
-    Text = 2,
-    List = 4,
-    Number = 8,
+    kNone = 0, // nothing selected yet
+    kText = 2,
+    kList = 4,
+    kNumber = 8,
 };

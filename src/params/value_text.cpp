@@ -17,8 +17,8 @@ void ValueText::assignData(const char* data, size_t length) {
     }
     const void* nul = std::memchr(data, '\0', length);
     size_t count = nul ? static_cast<size_t>(static_cast<const char*>(nul) - data) : length;
-    if (count > MaxLength)
-        count = MaxLength;
+    if (count > kMaxLength)
+        count = kMaxLength;
     // memmove: the source may be this very buffer.
     std::memmove(buffer_, data, count);
     buffer_[count] = '\0';

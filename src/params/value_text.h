@@ -6,8 +6,8 @@
 
 class ValueText {
   public:
-    static constexpr size_t Capacity = 256;
-    static constexpr size_t MaxLength = Capacity - 1;
+    static constexpr size_t kCapacity = 256;
+    static constexpr size_t kMaxLength = kCapacity - 1;
 
     ValueText() = default;
     explicit ValueText(const char* text) { assign(text); }
@@ -24,9 +24,9 @@ class ValueText {
     // Exact, byte-for-byte comparison.
     bool equals(const char* text) const;
 
-    // The raw buffer, for functions that fill a buffer of Capacity bytes and terminate it.
+    // The raw buffer, for functions that fill a buffer of kCapacity bytes and terminate it.
     char* buffer() { return buffer_; }
 
   private:
-    char buffer_[Capacity] = {};
+    char buffer_[kCapacity] = {};
 };

@@ -1,8 +1,8 @@
 #include "ControlsTable.h"
 
 #include "params/property_catalogue.h"
-#include "scenario/DialogIds.h"
-#include "scenario/WindowReading.h"
+#include "scenario/person/dialog_ids.h"
+#include "scenario/person/window_reading.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ bool checked(HWND dialog, int id) {
 }
 
 std::string selectedLabel(HWND dialog) {
-    HWND list = GetDlgItem(dialog, kPropertyList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (index < 0)
         return std::string();
@@ -33,7 +33,7 @@ std::string selectedLabel(HWND dialog) {
 }
 
 std::string checkListEditor(HWND dialog, const PropertyRow& row) {
-    HWND combo = GetDlgItem(dialog, kValueCombo);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     const LabelMap& map = *row.map;
     if (SendMessageA(combo, CB_GETCOUNT, 0, 0) != LRESULT(map.count))
         return "the drop-down list does not hold the map of " + std::string(row.label);
@@ -46,8 +46,8 @@ std::string checkListEditor(HWND dialog, const PropertyRow& row) {
 }
 
 std::string checkOptional(HWND dialog, const PropertyRow& row, int field) {
-    bool present = checked(dialog, kPresentRadio);
-    if (present == checked(dialog, kNotPresentRadio))
+    bool present = checked(dialog, IDC_PRESENT);
+    if (present == checked(dialog, IDC_NOT_PRESENT))
         return std::string(row.label) + ": not exactly one radio checked";
     if (enabled(dialog, field) != present)
         return std::string(row.label) + ": the field is " + (present ? "disabled" : "enabled") +
@@ -62,24 +62,24 @@ std::string checkControlsTable(HWND dialog) {
     const PropertyRow* row = PropertyCatalogue::findByLabel(label.c_str());
     if (row == nullptr)
         return "no property is selected";
-    const bool text = shown(dialog, kValueEdit);
-    const bool number = shown(dialog, kSpinEdit);
-    const bool list = shown(dialog, kValueCombo);
+    const bool text = shown(dialog, IDC_VALUE_EDIT);
+    const bool number = shown(dialog, IDC_SPIN_EDIT);
+    const bool list = shown(dialog, IDC_VALUE_COMBO);
     if (int(text) + int(number) + int(list) != 1)
         return label + ": " + std::to_string(int(text) + int(number) + int(list)) +
                " value editors shown";
-    if ((row->kind == ValueKind::Text) != text || (row->kind == ValueKind::Number) != number)
+    if ((row->kind == ValueKind::kText) != text || (row->kind == ValueKind::kNumber) != number)
         return label + ": the wrong value editor is shown";
-    if (number && !shown(dialog, kValueSpin))
+    if (number && !shown(dialog, IDC_VALUE_SPIN))
         return label + ": the up-down control is hidden";
-    const bool radios = shown(dialog, kPresentRadio);
-    if (radios != shown(dialog, kNotPresentRadio) || radios != row->mayBeAbsent)
+    const bool radios = shown(dialog, IDC_PRESENT);
+    if (radios != shown(dialog, IDC_NOT_PRESENT) || radios != row->mayBeAbsent)
         return label + (radios ? ": radios shown" : ": radios hidden");
     if (list)
         return checkListEditor(dialog, *row);
     if (row->mayBeAbsent)
-        return checkOptional(dialog, *row, text ? kValueEdit : kSpinEdit);
-    if (!enabled(dialog, kSpinEdit) || !enabled(dialog, kValueSpin))
+        return checkOptional(dialog, *row, text ? IDC_VALUE_EDIT : IDC_SPIN_EDIT);
+    if (!enabled(dialog, IDC_SPIN_EDIT) || !enabled(dialog, IDC_VALUE_SPIN))
         return label + ": the number field is disabled";
     return std::string();
 }

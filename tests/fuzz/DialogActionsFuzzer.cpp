@@ -8,15 +8,15 @@
 #include "FuzzedRegistry.h"
 #include "ModuleAttachment.h"
 #include "SavedValuesModel.h"
-#include "scenario/ControlInput.h"
-#include "scenario/DialogIds.h"
+#include "scenario/person/control_input.h"
+#include "scenario/person/dialog_ids.h"
 
 namespace {
 
 using namespace scenario;
 
-const int kButtons[] = {kDefaultsButton, kPresentRadio,    kNotPresentRadio, kDefaultsButton,
-                        kPresentRadio,   kNotPresentRadio, kOkButton,        kCancelButton};
+const int kButtons[] = {IDC_DEFAULTS,    IDC_PRESENT, IDC_NOT_PRESENT, IDC_DEFAULTS, IDC_PRESENT,
+                        IDC_NOT_PRESENT, IDOK,        IDCANCEL};
 const WPARAM kKeys[] = {VK_TAB,   VK_UP,   VK_DOWN,   VK_HOME,   VK_END,    VK_LEFT, VK_RIGHT,
                         VK_SPACE, VK_BACK, VK_DELETE, VK_RETURN, VK_ESCAPE, VK_F1};
 const size_t kLongestTyping = 20;
@@ -29,7 +29,7 @@ HWND usable(HWND dialog, int id) {
 }
 
 void selectProperty(HWND dialog, size_t index) {
-    HWND list = GetDlgItem(dialog, kPropertyList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     RECT item = {0, 0, 0, 0};
     SendMessageA(list, LB_SETTOPINDEX, index, 0); // a person scrolls it into view
     if (SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR)
@@ -37,7 +37,7 @@ void selectProperty(HWND dialog, size_t index) {
 }
 
 void chooseItem(HWND dialog, size_t index) {
-    HWND combo = usable(dialog, kValueCombo);
+    HWND combo = usable(dialog, IDC_VALUE_COMBO);
     if (combo == nullptr)
         return;
     SetFocus(combo);
@@ -47,9 +47,9 @@ void chooseItem(HWND dialog, size_t index) {
 }
 
 void typeInto(HWND dialog, const std::string& text) {
-    HWND field = usable(dialog, kValueEdit);
+    HWND field = usable(dialog, IDC_VALUE_EDIT);
     if (field == nullptr)
-        field = usable(dialog, kSpinEdit);
+        field = usable(dialog, IDC_SPIN_EDIT);
     if (field == nullptr)
         return;
     postClickAtCentre(field);
@@ -58,7 +58,7 @@ void typeInto(HWND dialog, const std::string& text) {
 }
 
 void spin(HWND dialog, bool up) {
-    HWND arrows = usable(dialog, kValueSpin);
+    HWND arrows = usable(dialog, IDC_VALUE_SPIN);
     if (arrows == nullptr)
         return;
     RECT client = {0, 0, 0, 0};
@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DialogRobot robot([&input](HWND dialog) {
         if (playAction(dialog, input))
             return true;
-        postClickAtCentre(GetDlgItem(dialog, kCancelButton)); // the person leaves
+        postClickAtCentre(GetDlgItem(dialog, IDCANCEL)); // the person leaves
         return false;
     });
     const std::string result = robot.call(kFuzzService);

@@ -1,7 +1,7 @@
 #include "DialogRobot.h"
 
 #include "entry/entry_point.h"
-#include "scenario/ThreadWindows.h"
+#include "scenario/person/thread_windows.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/win32.h"
-#include "scenario/MessageBoxWatch.h"
+#include "scenario/person/message_box_watch.h"
 
 #include <functional>
 #include <string>

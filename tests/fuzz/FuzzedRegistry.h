@@ -6,7 +6,7 @@
 #include "ByteReader.h"
 #include "params/property_catalogue.h"
 #include "platform/win32.h"
-#include "scenario/RegistryStage.h"
+#include "scenario/run/registry_stage.h"
 
 #include <array>
 #include <string>
@@ -19,7 +19,7 @@ struct FuzzedValue {
 
 struct FuzzedContents {
     bool parametersKey = true;
-    std::array<FuzzedValue, PropertyCount> values; // by PropertyId
+    std::array<FuzzedValue, kPropertyCount> values; // by PropertyId
 };
 
 extern const char kFuzzService[];

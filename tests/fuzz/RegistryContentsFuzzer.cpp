@@ -6,8 +6,8 @@
 #include "FuzzedRegistry.h"
 #include "ModuleAttachment.h"
 #include "SavedValuesModel.h"
-#include "scenario/ControlInput.h"
-#include "scenario/DialogIds.h"
+#include "scenario/person/control_input.h"
+#include "scenario/person/dialog_ids.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     attachProgramAsModule();
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const scenario::ParametersSnapshot before = snapshotParameters();
 
     DialogRobot robot([pressOk](HWND dialog) {
-        int button = pressOk ? scenario::kOkButton : scenario::kCancelButton;
+        int button = pressOk ? IDOK : IDCANCEL;
         scenario::postClickAtCentre(GetDlgItem(dialog, button));
         return false;
     });

@@ -68,9 +68,9 @@ std::string checkAnySave(const scenario::ParametersSnapshot& after) {
         std::string text, problem;
         if (!savedText(*value, &text, &problem))
             return problem;
-        if (row->mayBeAbsent && text == AbsentMarker)
+        if (row->mayBeAbsent && text == kAbsentMarker)
             return std::string(row->valueName) + " was written as the absent marker";
-        if (row->kind == ValueKind::List && !isCodeOf(*row->map, text))
+        if (row->kind == ValueKind::kList && !isCodeOf(*row->map, text))
             return std::string(row->valueName) + " holds \"" + text + "\", not a code of its map";
     }
     return std::string();
@@ -82,10 +82,10 @@ std::string checkSaveOfLoadedValues(const FuzzedContents& before,
          ++row) {
         std::string loaded;
         bool read = loadedText(before.values[indexOf(row->id)], &loaded);
-        bool absent = row->mayBeAbsent && (!read || loaded == AbsentMarker);
-        std::string expected = row->kind == ValueKind::List ? savedCode(*row, read, loaded)
-                               : read                       ? loaded
-                                                            : row->defaultDisplay;
+        bool absent = row->mayBeAbsent && (!read || loaded == kAbsentMarker);
+        std::string expected = row->kind == ValueKind::kList ? savedCode(*row, read, loaded)
+                               : read                        ? loaded
+                                                             : row->defaultDisplay;
         const scenario::RegistryValue* value = findValue(after, row->valueName);
         std::string text, problem;
         if (absent != (value == nullptr))

@@ -3,7 +3,7 @@
 // HostModuleWin32.cpp: quorlan.dll on the real registry).
 #pragma once
 
-#include "scenario/ScenarioRunner.h"
+#include "scenario/run/scenario_runner.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "HostModule.h"
 
 #include "platform/portable/portable.h"
-#include "setup/SharedObjectModule.h"
+#include "setup/shared_object_module.h"
 
 bool loadHostModule(scenario::RunnerSettings* settings, std::string* error) {
     static SharedObjectModule module;

@@ -1,6 +1,6 @@
 #include "HostModule.h"
 
-#include "tvxhost/DllModule.h"
+#include "tvxhost/dll_module.h"
 
 bool loadHostModule(scenario::RunnerSettings* settings, std::string* error) {
     static DllModule module;

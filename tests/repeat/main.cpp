@@ -4,7 +4,7 @@
 // first, but for tables and caches reaching their size, and no more than at half way.
 #include "HostModule.h"
 #include "ResourceMeter.h"
-#include "scenario/ScenarioParser.h"
+#include "scenario/language/scenario_parser.h"
 
 #include <cstdio>
 #include <cstdlib>

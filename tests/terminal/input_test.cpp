@@ -1,7 +1,7 @@
 // Keys and clicks at the terminal become the messages Windows would post, and the controls
 // answer them as they answer a person.
-#include "terminal/KeyTranslator.h"
-#include "terminal/MouseTranslator.h"
+#include "terminal/key_translator.h"
+#include "terminal/mouse_translator.h"
 #include "terminal_dialog.h"
 
 #include "platform/portable/dialog/ScriptedFrontEnd.h"
@@ -14,7 +14,7 @@ using terminal::Key;
 namespace {
 InputEvent key(Key k, bool alt = false, char character = 0) {
     InputEvent event;
-    event.kind = InputEvent::Kind::Key;
+    event.kind = InputEvent::Kind::kKey;
     event.key = k;
     event.alt = alt;
     event.character = character;
@@ -36,30 +36,23 @@ bool operator==(const Posted& a, const Posted& b) {
 }
 } // namespace
 
-class InputTest : public ::testing::Test {
+class InputTest : public PropertiesDialogTest {
   protected:
     void SetUp() override {
-        dialog = openPropertiesDialog();
-        SetFocus(GetDlgItem(dialog, idList));
+        PropertiesDialogTest::SetUp();
+        SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
         takeReceived();
-    }
-    void TearDown() override {
-        if (IsWindow(dialog))
-            DestroyWindow(dialog);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
     }
     // Presses and releases the mouse on a cell of a terminal of 64 x 21, where the client
     // area starts at column 1, row 2.
     std::vector<MSG> click(int clientCol, int clientRow, int releaseCol = -1) {
         terminal::CellLayout layout(dialog, 64, 21);
         InputEvent event;
-        event.kind = InputEvent::Kind::MousePress;
+        event.kind = InputEvent::Kind::kMousePress;
         event.col = clientCol + 1;
         event.row = clientRow + 2;
         std::vector<MSG> all = mouse.translate(event, layout);
-        event.kind = InputEvent::Kind::MouseRelease;
+        event.kind = InputEvent::Kind::kMouseRelease;
         if (releaseCol >= 0)
             event.col = releaseCol + 1;
         for (const MSG& msg : mouse.translate(event, layout))
@@ -70,7 +63,6 @@ class InputTest : public ::testing::Test {
         return all;
     }
 
-    HWND dialog = nullptr;
     terminal::MouseTranslator mouse;
 };
 
@@ -80,28 +72,28 @@ TEST_F(InputTest, KeysBecomeTheMessagesOfAKeyboard) {
         std::vector<Posted> expected;
     };
     const Case cases[] = {
-        {key(Key::Tab), {{WM_KEYDOWN, VK_TAB}, {WM_CHAR, '\t'}, {WM_KEYUP, VK_TAB}}},
-        {key(Key::BackTab),
+        {key(Key::kTab), {{WM_KEYDOWN, VK_TAB}, {WM_CHAR, '\t'}, {WM_KEYUP, VK_TAB}}},
+        {key(Key::kBackTab),
          {{WM_KEYDOWN, VK_SHIFT},
           {WM_KEYDOWN, VK_TAB},
           {WM_CHAR, '\t'},
           {WM_KEYUP, VK_TAB},
           {WM_KEYUP, VK_SHIFT}}},
-        {key(Key::Enter), {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, '\r'}, {WM_KEYUP, VK_RETURN}}},
-        {key(Key::Escape), {{WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 0x1B}, {WM_KEYUP, VK_ESCAPE}}},
-        {key(Key::Backspace), {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, '\b'}, {WM_KEYUP, VK_BACK}}},
-        {key(Key::Delete), {{WM_KEYDOWN, VK_DELETE}, {WM_KEYUP, VK_DELETE}}},
-        {key(Key::F1), {{WM_KEYDOWN, VK_F1}, {WM_KEYF1, 0}, {WM_KEYUP, VK_F1}}},
-        {key(Key::Character, false, 'a'), {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
-        {key(Key::Character, false, '7'), {{WM_KEYDOWN, '7'}, {WM_CHAR, '7'}, {WM_KEYUP, '7'}}},
-        {key(Key::Character, false, ' '),
+        {key(Key::kEnter), {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, '\r'}, {WM_KEYUP, VK_RETURN}}},
+        {key(Key::kEscape), {{WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 0x1B}, {WM_KEYUP, VK_ESCAPE}}},
+        {key(Key::kBackspace), {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, '\b'}, {WM_KEYUP, VK_BACK}}},
+        {key(Key::kDelete), {{WM_KEYDOWN, VK_DELETE}, {WM_KEYUP, VK_DELETE}}},
+        {key(Key::kF1), {{WM_KEYDOWN, VK_F1}, {WM_KEYF1, 0}, {WM_KEYUP, VK_F1}}},
+        {key(Key::kCharacter, false, 'a'), {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
+        {key(Key::kCharacter, false, '7'), {{WM_KEYDOWN, '7'}, {WM_CHAR, '7'}, {WM_KEYUP, '7'}}},
+        {key(Key::kCharacter, false, ' '),
          {{WM_KEYDOWN, VK_SPACE}, {WM_CHAR, ' '}, {WM_KEYUP, VK_SPACE}}},
-        {key(Key::Character, true, 'd'),
+        {key(Key::kCharacter, true, 'd'),
          {{WM_SYSKEYDOWN, 'D'}, {WM_SYSCHAR, 'd'}, {WM_SYSKEYUP, 'D'}}},
-        {key(Key::Down, true), {{WM_SYSKEYDOWN, VK_DOWN}, {WM_SYSKEYUP, VK_DOWN}}},
-        {key(Key::Interrupt), {{WM_SYSCOMMAND, SC_CLOSE}}},
+        {key(Key::kDown, true), {{WM_SYSKEYDOWN, VK_DOWN}, {WM_SYSKEYUP, VK_DOWN}}},
+        {key(Key::kInterrupt), {{WM_SYSCOMMAND, SC_CLOSE}}},
     };
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     for (const Case& c : cases) {
         std::vector<MSG> messages = terminal::KeyTranslator::translate(c.event);
         EXPECT_EQ(c.expected, summary(messages)) << int(c.event.key) << " " << c.event.character;
@@ -111,30 +103,30 @@ TEST_F(InputTest, KeysBecomeTheMessagesOfAKeyboard) {
 }
 
 TEST_F(InputTest, SpaceOpensAClosedDropDownListAndChoosesInAnOpenOne) {
-    HWND combo = GetDlgItem(dialog, idCombo);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     ShowWindow(combo, SW_SHOW);
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("One"));
     SetFocus(combo);
-    terminal::KeyTranslator::post(key(Key::Character, false, ' '));
+    terminal::KeyTranslator::post(key(Key::kCharacter, false, ' '));
     pumpMessages(dialog);
     EXPECT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
-    terminal::KeyTranslator::post(key(Key::Character, false, ' '));
+    terminal::KeyTranslator::post(key(Key::kCharacter, false, ' '));
     pumpMessages(dialog);
     EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_TRUE(IsWindow(dialog)); // neither Space pressed the default button
 }
 
 TEST_F(InputTest, AltAndTheUnderlinedLetterPressThatButton) {
-    terminal::KeyTranslator::post(key(Key::Character, true, 'd'));
+    terminal::KeyTranslator::post(key(Key::kCharacter, true, 'd'));
     pumpMessages(dialog);
     std::vector<Received> got = takeReceived();
     ASSERT_FALSE(got.empty());
-    EXPECT_EQ(idDefaults, got.back().id);
+    EXPECT_EQ(IDC_DEFAULTS, got.back().id);
     EXPECT_EQ(BN_CLICKED, got.back().code);
 }
 
 TEST_F(InputTest, ShiftTabMovesBackwards) {
-    terminal::KeyTranslator::post(key(Key::BackTab));
+    terminal::KeyTranslator::post(key(Key::kBackTab));
     pumpMessages(dialog);
     EXPECT_EQ(GetDlgItem(dialog, IDCANCEL), GetFocus());
 }
@@ -153,7 +145,7 @@ TEST_F(InputTest, AButtonReleasedElsewhereIsNotPressed) {
 
 TEST_F(InputTest, AClickOnAListRowSelectsThatItem) {
     click(8, 6); // the third item, "Receive Buffers"
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     EXPECT_EQ(2, SendMessageA(list, LB_GETCURSEL, 0, 0));
     std::vector<Received> got = takeReceived();
     ASSERT_EQ(1u, got.size());
@@ -161,9 +153,9 @@ TEST_F(InputTest, AClickOnAListRowSelectsThatItem) {
 }
 
 TEST_F(InputTest, TheUpDownArrowsAreItsTwoCells) {
-    HWND spin = GetDlgItem(dialog, idSpin);
-    HWND edit = GetDlgItem(dialog, idSpinEdit);
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    HWND spin = GetDlgItem(dialog, IDC_VALUE_SPIN);
+    HWND edit = GetDlgItem(dialog, IDC_SPIN_EDIT);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
     ShowWindow(edit, SW_SHOW);
     ShowWindow(spin, SW_SHOW);
     SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
@@ -182,7 +174,7 @@ TEST_F(InputTest, TheUpDownArrowsAreItsTwoCells) {
 
 TEST_F(InputTest, AClickInAFieldPutsTheCaretAtThatCharacter) {
     click(37 + 1 + 4, 4); // the fifth character of "00A0C9123456"
-    HWND edit = GetDlgItem(dialog, idTextEdit);
+    HWND edit = GetDlgItem(dialog, IDC_VALUE_EDIT);
     EXPECT_EQ(edit, GetFocus());
     DWORD start = 0, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -208,7 +200,7 @@ TEST_F(InputTest, TheDialogTakesNoClicksWhileItsMessageBoxIsUp) {
     front.then([&] {
         terminal::CellLayout layout(dialog, 64, 21);
         InputEvent event;
-        event.kind = InputEvent::Kind::MousePress;
+        event.kind = InputEvent::Kind::kMousePress;
         event.col = 1 + 8; // the list, left of the message box
         event.row = 2 + 6;
         clickedBehind = mouse.translate(event, layout);

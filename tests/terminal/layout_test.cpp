@@ -1,6 +1,6 @@
 // Where the terminal front end puts the windows: the dialog's size in cells, its place on the
 // terminal, and each control's cells.
-#include "terminal/CellLayout.h"
+#include "terminal/cell_layout.h"
 #include "terminal_dialog.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +8,7 @@
 using terminal::CellLayout;
 using terminal::CellRect;
 
-class LayoutTest : public ::testing::Test {
-  protected:
-    void SetUp() override { dialog = openPropertiesDialog(); }
-    void TearDown() override { DestroyWindow(dialog); }
-
-    HWND dialog = nullptr;
-};
+using LayoutTest = PropertiesDialogTest;
 
 TEST_F(LayoutTest, TheDialogIs62By19CellsFramedAndCentred) {
     CellLayout layout(dialog, 80, 24);
@@ -44,11 +38,15 @@ TEST_F(LayoutTest, ControlsRoundToTheNearestCellOfTheClientArea) {
         int middleRow;
     };
     const Case cases[] = {
-        {IDOK, {33, 15, 45, 17}, 15},    {IDCANCEL, {47, 15, 60, 17}, 15},
-        {idList, {4, 4, 29, 17}, 10},    {idDefaults, {37, 9, 48, 11}, 10},
-        {idPresent, {33, 4, 36, 5}, 4},  {idNotPresent, {33, 6, 50, 7}, 6},
-        {idSpinEdit, {37, 4, 56, 5}, 4}, {idSpin, {56, 4, 59, 5}, 4},
-        {idTextEdit, {37, 4, 56, 6}, 4},
+        {IDOK, {33, 15, 45, 17}, 15},
+        {IDCANCEL, {47, 15, 60, 17}, 15},
+        {IDC_PROPERTY_LIST, {4, 4, 29, 17}, 10},
+        {IDC_DEFAULTS, {37, 9, 48, 11}, 10},
+        {IDC_PRESENT, {33, 4, 36, 5}, 4},
+        {IDC_NOT_PRESENT, {33, 6, 50, 7}, 6},
+        {IDC_SPIN_EDIT, {37, 4, 56, 5}, 4},
+        {IDC_VALUE_SPIN, {56, 4, 59, 5}, 4},
+        {IDC_VALUE_EDIT, {37, 4, 56, 6}, 4},
     };
     for (const Case& c : cases) {
         HWND control = GetDlgItem(dialog, c.id);
@@ -64,7 +62,7 @@ TEST_F(LayoutTest, ControlsRoundToTheNearestCellOfTheClientArea) {
 
 TEST_F(LayoutTest, AComboBoxIsItsSelectionFieldWithTheListDroppingBelow) {
     CellLayout layout(dialog, 64, 21);
-    HWND combo = GetDlgItem(dialog, idCombo);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
     for (const char* item : {"One", "Two", "Three"})
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     CellRect field = layout.control(combo);

@@ -1,12 +1,14 @@
 // What the terminal shows of the dialog: read back from the canvas as text, row by row.
 #include "platform/portable/dialog/ScriptedFrontEnd.h"
 #include "platform/portable/text_wrap.h"
-#include "terminal/CellCanvas.h"
-#include "terminal/CellLayout.h"
-#include "terminal/ControlPainter.h"
-#include "terminal/Palette.h"
-#include "terminal/WindowPainter.h"
+#include "terminal/cell_canvas.h"
+#include "terminal/cell_layout.h"
+#include "terminal/control_painter.h"
+#include "terminal/palette.h"
+#include "terminal/window_painter.h"
 #include "terminal_dialog.h"
+
+#include "resources/properties_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +17,8 @@ using terminal::CellLayout;
 using terminal::Role;
 using terminal::WindowPainter;
 
-class PainterTest : public ::testing::Test {
+class PainterTest : public PropertiesDialogTest {
   protected:
-    void SetUp() override { dialog = openPropertiesDialog(); }
-    void TearDown() override { DestroyWindow(dialog); }
-
     // Paints the windows on a terminal of 64 x 21 (the client area starts at column 1, row 2).
     CellCanvas paint() {
         CellCanvas canvas(64, 21);
@@ -31,17 +30,16 @@ class PainterTest : public ::testing::Test {
     static std::string clientText(const CellCanvas& canvas, int row, int col, size_t length) {
         return canvas.rowText(row + 2).substr(size_t(col + 1), length);
     }
-
-    HWND dialog = nullptr;
 };
 
 TEST_F(PainterTest, FrameAndCaptionWithItsCloseBox) {
     CellCanvas canvas = paint();
     EXPECT_EQ("+" + std::string(62, '-') + "+", canvas.rowText(0));
     std::string caption = canvas.rowText(1);
-    EXPECT_EQ("| Test Properties", caption.substr(0, 17));
+    EXPECT_EQ("| " PROPERTIES_DIALOG_CAPTION,
+              caption.substr(0, 2 + sizeof PROPERTIES_DIALOG_CAPTION - 1));
     EXPECT_EQ("[x] |", caption.substr(59));
-    EXPECT_EQ(Role::Caption, canvas.at(2, 1).role);
+    EXPECT_EQ(Role::kCaption, canvas.at(2, 1).role);
 }
 
 TEST_F(PainterTest, ControlsAsTextAtTheirCells) {
@@ -67,26 +65,26 @@ TEST_F(PainterTest, TheMnemonicLetterIsUnderlined) {
 
 TEST_F(PainterTest, HiddenControlsAreNotDrawnAndShownOnesAre) {
     EXPECT_EQ(std::string::npos, paint().rowText(6).find('^')); // the up-down control
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
-    ShowWindow(GetDlgItem(dialog, idSpinEdit), SW_SHOW);
-    ShowWindow(GetDlgItem(dialog, idSpin), SW_SHOW);
-    SetDlgItemTextA(dialog, idSpinEdit, "256");
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, IDC_SPIN_EDIT), SW_SHOW);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_SPIN), SW_SHOW);
+    SetDlgItemTextA(dialog, IDC_SPIN_EDIT, "256");
     CellCanvas canvas = paint();
     EXPECT_EQ("[256              ]^v", clientText(canvas, 4, 37, 21));
 }
 
 TEST_F(PainterTest, DisabledControlsAreDimmed) {
-    EnableWindow(GetDlgItem(dialog, idTextEdit), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), FALSE);
     CellCanvas canvas = paint();
     EXPECT_EQ('0', canvas.at(1 + 38, 2 + 4).glyph); // the text stays
-    EXPECT_EQ(Role::Disabled, canvas.at(1 + 38, 2 + 4).role);
-    EnableWindow(GetDlgItem(dialog, idTextEdit), TRUE);
-    EXPECT_EQ(Role::Field, paint().at(1 + 38, 2 + 4).role);
+    EXPECT_EQ(Role::kDisabled, canvas.at(1 + 38, 2 + 4).role);
+    EnableWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), TRUE);
+    EXPECT_EQ(Role::kField, paint().at(1 + 38, 2 + 4).role);
 }
 
 TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
-    HWND combo = GetDlgItem(dialog, idCombo);
-    ShowWindow(GetDlgItem(dialog, idTextEdit), SW_HIDE);
+    HWND combo = GetDlgItem(dialog, IDC_VALUE_COMBO);
+    ShowWindow(GetDlgItem(dialog, IDC_VALUE_EDIT), SW_HIDE);
     ShowWindow(combo, SW_SHOW);
     for (const char* item : {"Autonegotiate", "Auto 1000", "Force 100 Full"})
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
@@ -100,7 +98,7 @@ TEST_F(PainterTest, AnOpenDropDownListLiesOverTheControlsBelowIt) {
 }
 
 TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
-    HWND list = GetDlgItem(dialog, idList);
+    HWND list = GetDlgItem(dialog, IDC_PROPERTY_LIST);
     EXPECT_EQ(std::string::npos, paint().rowText(2 + 4).find('#'));
     for (int i = 0; i < 20; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zeta"));
@@ -112,29 +110,29 @@ TEST_F(PainterTest, AListThatOverflowsShowsItsScrollBar) {
 
 TEST_F(PainterTest, OnlyTheFocusedControlHasTheFocusLook) {
     const int listItem = 1 + 4, listRow = 2 + 4; // ">Address"
-    SetFocus(GetDlgItem(dialog, idList));
-    EXPECT_EQ(Role::Focus, paint().at(listItem, listRow).role);
+    SetFocus(GetDlgItem(dialog, IDC_PROPERTY_LIST));
+    EXPECT_EQ(Role::kFocus, paint().at(listItem, listRow).role);
 
     SetFocus(GetDlgItem(dialog, IDOK));
     CellCanvas canvas = paint();
-    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 15).role);
+    EXPECT_EQ(Role::kSelection, canvas.at(listItem, listRow).role);
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 33, 2 + 15).role);
 
-    SetFocus(GetDlgItem(dialog, idNotPresent));
+    SetFocus(GetDlgItem(dialog, IDC_NOT_PRESENT));
     canvas = paint();
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
-    EXPECT_EQ(Role::Focus, canvas.at(1 + 44, 2 + 6).role);   // its last letter
-    EXPECT_EQ(Role::Button, canvas.at(1 + 33, 2 + 15).role); // OK
-    EXPECT_EQ(Role::Selection, canvas.at(listItem, listRow).role);
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 33, 2 + 6).role);   // "( )  Disable"
+    EXPECT_EQ(Role::kFocus, canvas.at(1 + 44, 2 + 6).role);   // its last letter
+    EXPECT_EQ(Role::kButton, canvas.at(1 + 33, 2 + 15).role); // OK
+    EXPECT_EQ(Role::kSelection, canvas.at(listItem, listRow).role);
 
     terminal::Palette monochrome;
     monochrome.setUp(false);
-    EXPECT_NE(monochrome.attributes(Role::Focus), monochrome.attributes(Role::Selection));
+    EXPECT_NE(monochrome.attributes(Role::kFocus), monochrome.attributes(Role::kSelection));
 }
 
 TEST_F(PainterTest, AMessageBoxFitsTheSmallestTerminalInWholeWords) {
     portable::ScriptedFrontEnd front;
-    front.setScreenSize(SIZE{64 * CellLayout::cellWidth, 21 * CellLayout::cellHeight});
+    front.setScreenSize(SIZE{64 * CellLayout::kCellWidth, 21 * CellLayout::kCellHeight});
     std::vector<std::string> rows;
     front.then([&] {
         CellCanvas canvas = paint();

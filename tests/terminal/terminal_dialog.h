@@ -1,27 +1,33 @@
-// The properties dialog's layout for the terminal front end's tests: the same controls, places
-// and styles as the product's, built here so that the tests need no module.
+// The product's properties dialog for the terminal front end's tests, created from its own
+// template so that the tests need no module.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "platform/win32.h"
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
-enum TerminalTestId {
-    idList = 1095,
-    idTextEdit = 1096,
-    idCombo = 1097,
-    idDefaults = 1100,
-    idPresent = 1101,
-    idNotPresent = 1102,
-    idSpin = 1106,
-    idSpinEdit = 1107,
-};
-
-std::vector<BYTE> propertiesLayout();
-
-// A modeless dialog of that layout, shown, with the list filled and the text editor showing;
+// A modeless properties dialog, shown, with the list filled and the text editor showing;
 // its procedure records the commands and notifications it receives.
 HWND openPropertiesDialog();
+
+// A test with the properties dialog open; after it the dialog (if still open) is destroyed
+// and the messages left for it are dropped.
+class PropertiesDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { dialog = openPropertiesDialog(); }
+    void TearDown() override {
+        if (IsWindow(dialog))
+            DestroyWindow(dialog);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    HWND dialog = nullptr;
+};
 
 struct Received {
     UINT message;

@@ -2,6 +2,8 @@
 // to the window of class "MS_WINHELP" (its help viewer's) as WM_COPYDATA, starting the viewer
 // only when no such window exists; this test's window of that class records the request and
 // answers as a viewer that could, or could not, show the file.
+#include "resources/resource.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,9 +18,8 @@ const char service[] = "QuorlanHelpTest";
 const char serviceKey[] = "System\\CurrentControlSet\\Services\\QuorlanHelpTest";
 const char parametersKey[] = "System\\CurrentControlSet\\Services\\QuorlanHelpTest\\Parameters";
 const ULONG_PTR winHelpMagic = 0xA1DE505; // tags Wine's WinHelpA requests
-const int propertyListId = 1095;
 const int messageTextId = 0xFFFF;
-const DWORD dialogHelpContext = 0x20000 + 107;
+const DWORD dialogHelpContext = 0x20000 + IDD_PROPERTIES;
 
 // The request as Wine's WinHelpA lays it out.
 struct WineHelpRequest {
@@ -80,7 +81,7 @@ BOOL CALLBACK findDialogs(HWND window, LPARAM lParam) {
     if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
         return TRUE;
     auto* found = reinterpret_cast<Found*>(lParam);
-    (GetDlgItem(window, propertyListId) != nullptr ? found->properties : found->messageBox) =
+    (GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr ? found->properties : found->messageBox) =
         window;
     return TRUE;
 }

@@ -2,6 +2,7 @@
 
 #include "entry/entry_point.h"
 #include "params/parameters_key.h"
+#include "resources/resource.h"
 
 #include <cstring>
 
@@ -22,7 +23,7 @@ BOOL CALLBACK findWindows(HWND window, LPARAM lParam) {
     if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
         return TRUE;
     Found* found = reinterpret_cast<Found*>(lParam);
-    if (GetDlgItem(window, 1095) != nullptr)
+    if (GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr)
         found->properties = window;
     else
         found->messageBox = window;

@@ -1,7 +1,7 @@
 // quorlan-params when the registry refuses part of a change: the change is taken back whole,
 // each value with its own type, and the command exits 2.
-#include "Commands.h"
-#include "ExitStatus.h"
+#include "commands.h"
+#include "exit_status.h"
 #include "dialog_session.h"
 #include "platform/portable/portable.h"
 
@@ -54,7 +54,7 @@ TEST_F(ParamsCommandFault, AWriteRefusedTakesBackTheValuesWrittenBeforeIt) {
     faults.failSetValue = "NetworkMedia";
     portable::setRegistryFaults(faults);
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(quorlan_params::ExitRegistry, quorlan_params::setProperties(service, pairs, false));
+    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::setProperties(service, pairs, false));
     EXPECT_EQ("quorlan-params: could not save NetworkMedia; nothing was changed\n",
               ::testing::internal::GetCapturedStderr());
     portable::setRegistryFaults(portable::RegistryFaults{});
@@ -66,7 +66,7 @@ TEST_F(ParamsCommandFault, ASaveRefusedLeavesNothingToSaveLater) {
     portable::RegistryFaults faults;
     faults.failSave = true;
     portable::setRegistryFaults(faults);
-    EXPECT_EQ(quorlan_params::ExitRegistry, quorlan_params::resetProperties(service, {}, false));
+    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::resetProperties(service, {}, false));
     portable::setRegistryFaults(portable::RegistryFaults{});
     expectUnchanged();
 }

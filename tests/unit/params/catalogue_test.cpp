@@ -18,21 +18,23 @@ struct RowExpectation {
 };
 
 const RowExpectation expectedRows[] = {
-    {PropertyId::Address, "Address", "NetworkAddress", ValueKind::Text, "-1", true, 12},
-    {PropertyId::VlanId, "VLAN ID", "VLANID", ValueKind::Number, "-1", true, 4},
-    {PropertyId::MediaType, "Media Type", "NetworkMedia", ValueKind::List, "Autonegotiate", false,
+    {PropertyId::kAddress, "Address", "NetworkAddress", ValueKind::kText, "-1", true, 12},
+    {PropertyId::kVlanId, "VLAN ID", "VLANID", ValueKind::kNumber, "-1", true, 4},
+    {PropertyId::kMediaType, "Media Type", "NetworkMedia", ValueKind::kList, "Autonegotiate", false,
      0},
-    {PropertyId::PauseControl, "Pause Control", "FlowControl", ValueKind::List, "Enable", false, 0},
-    {PropertyId::PacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::List,
+    {PropertyId::kPauseControl, "Pause Control", "FlowControl", ValueKind::kList, "Enable", false,
+     0},
+    {PropertyId::kPacketSize, "Packet Size (maximum)", "JumboFrame", ValueKind::kList,
      "1514 (standard)", false, 0},
-    {PropertyId::ReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::Number, "64", false, 4},
-    {PropertyId::IeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::List, "Enable",
+    {PropertyId::kReceiveBuffers, "Receive Buffers", "RxQueueSz", ValueKind::kNumber, "64", false,
+     4},
+    {PropertyId::kIeeeCompliantLink, "IEEE Compliant Link", "NcBit", ValueKind::kList, "Enable",
      false, 0},
-    {PropertyId::PriorityQueues, "Priority Queues", "PriQ", ValueKind::List, "Disable", false, 0},
+    {PropertyId::kPriorityQueues, "Priority Queues", "PriQ", ValueKind::kList, "Disable", false, 0},
 };
 
 TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
-    ASSERT_EQ(PropertyCount,
+    ASSERT_EQ(kPropertyCount,
               static_cast<size_t>(PropertyCatalogue::end() - PropertyCatalogue::begin()));
     size_t i = 0;
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
@@ -46,26 +48,31 @@ TEST(PropertyCatalogue, RowsInCatalogueOrderWithTheirData) {
         EXPECT_STREQ(expected.defaultDisplay, row->defaultDisplay);
         EXPECT_EQ(expected.mayBeAbsent, row->mayBeAbsent);
         EXPECT_EQ(expected.typingLimit, row->typingLimit);
-        EXPECT_EQ(row->kind == ValueKind::List, row->map != nullptr);
-        EXPECT_EQ(row->kind == ValueKind::Number, row->range != nullptr);
+        EXPECT_EQ(row->kind == ValueKind::kList, row->map != nullptr);
+        EXPECT_EQ(row->kind == ValueKind::kNumber, row->range != nullptr);
         EXPECT_EQ(row, &PropertyCatalogue::row(row->id));
     }
 }
 
-TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
-    const NumberRange* vlan = PropertyCatalogue::row(PropertyId::VlanId).range;
-    EXPECT_EQ(0, vlan->minimum);
-    EXPECT_EQ(4095, vlan->maximum);
-    EXPECT_EQ(1, vlan->belowMinimumBecomes);
-    EXPECT_FALSE(vlan->messageBelowMinimum);
-    EXPECT_STREQ("Out of Range (0 to 4095)", vlan->message);
+namespace {
 
-    const NumberRange* buffers = PropertyCatalogue::row(PropertyId::ReceiveBuffers).range;
-    EXPECT_EQ(32, buffers->minimum);
-    EXPECT_EQ(1024, buffers->maximum);
-    EXPECT_EQ(32, buffers->belowMinimumBecomes);
-    EXPECT_TRUE(buffers->messageBelowMinimum);
-    EXPECT_STREQ("Out of Range (32 to 1024)", buffers->message);
+void expectRange(const NumberRange* range, int32_t minimum, int32_t maximum,
+                 int32_t belowMinimumBecomes, bool messageBelowMinimum, const char* message) {
+    ASSERT_NE(nullptr, range);
+    EXPECT_EQ(minimum, range->minimum);
+    EXPECT_EQ(maximum, range->maximum);
+    EXPECT_EQ(belowMinimumBecomes, range->belowMinimumBecomes);
+    EXPECT_EQ(messageBelowMinimum, range->messageBelowMinimum);
+    EXPECT_STREQ(message, range->message);
+}
+
+} // namespace
+
+TEST(PropertyCatalogue, NumberRangesAndTheirCorrections) {
+    expectRange(PropertyCatalogue::row(PropertyId::kVlanId).range, 0, 4095, 1, false,
+                "Out of Range (0 to 4095)");
+    expectRange(PropertyCatalogue::row(PropertyId::kReceiveBuffers).range, 32, 1024, 32, true,
+                "Out of Range (32 to 1024)");
 }
 
 TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
@@ -74,10 +81,10 @@ TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
         const PropertyRow* expected;
     };
     const Case cases[] = {
-        {"VLAN ID", &PropertyCatalogue::row(PropertyId::VlanId)},
-        {"vlan id", &PropertyCatalogue::row(PropertyId::VlanId)},
-        {"receive BUFFERS", &PropertyCatalogue::row(PropertyId::ReceiveBuffers)},
-        {"packet size (MAXIMUM)", &PropertyCatalogue::row(PropertyId::PacketSize)},
+        {"VLAN ID", &PropertyCatalogue::row(PropertyId::kVlanId)},
+        {"vlan id", &PropertyCatalogue::row(PropertyId::kVlanId)},
+        {"receive BUFFERS", &PropertyCatalogue::row(PropertyId::kReceiveBuffers)},
+        {"packet size (MAXIMUM)", &PropertyCatalogue::row(PropertyId::kPacketSize)},
         {"VLAN", nullptr},
         {"VLAN ID ", nullptr},
         {" Address", nullptr},
@@ -92,9 +99,9 @@ TEST(PropertyCatalogue, FindByLabelIgnoresCaseOnly) {
 
 // Registry names, not labels: "VLAN ID" is a label only, "vlanid" a name in another case.
 TEST(PropertyCatalogue, FindByValueNameIgnoresCaseOnly) {
-    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::MediaType),
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::kMediaType),
               PropertyCatalogue::findByValueName("NetworkMedia"));
-    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::VlanId),
+    EXPECT_EQ(&PropertyCatalogue::row(PropertyId::kVlanId),
               PropertyCatalogue::findByValueName("vlanid"));
     EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("VLAN ID"));
     EXPECT_EQ(nullptr, PropertyCatalogue::findByValueName("PriQ "));
@@ -103,7 +110,7 @@ TEST(PropertyCatalogue, FindByValueNameIgnoresCaseOnly) {
 
 TEST(PropertyCatalogue, StorageOrderIsTheRegistryOrder) {
     std::vector<std::string> names;
-    for (size_t i = 0; i < PropertyCount; ++i)
+    for (size_t i = 0; i < kPropertyCount; ++i)
         names.push_back(PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]).valueName);
     const std::vector<std::string> expected = {"NetworkAddress", "VLANID",       "FlowControl",
                                                "NcBit",          "NetworkMedia", "JumboFrame",

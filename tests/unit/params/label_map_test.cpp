@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct Pair {
@@ -12,45 +14,39 @@ struct Pair {
 
 // Every pair of every map, including the ones a reader might take for a sequence.
 const Pair pairs[] = {
-    {PropertyId::MediaType, "Autonegotiate", "8"},
-    {PropertyId::MediaType, "Auto 1000", "1"},
-    {PropertyId::MediaType, "Auto 100", "2"},
-    {PropertyId::MediaType, "Auto 10", "3"},
-    {PropertyId::MediaType, "Force 100 Full", "4"},
-    {PropertyId::MediaType, "Force 100 Half", "5"},
-    {PropertyId::MediaType, "Force 10 Full", "6"},
-    {PropertyId::MediaType, "Force 10 Half", "7"},
-    {PropertyId::PauseControl, "Enable", "3"},
-    {PropertyId::PauseControl, "Disable", "0"},
-    {PropertyId::PauseControl, "Tx Pause Frames", "1"},
-    {PropertyId::PauseControl, "Rx Pause Frames", "2"},
-    {PropertyId::PacketSize, "1514 (standard)", "1514"},
-    {PropertyId::PacketSize, "4088", "4088"},
-    {PropertyId::PacketSize, "9014 (Alteon)", "9014"},
-    {PropertyId::PacketSize, "10000", "10000"},
-    {PropertyId::PacketSize, "16128", "16128"},
-    {PropertyId::IeeeCompliantLink, "Enable", "1"},
-    {PropertyId::IeeeCompliantLink, "Disable", "0"},
-    {PropertyId::PriorityQueues, "Enable", "1"},
-    {PropertyId::PriorityQueues, "Disable", "0"},
+    {PropertyId::kMediaType, "Autonegotiate", "8"},
+    {PropertyId::kMediaType, "Auto 1000", "1"},
+    {PropertyId::kMediaType, "Auto 100", "2"},
+    {PropertyId::kMediaType, "Auto 10", "3"},
+    {PropertyId::kMediaType, "Force 100 Full", "4"},
+    {PropertyId::kMediaType, "Force 100 Half", "5"},
+    {PropertyId::kMediaType, "Force 10 Full", "6"},
+    {PropertyId::kMediaType, "Force 10 Half", "7"},
+    {PropertyId::kPauseControl, "Enable", "3"},
+    {PropertyId::kPauseControl, "Disable", "0"},
+    {PropertyId::kPauseControl, "Tx Pause Frames", "1"},
+    {PropertyId::kPauseControl, "Rx Pause Frames", "2"},
+    {PropertyId::kPacketSize, "1514 (standard)", "1514"},
+    {PropertyId::kPacketSize, "4088", "4088"},
+    {PropertyId::kPacketSize, "9014 (Alteon)", "9014"},
+    {PropertyId::kPacketSize, "10000", "10000"},
+    {PropertyId::kPacketSize, "16128", "16128"},
+    {PropertyId::kIeeeCompliantLink, "Enable", "1"},
+    {PropertyId::kIeeeCompliantLink, "Disable", "0"},
+    {PropertyId::kPriorityQueues, "Enable", "1"},
+    {PropertyId::kPriorityQueues, "Disable", "0"},
 };
 
 const LabelMap& mapOf(PropertyId id) {
     return *PropertyCatalogue::row(id).map;
 }
 
-TEST(LabelMap, EveryLabelTranslatesToItsCode) {
+TEST(LabelMap, EveryLabelTranslatesToItsCodeAndBack) {
     for (const Pair& p : pairs) {
-        SCOPED_TRACE(p.label);
+        SCOPED_TRACE(std::string(p.label) + " / " + p.code);
         ValueText code("unchanged");
         mapOf(p.property).labelToCode(ValueText(p.label), code);
         EXPECT_STREQ(p.code, code.c_str());
-    }
-}
-
-TEST(LabelMap, EveryCodeTranslatesToItsLabel) {
-    for (const Pair& p : pairs) {
-        SCOPED_TRACE(p.code);
         ValueText label("unchanged");
         mapOf(p.property).codeToLabel(ValueText(p.code), label);
         EXPECT_STREQ(p.label, label.c_str());
@@ -58,16 +54,16 @@ TEST(LabelMap, EveryCodeTranslatesToItsLabel) {
 }
 
 TEST(LabelMap, MapsListTheirLabelsInOrder) {
-    EXPECT_EQ(8u, mapOf(PropertyId::MediaType).count);
-    EXPECT_EQ(4u, mapOf(PropertyId::PauseControl).count);
-    EXPECT_EQ(5u, mapOf(PropertyId::PacketSize).count);
-    EXPECT_EQ(2u, mapOf(PropertyId::IeeeCompliantLink).count);
-    EXPECT_EQ(&mapOf(PropertyId::IeeeCompliantLink), &mapOf(PropertyId::PriorityQueues));
+    EXPECT_EQ(8u, mapOf(PropertyId::kMediaType).count);
+    EXPECT_EQ(4u, mapOf(PropertyId::kPauseControl).count);
+    EXPECT_EQ(5u, mapOf(PropertyId::kPacketSize).count);
+    EXPECT_EQ(2u, mapOf(PropertyId::kIeeeCompliantLink).count);
+    EXPECT_EQ(&mapOf(PropertyId::kIeeeCompliantLink), &mapOf(PropertyId::kPriorityQueues));
     size_t index = 0;
     for (const Pair& p : pairs) {
-        if (p.property != PropertyId::MediaType)
+        if (p.property != PropertyId::kMediaType)
             continue;
-        EXPECT_STREQ(p.label, mapOf(PropertyId::MediaType).labels[index++]);
+        EXPECT_STREQ(p.label, mapOf(PropertyId::kMediaType).labels[index++]);
     }
 }
 
@@ -78,10 +74,10 @@ TEST(LabelMap, WithoutAnExactMatchTheOutputIsLeftAsItWas) {
         const char* input;
     };
     const Miss codeMisses[] = {
-        {PropertyId::MediaType, "0"},          {PropertyId::MediaType, "9"},
-        {PropertyId::MediaType, "08"},         {PropertyId::IeeeCompliantLink, " 1"},
-        {PropertyId::IeeeCompliantLink, "01"}, {PropertyId::IeeeCompliantLink, "1 "},
-        {PropertyId::PacketSize, ""},          {PropertyId::PauseControl, "-1"},
+        {PropertyId::kMediaType, "0"},          {PropertyId::kMediaType, "9"},
+        {PropertyId::kMediaType, "08"},         {PropertyId::kIeeeCompliantLink, " 1"},
+        {PropertyId::kIeeeCompliantLink, "01"}, {PropertyId::kIeeeCompliantLink, "1 "},
+        {PropertyId::kPacketSize, ""},          {PropertyId::kPauseControl, "-1"},
     };
     for (const Miss& m : codeMisses) {
         SCOPED_TRACE(m.input);
@@ -90,9 +86,9 @@ TEST(LabelMap, WithoutAnExactMatchTheOutputIsLeftAsItWas) {
         EXPECT_STREQ("kept", label.c_str());
     }
     const Miss labelMisses[] = {
-        {PropertyId::IeeeCompliantLink, "enable"}, {PropertyId::MediaType, "AUTONEGOTIATE"},
-        {PropertyId::PacketSize, "1514"},          {PropertyId::PauseControl, "Enable "},
-        {PropertyId::PriorityQueues, ""},
+        {PropertyId::kIeeeCompliantLink, "enable"}, {PropertyId::kMediaType, "AUTONEGOTIATE"},
+        {PropertyId::kPacketSize, "1514"},          {PropertyId::kPauseControl, "Enable "},
+        {PropertyId::kPriorityQueues, ""},
     };
     for (const Miss& m : labelMisses) {
         SCOPED_TRACE(m.input);
@@ -104,10 +100,10 @@ TEST(LabelMap, WithoutAnExactMatchTheOutputIsLeftAsItWas) {
 
 // What a person types: any case, but otherwise the whole label; the map's own text comes back.
 TEST(LabelMap, FindLabelIgnoresCaseOnly) {
-    const LabelMap& media = mapOf(PropertyId::MediaType);
+    const LabelMap& media = mapOf(PropertyId::kMediaType);
     EXPECT_STREQ("Force 100 Full", media.findLabel("force 100 FULL"));
-    EXPECT_STREQ("9014 (Alteon)", mapOf(PropertyId::PacketSize).findLabel("9014 (alteon)"));
-    EXPECT_EQ(nullptr, mapOf(PropertyId::PacketSize).findLabel("9014"));
+    EXPECT_STREQ("9014 (Alteon)", mapOf(PropertyId::kPacketSize).findLabel("9014 (alteon)"));
+    EXPECT_EQ(nullptr, mapOf(PropertyId::kPacketSize).findLabel("9014"));
     EXPECT_EQ(nullptr, media.findLabel("8")); // a code is not a label
     EXPECT_EQ(nullptr, media.findLabel("Auto 10 "));
     EXPECT_EQ(nullptr, media.findLabel(""));
@@ -115,9 +111,9 @@ TEST(LabelMap, FindLabelIgnoresCaseOnly) {
 
 TEST(LabelMap, EnableMeansDifferentCodesInDifferentMaps) {
     ValueText enableCode;
-    mapOf(PropertyId::IeeeCompliantLink).labelToCode(ValueText("Enable"), enableCode);
+    mapOf(PropertyId::kIeeeCompliantLink).labelToCode(ValueText("Enable"), enableCode);
     ValueText pauseCode;
-    mapOf(PropertyId::PauseControl).labelToCode(ValueText("Enable"), pauseCode);
+    mapOf(PropertyId::kPauseControl).labelToCode(ValueText("Enable"), pauseCode);
     EXPECT_STREQ("1", enableCode.c_str());
     EXPECT_STREQ("3", pauseCode.c_str());
 }

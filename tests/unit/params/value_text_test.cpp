@@ -108,7 +108,7 @@ TEST(DecimalNumber, ReadsLikeTheEditor) {
 TEST(DecimalNumber, FormatsAsPercentDWouldAndReadsBack) {
     const int32_t values[] = {0, 7, -1, 4095, -4094, INT32_MAX, INT32_MIN};
     for (int32_t value : values) {
-        char text[DecimalTextSize];
+        char text[kDecimalTextSize];
         formatDecimalNumber(value, text);
         char expected[32];
         std::snprintf(expected, sizeof expected, "%d", static_cast<int>(value));

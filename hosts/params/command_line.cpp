@@ -1,0 +1,105 @@
+#include "command_line.h"
+
+namespace quorlan_params {
+
+namespace {
+
+bool isOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-';
+}
+
+bool parseVerb(const std::string& word, Verb* verb) {
+    const struct {
+        const char* word;
+        Verb verb;
+    } verbs[] = {
+        {"list", Verb::kList}, {"get", Verb::kGet}, {"set", Verb::kSet}, {"reset", Verb::kReset}};
+    for (const auto& known : verbs) {
+        if (word == known.word) {
+            *verb = known.verb;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Options a verb does not take, and operands it cannot do with.
+bool checkVerb(const CommandLine& line, std::string* error) {
+    const bool reads = line.verb == Verb::kList || line.verb == Verb::kGet;
+    if (reads && line.dryRun) {
+        *error = "--dry-run goes with set and reset";
+        return false;
+    }
+    if (!reads && line.json) {
+        *error = "--json goes with list and get";
+        return false;
+    }
+    switch (line.verb) {
+    case Verb::kList:
+        if (!line.operands.empty())
+            *error = "list takes no property";
+        break;
+    case Verb::kGet:
+        if (line.operands.size() != 1)
+            *error = "get takes one property";
+        break;
+    case Verb::kSet:
+        if (line.operands.empty())
+            *error = "set needs at least one PROPERTY=VALUE";
+        break;
+    case Verb::kReset:
+        break;
+    }
+    return error->empty();
+}
+
+} // namespace
+
+bool parseCommandLine(int argc, char** argv, CommandLine* out, std::string* error) {
+    *out = CommandLine();
+    error->clear();
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            out->help = true;
+        } else if (arg == "--version") {
+            out->version = true;
+        } else if (arg == "--json") {
+            out->json = true;
+        } else if (arg == "--dry-run" || arg == "-n") {
+            out->dryRun = true;
+        } else if (arg == "--registry") {
+            if (i + 1 >= argc) {
+                *error = "--registry needs a file";
+                return false;
+            }
+            out->registryGiven = true;
+            out->registry = argv[++i];
+        } else if (arg == "--") {
+            words.insert(words.end(), argv + i + 1, argv + argc);
+            break;
+        } else if (isOption(arg)) {
+            *error = "unknown option " + arg;
+            return false;
+        } else {
+            words.push_back(arg);
+        }
+    }
+    if (out->help || out->version)
+        return true;
+    if (words.empty()) {
+        *error = "the service name is missing";
+        return false;
+    }
+    out->service = words[0];
+    if (words.size() > 1 && !parseVerb(words[1], &out->verb)) {
+        *error = "unknown command " + words[1] + " (list, get, set or reset)";
+        return false;
+    }
+    if (words.size() > 2)
+        out->operands.assign(words.begin() + 2, words.end());
+    return checkVerb(*out, error);
+}
+
+} // namespace quorlan_params

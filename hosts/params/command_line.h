@@ -1,0 +1,31 @@
+// The command line of quorlan-params:
+//   [--registry FILE] SERVICE [list] [--json]
+//   [--registry FILE] SERVICE get PROPERTY [--json]
+//   [--registry FILE] SERVICE set PROPERTY=VALUE... [--dry-run]
+//   [--registry FILE] SERVICE reset [PROPERTY...] [--dry-run]
+// Options may stand anywhere; "--" ends them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorlan_params {
+
+enum class Verb { kList, kGet, kSet, kReset };
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    bool registryGiven = false;
+    std::string registry;
+    std::string service;
+    Verb verb = Verb::kList;
+    std::vector<std::string> operands; // after the verb: PROPERTY or PROPERTY=VALUE
+    bool json = false;
+    bool dryRun = false;
+};
+
+// False with *error set when the line is not a command of the forms above.
+bool parseCommandLine(int argc, char** argv, CommandLine* out, std::string* error);
+
+} // namespace quorlan_params

@@ -1,0 +1,40 @@
+#include "shared_object_module.h"
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <unistd.h>
+#include <vector>
+
+SharedObjectModule::~SharedObjectModule() {
+    if (handle_ != nullptr) {
+        dlclose(handle_);
+    }
+}
+
+bool SharedObjectModule::load(const std::string& path, std::string* error) {
+    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle_ == nullptr) {
+        *error = dlerror();
+        return false;
+    }
+    void* symbol = dlsym(handle_, "TVXConfigEntryPoint");
+    if (symbol == nullptr) {
+        *error = path + " does not export TVXConfigEntryPoint";
+        return false;
+    }
+    entry_ = reinterpret_cast<scenario::EntryPoint>(symbol);
+    return true;
+}
+
+std::string SharedObjectModule::defaultPath() {
+    const char* fromEnvironment = std::getenv("QUORLAN_MODULE");
+    if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        return fromEnvironment;
+    }
+    std::vector<char> self(4096, '\0');
+    ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);
+    std::string program(self.data(), length > 0 ? static_cast<size_t>(length) : 0);
+    size_t slash = program.rfind('/');
+    return (slash == std::string::npos ? std::string(".") : program.substr(0, slash)) +
+           "/quorlan.so";
+}
