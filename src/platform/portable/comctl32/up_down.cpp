@@ -1,5 +1,6 @@
 #include "platform/portable/comctl32/up_down.h"
 
+#include "platform/portable/comctl32/comctl32_state.h"
 #include "platform/portable/user32/windowing/window_system.h"
 
 #include <algorithm>
@@ -7,22 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <strings.h>
 
 namespace portable {
 
 namespace {
-// Buddies whose arrow keys go to an up-down control: buddy -> (up-down, buddy's own procedure).
-struct Subclass {
-    HWND upDown;
-    WNDPROC original;
-};
-std::map<HWND, Subclass>& subclasses() {
-    static std::map<HWND, Subclass> map;
-    return map;
-}
-
 // The decimal text of a value, '-' first when negative; returns its length.
 int formatDecimal(int value, char* out) {
     char reversed[12];
@@ -42,12 +32,12 @@ int formatDecimal(int value, char* out) {
 }
 
 LRESULT CALLBACK buddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto it = subclasses().find(buddy);
-    if (it == subclasses().end())
+    auto it = comctl32.buddies.find(buddy);
+    if (it == comctl32.buddies.end())
         return 0;
-    Subclass sub = it->second;
+    BuddySubclass sub = it->second;
     if (message == WM_NCDESTROY)
-        subclasses().erase(buddy);
+        comctl32.buddies.erase(buddy);
     Window* upDown = windows().find(sub.upDown);
     if (message == WM_KEYDOWN && upDown && (wParam == VK_UP || wParam == VK_DOWN)) {
         if (auto* control = dynamic_cast<UpDown*>(upDown->control.get())) {
@@ -127,11 +117,11 @@ HWND UpDown::setBuddy(Window& window, HWND buddy) {
     HWND old = buddy_;
     Window* target = windows().find(buddy);
     buddy_ = target ? buddy : nullptr;
-    if (target && (window.style & UDS_ARROWKEYS) && !subclasses().count(buddy)) {
-        subclasses()[buddy] = Subclass{window.handle, target->proc};
+    if (target && (window.style & UDS_ARROWKEYS) && !comctl32.buddies.count(buddy)) {
+        comctl32.buddies[buddy] = BuddySubclass{window.handle, target->proc};
         target->proc = buddyProc;
-    } else if (target && subclasses().count(buddy)) {
-        subclasses()[buddy].upDown = window.handle;
+    } else if (target && comctl32.buddies.count(buddy)) {
+        comctl32.buddies[buddy].upDown = window.handle;
     }
     return old;
 }

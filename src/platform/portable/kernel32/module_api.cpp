@@ -3,8 +3,7 @@
 #include "platform/portable/win32_module.h"
 #include "platform/portable/win32_user.h"
 
-#include "platform/portable/kernel32/module_state.h"
-#include "platform/portable/kernel32/module_table.h"
+#include "platform/portable/kernel32/kernel32_state.h"
 
 #include <climits>
 #include <cstring>
@@ -14,6 +13,7 @@
 #include <unistd.h>
 
 using namespace portable::module;
+using portable::kernel32;
 
 namespace {
 
@@ -77,13 +77,13 @@ HMODULE moduleNamed(ModuleTable& table, const char* name) {
 extern "C" {
 
 DWORD WINAPI GetVersion(void) {
-    return reportedVersion();
+    return kernel32.version;
 }
 
 HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
     if (!fileName || !*fileName)
         return nullptr;
-    auto& table = ModuleTable::instance();
+    auto& table = kernel32.modules;
     std::lock_guard<std::mutex> lock(table.mutex());
     if (StandIn* standIn = table.standInNamed(fileName)) {
         if (standIn->library.loadCount)
@@ -100,7 +100,7 @@ HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
 }
 
 BOOL WINAPI FreeLibrary(HMODULE module) {
-    auto& table = ModuleTable::instance();
+    auto& table = kernel32.modules;
     std::lock_guard<std::mutex> lock(table.mutex());
     if (StandIn* standIn = table.standInOf(module)) {
         if (standIn->library.freeCount)
@@ -114,7 +114,7 @@ BOOL WINAPI FreeLibrary(HMODULE module) {
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
     if (!procName)
         return nullptr;
-    auto& table = ModuleTable::instance();
+    auto& table = kernel32.modules;
     std::lock_guard<std::mutex> lock(table.mutex());
     if (StandIn* standIn = table.standInOf(module)) {
         const portable::StandInLibrary& library = standIn->library;
@@ -135,7 +135,7 @@ FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
     std::string path;
     {
-        auto& table = ModuleTable::instance();
+        auto& table = kernel32.modules;
         std::lock_guard<std::mutex> lock(table.mutex());
         if (!module)
             path = programPath();
@@ -156,7 +156,7 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
 }
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName) {
-    auto& table = ModuleTable::instance();
+    auto& table = kernel32.modules;
     std::lock_guard<std::mutex> lock(table.mutex());
     if (!moduleName)
         return baseOfHandle(dlopen(nullptr, RTLD_LAZY));
@@ -167,7 +167,7 @@ BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module) 
     if (!module)
         return FALSE;
     *module = nullptr;
-    auto& table = ModuleTable::instance();
+    auto& table = kernel32.modules;
     std::lock_guard<std::mutex> lock(table.mutex());
     HMODULE base = nullptr;
     std::string path;
@@ -210,7 +210,12 @@ DWORD WINAPI GetFileAttributesA(LPCSTR fileName) {
 }
 
 BOOL WINAPI WinHelpA(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data) {
-    return callWinHelp(window, helpFile, command, data);
+    portable::WinHelpHandler handler;
+    {
+        std::lock_guard<std::mutex> lock(kernel32.helpMutex);
+        handler = kernel32.help;
+    }
+    return handler ? handler(window, helpFile, command, data) : FALSE;
 }
 
 } // extern "C"

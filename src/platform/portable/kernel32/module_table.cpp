@@ -15,11 +15,6 @@ std::string folded(const std::string& name) {
 }
 } // namespace
 
-ModuleTable& ModuleTable::instance() {
-    static ModuleTable table;
-    return table;
-}
-
 StandIn* ModuleTable::standInNamed(const char* name) {
     auto found = standIns_.find(folded(name));
     return found == standIns_.end() ? nullptr : found->second.get();

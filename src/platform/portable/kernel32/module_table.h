@@ -18,8 +18,6 @@ struct StandIn {
 
 class ModuleTable {
   public:
-    static ModuleTable& instance();
-
     std::mutex& mutex() { return mutex_; }
 
     // The stand-in registered under that name (any case), or nullptr.

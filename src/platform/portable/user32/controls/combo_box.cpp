@@ -21,13 +21,13 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_SYSKEYDOWN:
         if (wParam == VK_DOWN || wParam == VK_UP)
-            showDropDown(window, !dropped_, true);
+            showDropDown(window, !dropped_);
         return 0;
     case WM_CHAR:
         select(window, items_.findTyped(char(wParam)));
         return 0;
     case WM_KILLFOCUS:
-        showDropDown(window, false, true);
+        showDropDown(window, false);
         return 0;
     case WM_GETTEXT:
         return getText(reinterpret_cast<LPSTR>(lParam), int(wParam));
@@ -76,7 +76,7 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
     case CB_SELECTSTRING:
         return selectString(index, reinterpret_cast<LPCSTR>(lParam));
     case CB_SHOWDROPDOWN:
-        showDropDown(window, wParam != 0, true);
+        showDropDown(window, wParam != 0);
         return TRUE;
     case CB_GETDROPPEDSTATE:
         return dropped_ ? TRUE : FALSE;
@@ -126,13 +126,12 @@ void ComboBox::select(Window& window, int index) {
     notifyParent(window, CBN_SELCHANGE);
 }
 
-void ComboBox::showDropDown(Window& window, bool show, bool notify) {
+void ComboBox::showDropDown(Window& window, bool show) {
     if (show == dropped_)
         return;
     dropped_ = show;
     windowsChanged();
-    if (notify)
-        notifyParent(window, show ? CBN_DROPDOWN : CBN_CLOSEUP);
+    notifyParent(window, show ? CBN_DROPDOWN : CBN_CLOSEUP);
 }
 
 // A click on the field opens or closes the list; a click on an item of the open list, which
@@ -141,23 +140,23 @@ void ComboBox::buttonDown(Window& window, LPARAM point) {
     SetFocus(window.handle);
     int y = GET_Y_LPARAM(point);
     if (!dropped_ || y < fieldHeight) {
-        showDropDown(window, !dropped_, true);
+        showDropDown(window, !dropped_);
         return;
     }
     int index = (y - fieldHeight) / itemHeight;
     HWND self = window.handle;
-    showDropDown(window, false, true);
+    showDropDown(window, false);
     if (windows().find(self))
         select(window, index);
 }
 
 void ComboBox::keyDown(Window& window, WPARAM key) {
     if (key == VK_F4) {
-        showDropDown(window, !dropped_, true);
+        showDropDown(window, !dropped_);
         return;
     }
     if (dropped_ && (key == VK_RETURN || key == VK_ESCAPE)) {
-        showDropDown(window, false, true);
+        showDropDown(window, false);
         return;
     }
     // No paging: Page Up and Page Down move nothing here.

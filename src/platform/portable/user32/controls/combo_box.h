@@ -26,7 +26,8 @@ class ComboBox : public Control {
     LRESULT getText(LPSTR buffer, int maxCount) const;
     void buttonDown(Window& window, LPARAM point);
     void keyDown(Window& window, WPARAM key);
-    void showDropDown(Window& window, bool show, bool notify);
+    // Opens or closes the list, notifying CBN_DROPDOWN or CBN_CLOSEUP.
+    void showDropDown(Window& window, bool show);
     // Selects by a person's action: notifies when the selection moved (nothing for -1).
     void select(Window& window, int index);
 

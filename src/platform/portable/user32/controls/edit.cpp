@@ -7,14 +7,6 @@
 
 namespace portable {
 
-namespace {
-// What WM_CUT/WM_COPY/WM_PASTE share in this process.
-std::string& clipboard() {
-    static std::string text;
-    return text;
-}
-} // namespace
-
 LRESULT Edit::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE:
@@ -44,7 +36,7 @@ LRESULT Edit::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam)
     case EM_GETSEL:
         return getSel(wParam, lParam);
     case EM_REPLACESEL:
-        replaceSel(window, lParam ? reinterpret_cast<LPCSTR>(lParam) : "", true, true);
+        replaceSel(window, lParam ? reinterpret_cast<LPCSTR>(lParam) : "", TextLimit::kEnforce);
         return 0;
     case EM_LIMITTEXT:
         limit_ = wParam ? DWORD(std::min<WPARAM>(wParam, 0x7FFFFFFE)) : 0x7FFFFFFE;
@@ -52,16 +44,16 @@ LRESULT Edit::handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam)
     case EM_GETLIMITTEXT:
         return limit_;
     case WM_CLEAR:
-        replaceSel(window, "", false, true);
+        replaceSel(window, "", TextLimit::kIgnore);
         return 0;
     case WM_CUT:
     case WM_COPY:
-        clipboard() = window.text.substr(selectionStart(), selectionEnd() - selectionStart());
+        user32.clipboard = window.text.substr(selectionStart(), selectionEnd() - selectionStart());
         if (message == WM_CUT)
-            replaceSel(window, "", false, true);
+            replaceSel(window, "", TextLimit::kIgnore);
         return 0;
     case WM_PASTE:
-        replaceSel(window, clipboard(), true, true);
+        replaceSel(window, user32.clipboard, TextLimit::kEnforce);
         return 0;
     default:
         return defaultWindowProc(window, message, wParam, lParam);
@@ -74,7 +66,7 @@ void Edit::typeChar(Window& window, char c) {
     if (c == '\b') {
         if (start_ == end_ && end_ > 0)
             start_ = end_ - 1;
-        replaceSel(window, "", false, true);
+        replaceSel(window, "", TextLimit::kIgnore);
         return;
     }
     if (static_cast<unsigned char>(c) < 0x20)
@@ -83,7 +75,7 @@ void Edit::typeChar(Window& window, char c) {
         MessageBeep(0xFFFFFFFF);
         return;
     }
-    replaceSel(window, std::string(1, c), true, true);
+    replaceSel(window, std::string(1, c), TextLimit::kEnforce);
 }
 
 void Edit::keyDown(Window& window, WPARAM key) {
@@ -107,7 +99,7 @@ void Edit::keyDown(Window& window, WPARAM key) {
             break;
         if (start_ == end_ && end_ < length)
             end_ = end_ + 1;
-        replaceSel(window, "", false, true);
+        replaceSel(window, "", TextLimit::kIgnore);
         break;
     default:
         break;
@@ -143,11 +135,11 @@ LRESULT Edit::getSel(WPARAM startOut, LPARAM endOut) const {
     return MAKELONG(selectionStart(), selectionEnd());
 }
 
-bool Edit::replaceSel(Window& window, const std::string& text, bool honourLimit, bool notify) {
+bool Edit::replaceSel(Window& window, const std::string& text, TextLimit limit) {
     DWORD from = selectionStart(), to = selectionEnd();
     std::string insert = text;
     size_t kept = window.text.size() - (to - from);
-    if (honourLimit && kept + insert.size() > limit_) {
+    if (limit == TextLimit::kEnforce && kept + insert.size() > limit_) {
         insert.resize(kept >= limit_ ? 0 : limit_ - kept);
         notifyParent(window, EN_MAXTEXT);
         if (!windows().find(window.handle))
@@ -158,11 +150,9 @@ bool Edit::replaceSel(Window& window, const std::string& text, bool honourLimit,
     window.text.replace(from, to - from, insert);
     start_ = end_ = from + DWORD(insert.size());
     windowsChanged();
-    if (notify) {
-        notifyParent(window, EN_UPDATE);
-        if (windows().find(window.handle))
-            notifyParent(window, EN_CHANGE);
-    }
+    notifyParent(window, EN_UPDATE);
+    if (windows().find(window.handle))
+        notifyParent(window, EN_CHANGE);
     return true;
 }
 

@@ -20,8 +20,11 @@ class Edit : public Control {
     void keyDown(Window& window, WPARAM key);
     void setSel(const Window& window, LPARAM from, LPARAM to);
     LRESULT getSel(WPARAM startOut, LPARAM endOut) const;
-    // Replaces the selection; with honourLimit the text is cut at the limit (EN_MAXTEXT).
-    bool replaceSel(Window& window, const std::string& text, bool honourLimit, bool notify);
+    // Whether a replacement may leave more text than the limit: typing and pasting may not.
+    enum class TextLimit { kEnforce, kIgnore };
+    // Replaces the selection and notifies EN_UPDATE and EN_CHANGE; with kEnforce the text is
+    // cut at the limit (EN_MAXTEXT).
+    bool replaceSel(Window& window, const std::string& text, TextLimit limit);
     void setText(Window& window, LPCSTR text);
     void moveCaret(const Window& window, DWORD to, bool extend);
 

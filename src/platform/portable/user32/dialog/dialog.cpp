@@ -8,9 +8,10 @@ namespace {
 // The dialog procedure's own return value is the answer for these; for the rest the answer
 // is in DWLP_MSGRESULT.
 bool returnsDirectly(UINT message) {
-    return message == WM_INITDIALOG || (message >= 0x0132 && message <= 0x0138) || // WM_CTLCOLOR*
-           message == 0x0039 || message == 0x002E || message == 0x002F || // COMPARE/KEY/CHAR
-           message == 0x0037;                                             // QUERYDRAGICON
+    return message == WM_INITDIALOG ||
+           (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+           message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+           message == WM_QUERYDRAGICON;
 }
 
 HWND childOfDialog(HWND dialog, HWND handle) {

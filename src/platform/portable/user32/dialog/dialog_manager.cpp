@@ -37,35 +37,26 @@ RECT placeDialog(const DialogDescription& d, HWND owner) {
     return RECT{at.x, at.y, at.x + width, at.y + height};
 }
 
-// The last template of known size read (a resource's), with its bytes: the same dialog made
-// again is not read again. Not while a dialog is being made from it, which may make another.
-struct LastTemplate {
-    std::vector<BYTE> bytes;
-    DialogDescription description;
-    bool inUse = false;
-};
-LastTemplate lastTemplate;
-
 class TemplateInUse {
   public:
     TemplateInUse(const void* data, size_t size) {
         bool sized = data && size > 0 && size < SIZE_MAX / 2; // not read up to its own end
-        if (!sized || lastTemplate.inUse)
+        if (!sized || user32.lastTemplate.inUse)
             return;
         auto* bytes = static_cast<const BYTE*>(data);
-        if (lastTemplate.bytes.size() != size ||
-            std::memcmp(lastTemplate.bytes.data(), bytes, size) != 0) {
-            lastTemplate.bytes.clear();
-            if (!readTemplate(data, size, lastTemplate.description))
+        if (user32.lastTemplate.bytes.size() != size ||
+            std::memcmp(user32.lastTemplate.bytes.data(), bytes, size) != 0) {
+            user32.lastTemplate.bytes.clear();
+            if (!readTemplate(data, size, user32.lastTemplate.description))
                 return;
-            lastTemplate.bytes.assign(bytes, bytes + size);
+            user32.lastTemplate.bytes.assign(bytes, bytes + size);
         }
-        lastTemplate.inUse = true;
-        description_ = &lastTemplate.description;
+        user32.lastTemplate.inUse = true;
+        description_ = &user32.lastTemplate.description;
     }
     ~TemplateInUse() {
         if (description_)
-            lastTemplate.inUse = false;
+            user32.lastTemplate.inUse = false;
     }
     TemplateInUse(const TemplateInUse&) = delete;
     TemplateInUse& operator=(const TemplateInUse&) = delete;
@@ -382,7 +373,7 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
     for (size_t i = 0; i < ids.size(); ++i)
         if (ids[i] == id)
             return window->children[i];
-    SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
     return nullptr;
 }
 

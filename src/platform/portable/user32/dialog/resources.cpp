@@ -2,6 +2,7 @@
 // finds its template among them.
 #include "platform/portable/user32/dialog/dialog_manager.h"
 #include "platform/portable/portable.h"
+#include "platform/portable/user32/user32_state.h"
 
 #include <map>
 #include <utility>
@@ -11,19 +12,15 @@ namespace portable {
 
 namespace {
 using Key = std::pair<HMODULE, WORD>;
-std::map<Key, std::vector<BYTE>>& resources() {
-    static std::map<Key, std::vector<BYTE>> map;
-    return map;
-}
 } // namespace
 
 void registerDialogResource(HMODULE module, WORD id, const void* data, size_t size) {
     const BYTE* bytes = static_cast<const BYTE*>(data);
-    resources()[Key{module, id}] = std::vector<BYTE>(bytes, bytes + (bytes ? size : 0));
+    user32.dialogResources[Key{module, id}] = std::vector<BYTE>(bytes, bytes + (bytes ? size : 0));
 }
 
 void unregisterResources(HMODULE module) {
-    auto& map = resources();
+    auto& map = user32.dialogResources;
     for (auto it = map.begin(); it != map.end();)
         it = it->first.first == module ? map.erase(it) : std::next(it);
 }
@@ -38,8 +35,8 @@ extern "C" INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateNam
         return -1;
     }
     WORD id = WORD(reinterpret_cast<uintptr_t>(templateName));
-    auto it = resources().find(Key{instance, id});
-    if (it == resources().end() || it->second.empty()) {
+    auto it = user32.dialogResources.find(Key{instance, id});
+    if (it == user32.dialogResources.end() || it->second.empty()) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return -1;
     }

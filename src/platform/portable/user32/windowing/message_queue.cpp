@@ -11,28 +11,8 @@
 namespace portable {
 
 namespace {
-struct Timer {
-    HWND window;
-    UINT_PTR id;
-    UINT elapse;
-    TIMERPROC proc;
-    DWORD due;
-};
-
-struct Queue {
-    std::deque<MSG> posted;
-    std::vector<Timer> timers;
-    UINT_PTR nextTimerId = 1;
-    DWORD skipped = 0; // virtual milliseconds added to the real clock
-    bool quitPosted = false;
-    int quitCode = 0;
-    bool keyDown[256] = {};
-};
-
-Queue theQueue;
-
-Queue& queue() {
-    return theQueue;
+MessageQueueState& queue() {
+    return user32.queue;
 }
 
 DWORD realMilliseconds() {
@@ -87,17 +67,15 @@ DWORD currentTime() {
     return realMilliseconds() + queue().skipped;
 }
 
-FrontEnd* currentFrontEnd = nullptr;
-
 void setFrontEnd(FrontEnd* frontEnd) {
-    currentFrontEnd = frontEnd;
+    user32.frontEnd = frontEnd;
 }
 FrontEnd* frontEnd() {
-    return currentFrontEnd;
+    return user32.frontEnd;
 }
 
 bool takeMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove) {
-    Queue& q = queue();
+    MessageQueueState& q = queue();
     for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
         if (!matches(*it, filter, filterMin, filterMax))
             continue;
@@ -128,9 +106,9 @@ void forgetWindowTimers(HWND window) {
 }
 
 bool waitForSomething() {
-    Queue& q = queue();
+    MessageQueueState& q = queue();
     Timer* timer = nextTimer();
-    if (!currentFrontEnd) {
+    if (!user32.frontEnd) {
         if (!timer)
             return false;
         DWORD now = currentTime();
@@ -143,7 +121,7 @@ bool waitForSomething() {
         LONG left = LONG(timer->due - currentTime());
         timeout = left > 0 ? DWORD(left) : 0;
     }
-    return currentFrontEnd->waitForInput(timeout) || timer;
+    return user32.frontEnd->waitForInput(timeout) || timer;
 }
 
 size_t timerCount() {
@@ -224,7 +202,7 @@ UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC timerP
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    Queue& q = queue();
+    MessageQueueState& q = queue();
     if (!window)
         id = q.nextTimerId++;
     DWORD due = currentTime() + elapse;

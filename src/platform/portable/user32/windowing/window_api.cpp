@@ -56,9 +56,6 @@ bool enumChildren(HWND parent, WNDENUMPROC callback, LPARAM lParam) {
     return true;
 }
 
-HWND focusWindow = nullptr;
-HWND activeWindow = nullptr;
-
 HWND topLevelOf(HWND handle) {
     Window* window = windows().find(handle);
     while (window && window->parent)
@@ -75,8 +72,8 @@ void activate(HWND window, bool focus) {
         return;
     if (previous)
         SendMessageA(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
-    activeWindow = windows().find(window) ? window : nullptr;
-    if (activeWindow)
+    user32.active = windows().find(window) ? window : nullptr;
+    if (user32.active)
         SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
     if (focus && window && GetActiveWindow() == window) {
         HWND focused = GetFocus();
@@ -103,8 +100,8 @@ BOOL WINAPI DestroyWindow(HWND window) {
     if (!lookup(window))
         return FALSE;
     destroyWindow(window);
-    if (activeWindow == window || !windows().find(activeWindow))
-        activeWindow = nullptr;
+    if (user32.active == window || !windows().find(user32.active))
+        user32.active = nullptr;
     return TRUE;
 }
 
@@ -161,7 +158,7 @@ BOOL WINAPI ShowWindow(HWND window, int command) {
         w->style |= WS_VISIBLE;
     } else {
         w->style &= ~DWORD(WS_VISIBLE);
-        if (focusWindow == window || isDescendant(window, focusWindow))
+        if (user32.focus == window || isDescendant(window, user32.focus))
             SetFocus(w->isChild() ? w->parent : nullptr);
     }
     windowsChanged();
@@ -184,7 +181,7 @@ BOOL WINAPI EnableWindow(HWND window, BOOL enable) {
         w->style &= ~DWORD(WS_DISABLED);
     } else {
         w->style |= WS_DISABLED;
-        if (focusWindow == window || isDescendant(window, focusWindow))
+        if (user32.focus == window || isDescendant(window, user32.focus))
             SetFocus(nullptr);
     }
     if (bool(wasDisabled) == !enable)
@@ -230,7 +227,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index) {
     }
     size_t slot = size_t(index) / sizeof(LONG_PTR);
     if (index < 0 || size_t(index) % sizeof(LONG_PTR) != 0 || slot >= w->extra.size()) {
-        SetLastError(1413); // ERROR_INVALID_INDEX
+        SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
     return w->extra[slot];
@@ -272,7 +269,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
     default: {
         size_t slot = size_t(index) / sizeof(LONG_PTR);
         if (index < 0 || size_t(index) % sizeof(LONG_PTR) != 0 || slot >= w->extra.size()) {
-            SetLastError(1413); // ERROR_INVALID_INDEX
+            SetLastError(ERROR_INVALID_INDEX);
             return 0;
         }
         w->extra[slot] = value;
@@ -372,25 +369,25 @@ HWND WINAPI SetFocus(HWND window) {
     HWND previous = GetFocus();
     if (previous == window)
         return previous;
-    focusWindow = window;
+    user32.focus = window;
     if (previous)
         SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
-    if (window && focusWindow == window && windows().find(window))
+    if (window && user32.focus == window && windows().find(window))
         SendMessageA(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     windowsChanged();
     return previous;
 }
 
 HWND WINAPI GetFocus(void) {
-    if (!windows().find(focusWindow))
-        focusWindow = nullptr;
-    return focusWindow;
+    if (!windows().find(user32.focus))
+        user32.focus = nullptr;
+    return user32.focus;
 }
 
 HWND WINAPI GetActiveWindow(void) {
-    if (!windows().find(activeWindow))
-        activeWindow = nullptr;
-    return activeWindow;
+    if (!windows().find(user32.active))
+        user32.active = nullptr;
+    return user32.active;
 }
 
 HWND WINAPI SetActiveWindow(HWND window) {
@@ -431,9 +428,11 @@ HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
     if (instance || !IS_INTRESOURCE(name))
         return nullptr;
     auto id = reinterpret_cast<uintptr_t>(name);
-    if (id < 32512 || id > 32516)
+    auto first = reinterpret_cast<uintptr_t>(IDI_APPLICATION);
+    if (id < first || id > reinterpret_cast<uintptr_t>(IDI_ASTERISK))
         return nullptr;
-    return reinterpret_cast<HICON>(0x20000u + (id - 32512) * 4);
+    constexpr uintptr_t kFirstIconHandle = 0x20000u;
+    return reinterpret_cast<HICON>(kFirstIconHandle + (id - first) * 4);
 }
 
 void WINAPI InitCommonControls(void) {}

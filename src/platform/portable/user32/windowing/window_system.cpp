@@ -10,20 +10,9 @@
 namespace portable {
 
 namespace {
-struct WindowClass {
-    std::string name;
-    WNDPROC proc;
-    ControlFactory factory;
-};
-
-std::vector<WindowClass>& classes() {
-    static std::vector<WindowClass> list;
-    return list;
-}
-
 const WindowClass* findClass(const char* name) {
     size_t length = std::strlen(name);
-    for (const WindowClass& c : classes())
+    for (const WindowClass& c : user32.classes)
         if (c.name.size() == length && strcasecmp(c.name.c_str(), name) == 0)
             return &c;
     return nullptr;
@@ -44,13 +33,13 @@ void unlinkFromParent(Window& window) {
 void registerWindowClass(const std::string& name, WNDPROC proc, ControlFactory factory) {
     if (findClass(name.c_str()))
         return;
-    classes().push_back(WindowClass{name, proc, std::move(factory)});
+    user32.classes.push_back(WindowClass{name, proc, std::move(factory)});
 }
 
 HWND createWindow(const CreateParams& params) {
     const WindowClass* windowClass = findClass(params.className);
     if (!windowClass) {
-        SetLastError(1407); // ERROR_CANNOT_FIND_WND_CLASS
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
         return nullptr;
     }
     bool child = (params.style & WS_CHILD) != 0;

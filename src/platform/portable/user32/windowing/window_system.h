@@ -4,16 +4,14 @@
 #pragma once
 
 #include "platform/portable/user32/windowing/window.h"
-#include "platform/portable/user32/windowing/window_table.h"
 #include "platform/portable/portable.h"
+#include "platform/portable/user32/user32_state.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace portable {
-
-using ControlFactory = std::function<std::unique_ptr<Control>()>;
 
 // Makes windows of this class (compared without case) hold a new control of the factory.
 void registerWindowClass(const std::string& name, WNDPROC proc, ControlFactory factory);
@@ -69,13 +67,10 @@ SIZE screenSize();
 // The screen position of a window's client area.
 POINT clientOrigin(HWND handle);
 
-// The front end of this process (setFrontEnd), if any.
-extern FrontEnd* currentFrontEnd;
-
 // The windows changed: tells the front end.
 inline void windowsChanged() {
-    if (currentFrontEnd)
-        currentFrontEnd->windowsChanged();
+    if (user32.frontEnd)
+        user32.frontEnd->windowsChanged();
 }
 
 } // namespace portable

@@ -14,8 +14,6 @@ HWND encode(size_t index, WORD generation) {
 }
 } // namespace
 
-WindowTable windowTable;
-
 HWND WindowTable::add(std::unique_ptr<Window> window) {
     size_t index = 0;
     while (index < slots_.size() && slots_[index].window)

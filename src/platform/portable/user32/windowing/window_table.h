@@ -57,24 +57,6 @@ class WindowTable {
     std::vector<std::unique_ptr<Window>> removed_;
 };
 
-// The one window table of this process.
-extern WindowTable windowTable;
-inline WindowTable& windows() {
-    return windowTable;
-}
-
-// Holds off freeing removed windows while a caller keeps a Window& across a message.
-class DepthGuard {
-  public:
-    DepthGuard() { ++windows().depth; }
-    ~DepthGuard() {
-        --windows().depth;
-        windows().release();
-    }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-};
-
 // Calls the window procedure of a live window, keeping removed windows alive meanwhile.
 LRESULT callWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
