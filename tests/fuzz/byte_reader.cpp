@@ -1,4 +1,4 @@
-#include "ByteReader.h"
+#include "byte_reader.h"
 
 uint8_t ByteReader::byte() {
     return empty() ? 0 : data_[next_++];

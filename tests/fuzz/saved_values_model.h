@@ -2,7 +2,7 @@
 // check returns empty when it holds, else what is wrong.
 #pragma once
 
-#include "FuzzedRegistry.h"
+#include "fuzzed_registry.h"
 
 // After any OK: each of the eight values that exists is REG_SZ text with its terminator, at most
 // 256 bytes in all; a List value holds a code of its map; an optional value is deleted rather

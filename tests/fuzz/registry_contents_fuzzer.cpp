@@ -1,11 +1,11 @@
 // Any registry contents through a whole call: the dialog loads the eight values and the person
 // presses OK or Cancel at once. Cancel must leave the registry byte for byte; OK must write
 // every value as loading read it, translated to its label and back.
-#include "DialogRobot.h"
+#include "dialog_robot.h"
 #include "FuzzCheck.h"
-#include "FuzzedRegistry.h"
-#include "ModuleAttachment.h"
-#include "SavedValuesModel.h"
+#include "fuzzed_registry.h"
+#include "module_attachment.h"
+#include "saved_values_model.h"
 #include "scenario/ControlInput.h"
 #include "scenario/DialogIds.h"
 

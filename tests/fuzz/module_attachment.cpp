@@ -1,4 +1,4 @@
-#include "ModuleAttachment.h"
+#include "module_attachment.h"
 
 #include "framework/win_app.h"
 

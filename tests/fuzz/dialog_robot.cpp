@@ -1,4 +1,4 @@
-#include "DialogRobot.h"
+#include "dialog_robot.h"
 
 #include "entry/entry_point.h"
 #include "scenario/ThreadWindows.h"

@@ -1,4 +1,4 @@
-#include "ControlsTable.h"
+#include "controls_table.h"
 
 #include "params/property_catalogue.h"
 #include "scenario/DialogIds.h"

@@ -1,4 +1,4 @@
-#include "FuzzedRegistry.h"
+#include "fuzzed_registry.h"
 
 #include "platform/portable/portable.h"
 

@@ -2,12 +2,12 @@
 // type any bytes, click, spin, keys, close). After every action the controls must match the
 // selected property; the call must end with one of the three words; Cancel must write nothing
 // and OK must leave every value well formed.
-#include "ControlsTable.h"
-#include "DialogRobot.h"
+#include "controls_table.h"
+#include "dialog_robot.h"
 #include "FuzzCheck.h"
-#include "FuzzedRegistry.h"
-#include "ModuleAttachment.h"
-#include "SavedValuesModel.h"
+#include "fuzzed_registry.h"
+#include "module_attachment.h"
+#include "saved_values_model.h"
 #include "scenario/ControlInput.h"
 #include "scenario/DialogIds.h"
 

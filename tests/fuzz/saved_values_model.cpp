@@ -1,4 +1,4 @@
-#include "SavedValuesModel.h"
+#include "saved_values_model.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // bytes. An unrelated value sits beside them, to show that a call leaves it alone.
 #pragma once
 
-#include "ByteReader.h"
+#include "byte_reader.h"
 #include "params/property_catalogue.h"
 #include "platform/win32.h"
 #include "scenario/RegistryStage.h"
