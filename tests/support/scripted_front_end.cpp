@@ -6,11 +6,11 @@
 namespace portable {
 
 namespace {
-constexpr int messageTextId = 0xFFFF;
+constexpr int kMessageTextId = 0xFFFF;
 
 bool isMessageBox(HWND window) {
     inspect::WindowView box = inspect::view(window);
-    return box.visible && box.className == dialogClassName && GetDlgItem(window, messageTextId);
+    return box.visible && box.className == kDialogClassName && GetDlgItem(window, kMessageTextId);
 }
 } // namespace
 
@@ -52,7 +52,7 @@ void ScriptedFrontEnd::recordMessageBoxes() {
         SeenMessageBox seen;
         seen.hwnd = window;
         seen.caption = inspect::view(window).text;
-        seen.text = inspect::view(GetDlgItem(window, messageTextId)).text;
+        seen.text = inspect::view(GetDlgItem(window, kMessageTextId)).text;
         for (HWND child : inspect::children(window))
             if (HICON icon = inspect::view(child).icon)
                 seen.icon = icon;

@@ -1,7 +1,9 @@
 // UpDown: the msctls_updown32 control. Its position lives in the control and, with
 // UDS_SETBUDDYINT, in the buddy's text; UDM_GETPOS reads it back from that text. A person's
 // click on an arrow (or Up/Down in the buddy with UDS_ARROWKEYS) asks the parent with
-// UDN_DELTAPOS first, and moves only when the parent answers 0.
+// UDN_DELTAPOS first, and moves only when the parent answers 0 (UpDownContract.NonZeroResult-
+// RefusesTheChange); at a bound it asks but does not move (UpDownContract.ClickAtTheBound-
+// NotifiesButDoesNotMove).
 #pragma once
 
 #include "platform/portable/user32/windowing/window.h"
@@ -35,7 +37,8 @@ class UpDown : public Control {
     int base_ = 10;
     HWND buddy_ = nullptr;
     HWND notify_ = nullptr; // the parent at creation, which receives UDN_DELTAPOS
-    // UDS_SETBUDDYINT as created: a later change of the style changes nothing.
+    // UDS_SETBUDDYINT as created: a later change of the style changes nothing
+    // (UpDownContract.SetBuddyIntIsTakenAtCreation).
     bool setBuddyInt_ = false;
 };
 

@@ -1,6 +1,8 @@
 // Button: push buttons, check boxes and radio buttons. A person's click (button down then up
 // inside) or the space bar presses it; only that, and BM_CLICK, which stands for a click,
-// notify BN_CLICKED.
+// notify BN_CLICKED: a click on the checked radio notifies again (ButtonContract.ClickOnThe-
+// CheckedRadioNotifiesAgain), BM_SETCHECK sends nothing (ButtonContract.SetCheckTouchesOnly-
+// ThatRadioAndSendsNothing).
 #pragma once
 
 #include "platform/portable/user32/windowing/window.h"

@@ -89,8 +89,8 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
 
 // The template gives the height with the list dropped; the window is the selection field.
 LRESULT ComboBox::create(Window& window) {
-    listHeight_ = int(window.rect.bottom - window.rect.top) - fieldHeight;
-    window.rect.bottom = window.rect.top + fieldHeight;
+    listHeight_ = int(window.rect.bottom - window.rect.top) - kFieldHeight;
+    window.rect.bottom = window.rect.top + kFieldHeight;
     return 0;
 }
 
@@ -139,11 +139,11 @@ void ComboBox::showDropDown(Window& window, bool show) {
 void ComboBox::buttonDown(Window& window, LPARAM point) {
     SetFocus(window.handle);
     int y = GET_Y_LPARAM(point);
-    if (!dropped_ || y < fieldHeight) {
+    if (!dropped_ || y < kFieldHeight) {
         showDropDown(window, !dropped_);
         return;
     }
-    int index = (y - fieldHeight) / itemHeight;
+    int index = (y - kFieldHeight) / kItemHeight;
     HWND self = window.handle;
     showDropDown(window, false);
     if (windows().find(self))

@@ -1,6 +1,6 @@
 // ComboBox: a drop-down list combo box (CBS_DROPDOWNLIST). Its window text is the selected
 // item. A person's choice (a click in the dropped list, a key) sends CBN_SELCHANGE; CB_SETCURSEL
-// and CB_SELECTSTRING made by code never notify.
+// and CB_SELECTSTRING made by code never notify (ComboBoxContract.CodeOperationsSendNothing).
 #pragma once
 
 #include "platform/portable/user32/controls/item_list.h"
@@ -10,8 +10,8 @@ namespace portable {
 
 class ComboBox : public Control {
   public:
-    static constexpr int fieldHeight = 12; // the selection field; the list drops below it
-    static constexpr int itemHeight = 8;
+    static constexpr int kFieldHeight = 12; // the selection field; the list drops below it
+    static constexpr int kItemHeight = 8;
 
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
 

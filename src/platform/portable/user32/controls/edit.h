@@ -1,5 +1,7 @@
 // Edit: a single-line edit control. Typing (WM_CHAR) honours the text limit and ES_NUMBER;
-// text set by code (WM_SETTEXT) is never cut to the limit.
+// text set by code (WM_SETTEXT) is never cut to the limit (EditContract.LimitDoesNotShortenText-
+// SetByCode, EditContract.NumberStyleAcceptsAnyTextFromCode), and typing sends no selection
+// notification (EditContract.TypingSendsNoSelectionNotification).
 #pragma once
 
 #include "platform/portable/user32/windowing/window.h"

@@ -66,7 +66,7 @@ LRESULT ListBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPar
         windowsChanged();
         return 0;
     case LB_GETITEMHEIGHT:
-        return itemHeight;
+        return kItemHeight;
     case LB_GETITEMRECT:
         return getItemRect(window, index, reinterpret_cast<LPRECT>(lParam));
     case LB_ITEMFROMPOINT:
@@ -116,7 +116,7 @@ LRESULT ListBox::selectString(const Window& window, int start, LPCSTR text) {
 
 int ListBox::pageSize(const Window& window) const {
     RECT client = window.clientRect();
-    return std::max(1, int(client.bottom - client.top) / itemHeight);
+    return std::max(1, int(client.bottom - client.top) / kItemHeight);
 }
 
 void ListBox::scrollIntoView(const Window& window) {
@@ -134,8 +134,8 @@ LRESULT ListBox::getItemRect(const Window& window, int index, LPRECT rect) const
     if (!rect || (index != 0 && !items_.valid(index)))
         return LB_ERR;
     RECT client = window.clientRect();
-    LONG y = LONG((index - top_) * itemHeight);
-    *rect = RECT{0, y, client.right, y + itemHeight};
+    LONG y = LONG((index - top_) * kItemHeight);
+    *rect = RECT{0, y, client.right, y + kItemHeight};
     return 1;
 }
 
@@ -143,7 +143,7 @@ LRESULT ListBox::itemFromPoint(const Window& window, LPARAM point) const {
     int y = GET_Y_LPARAM(point), x = GET_X_LPARAM(point);
     RECT client = window.clientRect();
     bool outside = x < 0 || x >= client.right || y < 0 || y >= client.bottom;
-    int index = top_ + (y < 0 ? 0 : y / itemHeight);
+    int index = top_ + (y < 0 ? 0 : y / kItemHeight);
     if (index >= items_.count()) {
         index = std::max(0, items_.count() - 1);
         outside = true;
@@ -163,7 +163,7 @@ void ListBox::select(Window& window, int index) {
 void ListBox::buttonDown(Window& window, LPARAM point) {
     SetFocus(window.handle);
     int y = GET_Y_LPARAM(point);
-    int index = y < 0 ? -1 : top_ + y / itemHeight;
+    int index = y < 0 ? -1 : top_ + y / kItemHeight;
     if (!items_.valid(index))
         return;
     captured_ = true;

@@ -1,5 +1,7 @@
 // ListBox: a single-selection list box. A click or a key selects and, with LBS_NOTIFY, sends
-// LBN_SELCHANGE; LB_SETCURSEL and LB_SELECTSTRING made by code never notify.
+// LBN_SELCHANGE, even on the selected item (ListBoxContract.ClickOnTheSelectedItemNotifiesAgain);
+// LB_SETCURSEL and LB_SELECTSTRING made by code never notify (ListBoxContract.CodeOperations-
+// SendNothing).
 #pragma once
 
 #include "platform/portable/user32/controls/item_list.h"
@@ -9,7 +11,7 @@ namespace portable {
 
 class ListBox : public Control {
   public:
-    static constexpr int itemHeight = 8; // one text row
+    static constexpr int kItemHeight = 8; // one text row
 
     LRESULT handle(Window& window, UINT message, WPARAM wParam, LPARAM lParam) override;
 

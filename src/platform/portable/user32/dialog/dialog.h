@@ -7,7 +7,7 @@
 
 namespace portable {
 
-constexpr const char* dialogClassName = "#32770";
+constexpr const char* kDialogClassName = "#32770";
 
 // What a modal loop waits for; it outlives the dialog window.
 struct ModalState {

@@ -22,7 +22,8 @@ HWND topLevelOf(HWND handle) {
 
 // Where Windows puts a dialog: at its template position, in the owner's client coordinates
 // (the screen's with DS_ABSALIGN or without an owner); DS_CENTER centres it over the work area
-// instead. Centring over the owner is left to the dialog's code.
+// instead. Centring over the owner is left to the dialog's code (WindowGeometryContract.Unowned-
+// DialogOpensAtItsTemplatePosition, WindowGeometryContract.OwnedPopupIsPlacedByItsOwnRectangle).
 RECT placeDialog(const DialogDescription& d, HWND owner) {
     LONG width = d.rect.right - d.rect.left;
     LONG height = d.rect.bottom - d.rect.top + ((d.style & WS_CAPTION) ? 8 : 0);
@@ -199,7 +200,7 @@ void registerDialogClasses() {
         return;
     done = true;
     registerControlClasses();
-    registerWindowClass(dialogClassName, DefDlgProcA,
+    registerWindowClass(kDialogClassName, DefDlgProcA,
                         [] { return std::unique_ptr<Control>(new Dialog()); });
 }
 
@@ -223,7 +224,7 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
     }
     const DialogDescription& d = cached.description() ? *cached.description() : local;
     CreateParams params;
-    params.className = dialogClassName;
+    params.className = kDialogClassName;
     params.text = d.caption.c_str();
     params.style = d.style & ~DWORD(WS_VISIBLE);
     params.exStyle = d.exStyle;

@@ -13,8 +13,9 @@
 namespace portable {
 
 namespace {
-constexpr int textId = 0xFFFF; // the message box text static, as in the real one
-constexpr int iconId = 0x0440; // the icon static
+// The message box text static, as in the real one (MessageBoxContract.IsFoundReadAndAnswered).
+constexpr int kTextId = 0xFFFF;
+constexpr int kIconId = 0x0440; // the icon static
 
 struct ButtonSpec {
     int id;
@@ -87,15 +88,15 @@ struct BoxShape {
 };
 BoxShape shapeBox(const std::string& text, const std::string& caption, LONG textLeft,
                   LONG buttonsWidth) {
-    constexpr LONG cell = 4;
-    constexpr LONG frame = cell;            // on each side, around the box
-    constexpr LONG captionExtra = 6 * cell; // its margin and the close box
+    constexpr LONG kCell = 4;
+    constexpr LONG kFrame = kCell;            // on each side, around the box
+    constexpr LONG kCaptionExtra = 6 * kCell; // its margin and the close box
     SIZE screen = screenSize();
-    LONG most = std::max<LONG>(textLeft + 8 * cell, std::min<LONG>(312, screen.cx - 2 * frame));
+    LONG most = std::max<LONG>(textLeft + 8 * kCell, std::min<LONG>(312, screen.cx - 2 * kFrame));
     BoxShape shape;
-    shape.lines = wrapText(text, int((most - textLeft - 2 * cell) / cell));
-    LONG wanted = std::max({textLeft + widest(shape.lines) * cell + 2 * cell, buttonsWidth + 16,
-                            LONG(caption.size()) * cell + captionExtra});
+    shape.lines = wrapText(text, int((most - textLeft - 2 * kCell) / kCell));
+    LONG wanted = std::max({textLeft + widest(shape.lines) * kCell + 2 * kCell, buttonsWidth + 16,
+                            LONG(caption.size()) * kCell + kCaptionExtra});
     shape.width = std::min(most, wanted);
     return shape;
 }
@@ -129,7 +130,7 @@ HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UI
         top = w->parent;
     }
     CreateParams params;
-    params.className = dialogClassName;
+    params.className = kDialogClassName;
     params.text = caption.c_str();
     params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     params.parent = windows().find(top) ? top : nullptr;
@@ -148,11 +149,11 @@ HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UI
     window->extra[DWLP_DLGPROC / sizeof(LONG_PTR)] = reinterpret_cast<LONG_PTR>(messageBoxProc);
 
     if (icon) {
-        HWND iconStatic = makeChild(box, "Static", "", SS_ICON, iconId, RECT{8, 8, 24, 24});
+        HWND iconStatic = makeChild(box, "Static", "", SS_ICON, kIconId, RECT{8, 8, 24, 24});
         SendMessageA(iconStatic, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, icon)),
                      0);
     }
-    makeChild(box, "Static", text, SS_LEFT | SS_NOPREFIX, textId,
+    makeChild(box, "Static", text, SS_LEFT | SS_NOPREFIX, kTextId,
               RECT{textLeft, 8, width - 8, 8 + textHeight});
     LONG left = (width - buttonsWidth) / 2 + 2;
     LONG buttonTop = 8 + textHeight + 8;

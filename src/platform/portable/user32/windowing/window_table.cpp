@@ -6,11 +6,11 @@ namespace portable {
 
 namespace {
 // Handles look like 0x4GGGIIII: a tag, 12 bits of generation, 16 bits of slot index.
-constexpr uintptr_t tag = 0x40000000u;
-constexpr size_t maxSlots = 0xFFFF;
+constexpr uintptr_t kTag = 0x40000000u;
+constexpr size_t kMaxSlots = 0xFFFF;
 
 HWND encode(size_t index, WORD generation) {
-    return reinterpret_cast<HWND>(tag | (uintptr_t(generation & 0xFFF) << 16) | (index + 1));
+    return reinterpret_cast<HWND>(kTag | (uintptr_t(generation & 0xFFF) << 16) | (index + 1));
 }
 } // namespace
 
@@ -19,7 +19,7 @@ HWND WindowTable::add(std::unique_ptr<Window> window) {
     while (index < slots_.size() && slots_[index].window)
         ++index;
     if (index == slots_.size()) {
-        if (slots_.size() >= maxSlots)
+        if (slots_.size() >= kMaxSlots)
             return nullptr;
         slots_.emplace_back();
         generations_.push_back(0);
