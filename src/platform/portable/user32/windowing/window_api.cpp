@@ -434,11 +434,6 @@ HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
     constexpr uintptr_t kFirstIconHandle = 0x20000u;
     return reinterpret_cast<HICON>(kFirstIconHandle + (id - first) * 4);
 }
-
-void WINAPI InitCommonControls(void) {}
-BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
-    return init != nullptr;
-}
 }
 
 extern "C" BOOL WINAPI IsChild(HWND parent, HWND window) {
