@@ -3,9 +3,6 @@
 namespace platform {
 namespace {
 
-// DS_SETFONT: the header carries a point size and a face name after the caption.
-constexpr DWORD setFontStyle = 0x40;
-
 // Appends the little-endian fields of a template; strings become NUL-terminated UTF-16.
 class Writer {
   public:
@@ -51,7 +48,7 @@ DialogTemplate::DialogTemplate(DWORD style, const char* caption, short x, short 
 void DialogTemplate::setFont(WORD pointSize, const char* face) {
     pointSize_ = pointSize;
     face_ = face ? face : "";
-    style_ |= setFontStyle;
+    style_ |= DS_SETFONT;
 }
 
 void DialogTemplate::addItem(ClassAtom atom, const char* text, int id, DWORD style, short x,
@@ -78,7 +75,7 @@ std::vector<BYTE> DialogTemplate::bytes() const {
     w.word(0); // no menu
     w.word(0); // the dialog class
     w.text(caption_);
-    if (style_ & setFontStyle) {
+    if (style_ & DS_SETFONT) {
         w.word(pointSize_);
         w.text(face_);
     }

@@ -33,8 +33,6 @@ class DialogTemplate {
     void addItem(const char* className, const char* text, int id, DWORD style, short x, short y,
                  short cx, short cy);
 
-    size_t itemCount() const { return items_.size(); }
-
     // The template bytes; the storage of a std::vector is aligned for any DWORD access.
     std::vector<BYTE> bytes() const;
 

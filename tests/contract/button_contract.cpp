@@ -104,7 +104,7 @@ class RadioArrowContract : public ButtonContract {
     HWND selectLabel() const { return GetWindow(item(idPropertyList), GW_HWNDNEXT); }
 };
 
-constexpr int labelFocus = -2; // the focus lands on the group's first control, the label
+constexpr int kLabelFocus = -2; // the focus lands on the group's first control, the label
 
 struct Radios {
     LRESULT present;
@@ -117,7 +117,7 @@ struct ArrowCase {
     int focus; // the radio with the focus when the key is pressed
     Radios before;
     int disabled;   // a control of the group disabled first, or 0
-    int focusAfter; // a control id, or labelFocus
+    int focusAfter; // a control id, or kLabelFocus
     Radios after;
     int clicked; // the id notified BN_CLICKED, or 0 for no notification
 };
@@ -139,8 +139,8 @@ TEST_F(RadioArrowContract, ArrowsMoveWithinTheGroup) {
          {off, on},
          idNotPresent},
         {"up from the first", VK_UP, idPresent, {on, off}, 0, idDefaults, {on, off}, 0},
-        {"down from the last", VK_DOWN, idNotPresent, {off, on}, 0, labelFocus, {off, on}, 0},
-        {"over disabled", VK_DOWN, idPresent, {on, off}, idNotPresent, labelFocus, {on, off}, 0},
+        {"down from the last", VK_DOWN, idNotPresent, {off, on}, 0, kLabelFocus, {off, on}, 0},
+        {"over disabled", VK_DOWN, idPresent, {on, off}, idNotPresent, kLabelFocus, {on, off}, 0},
     };
     const int valueControls[] = {idValueEdit, idValueCombo, idValueSpin, idSpinEdit};
     for (int id : valueControls)
@@ -156,7 +156,7 @@ TEST_F(RadioArrowContract, ArrowsMoveWithinTheGroup) {
 
         person::pressKey(dlg(), item(c.focus), c.key);
 
-        const HWND expectedFocus = c.focusAfter == labelFocus ? selectLabel() : item(c.focusAfter);
+        const HWND expectedFocus = c.focusAfter == kLabelFocus ? selectLabel() : item(c.focusAfter);
         EXPECT_EQ(expectedFocus, GetFocus()) << c.name;
         EXPECT_EQ(c.after.present, checked(idPresent)) << c.name;
         EXPECT_EQ(c.after.notPresent, checked(idNotPresent)) << c.name;

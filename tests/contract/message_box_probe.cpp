@@ -4,7 +4,7 @@ namespace {
 
 // The message box text is the static with id 0xFFFF on Windows and in Wine alike; the icon
 // static's id differs (20 on Windows, 0x440 in Wine), so the icon is found by its style.
-constexpr int messageTextId = 0xFFFF;
+constexpr int kMessageTextId = 0xFFFF;
 
 std::string classOf(HWND hwnd) {
     char name[64] = "";
@@ -53,7 +53,7 @@ MessageBoxView readMessageBox(HWND box) {
     view.hwnd = box;
     view.owner = GetWindow(box, GW_OWNER);
     view.caption = textOf(box);
-    view.text = textOf(GetDlgItem(box, messageTextId));
+    view.text = textOf(GetDlgItem(box, kMessageTextId));
     if (HWND icon = iconStatic(box))
         view.icon = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
     return view;

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int idA = 201, idB = 202, idC = 203, idPush = 210;
-constexpr DWORD radio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
-constexpr DWORD manualRadio = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
-constexpr DWORD push = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr int kIdA = 201, kIdB = 202, kIdC = 203, kIdPush = 210;
+constexpr DWORD kRadio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+constexpr DWORD kManualRadio = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
+constexpr DWORD kPush = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP;
 
 struct Control {
     int id;
@@ -63,17 +63,17 @@ class RadioGroupContract : public ::testing::Test {
 TEST_F(RadioGroupContract, ArrowsFollowTheGroupRoundTheList) {
     // A group starting at the last control continues at the first one.
     const std::vector<Control> wrapping = {
-        {idB, radio}, {idC, radio}, {idPush, push | WS_GROUP}, {idA, radio | WS_GROUP}};
-    const std::vector<Control> noGroups = {{idA, radio}, {idB, radio}, {idPush, push}};
-    const std::vector<Control> alone = {{idA, radio | WS_GROUP}, {idPush, push | WS_GROUP}};
+        {kIdB, kRadio}, {kIdC, kRadio}, {kIdPush, kPush | WS_GROUP}, {kIdA, kRadio | WS_GROUP}};
+    const std::vector<Control> noGroups = {{kIdA, kRadio}, {kIdB, kRadio}, {kIdPush, kPush}};
+    const std::vector<Control> alone = {{kIdA, kRadio | WS_GROUP}, {kIdPush, kPush | WS_GROUP}};
     const GroupCase cases[] = {
-        {"wrapping: down from the start", wrapping, idA, VK_DOWN, idB, idB},
-        {"wrapping: up to the start", wrapping, idB, VK_UP, idA, idA},
-        {"wrapping: down from the end", wrapping, idC, VK_DOWN, idA, idA},
-        {"wrapping: up from the start", wrapping, idA, VK_UP, idC, idC},
-        {"no groups: down onto the push button", noGroups, idB, VK_DOWN, idPush, 0},
-        {"no groups: up round to the push button", noGroups, idA, VK_UP, idPush, 0},
-        {"alone: the radio clicks itself", alone, idA, VK_RIGHT, idA, idA},
+        {"wrapping: down from the start", wrapping, kIdA, VK_DOWN, kIdB, kIdB},
+        {"wrapping: up to the start", wrapping, kIdB, VK_UP, kIdA, kIdA},
+        {"wrapping: down from the end", wrapping, kIdC, VK_DOWN, kIdA, kIdA},
+        {"wrapping: up from the start", wrapping, kIdA, VK_UP, kIdC, kIdC},
+        {"no groups: down onto the push button", noGroups, kIdB, VK_DOWN, kIdPush, 0},
+        {"no groups: up round to the push button", noGroups, kIdA, VK_UP, kIdPush, 0},
+        {"alone: the radio clicks itself", alone, kIdA, VK_RIGHT, kIdA, kIdA},
     };
     for (const GroupCase& c : cases) {
         const HWND dlg = openDialog(c.controls);
@@ -102,32 +102,32 @@ TEST_F(RadioGroupContract, ArrowsFollowTheGroupRoundTheList) {
 // A click on an automatic radio unchecks every other radio of its group, plain BS_RADIOBUTTON
 // ones included, and none beyond the group; BM_CLICK on one already checked notifies again.
 TEST_F(RadioGroupContract, AClickUnchecksTheWholeGroup) {
-    const std::vector<Control> mixed = {{idA, radio | WS_GROUP},
-                                        {idB, manualRadio},
-                                        {idC, radio},
-                                        {idPush, push | WS_GROUP},
-                                        {idPush + 1, manualRadio}};
+    const std::vector<Control> mixed = {{kIdA, kRadio | WS_GROUP},
+                                        {kIdB, kManualRadio},
+                                        {kIdC, kRadio},
+                                        {kIdPush, kPush | WS_GROUP},
+                                        {kIdPush + 1, kManualRadio}};
     const HWND dlg = openDialog(mixed);
     ASSERT_NE(nullptr, dlg);
-    for (int id : {idB, idC, idPush + 1})
+    for (int id : {kIdB, kIdC, kIdPush + 1})
         SendMessageA(GetDlgItem(dlg, id), BM_SETCHECK, BST_CHECKED, 0);
 
-    SendMessageA(GetDlgItem(dlg, idA), BM_CLICK, 0, 0);
-    SendMessageA(GetDlgItem(dlg, idA), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dlg, kIdA), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dlg, kIdA), BM_CLICK, 0, 0);
 
-    const std::vector<int> expected = {idA, idA};
+    const std::vector<int> expected = {kIdA, kIdA};
     EXPECT_EQ(expected, seen);
-    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, idA), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, idB), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, idC), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, idPush + 1), BM_GETCHECK, 0, 0))
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, kIdA), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, kIdB), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, kIdC), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(dlg, kIdPush + 1), BM_GETCHECK, 0, 0))
         << "a radio of the next group";
     DestroyWindow(dlg);
 }
 
 // A dialog without a default push button still answers DM_GETDEFID with IDOK.
 TEST_F(RadioGroupContract, WithoutADefaultButtonTheDefaultIdIsIdOk) {
-    const HWND dlg = openDialog({{idA, radio | WS_GROUP}, {idPush, push | WS_GROUP}});
+    const HWND dlg = openDialog({{kIdA, kRadio | WS_GROUP}, {kIdPush, kPush | WS_GROUP}});
     ASSERT_NE(nullptr, dlg);
     EXPECT_EQ(MAKELONG(IDOK, DC_HASDEFID), SendMessageA(dlg, DM_GETDEFID, 0, 0));
     DestroyWindow(dlg);

@@ -4,7 +4,7 @@
 #include "terminal/mouse_translator.h"
 #include "terminal_dialog.h"
 
-#include "platform/portable/dialog/ScriptedFrontEnd.h"
+#include "scripted_front_end.h"
 
 #include <gtest/gtest.h>
 

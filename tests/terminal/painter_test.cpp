@@ -1,5 +1,5 @@
 // What the terminal shows of the dialog: read back from the canvas as text, row by row.
-#include "platform/portable/dialog/ScriptedFrontEnd.h"
+#include "scripted_front_end.h"
 #include "platform/portable/text_wrap.h"
 #include "terminal/cell_canvas.h"
 #include "terminal/cell_layout.h"

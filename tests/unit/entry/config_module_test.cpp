@@ -2,7 +2,7 @@
 // Windows version and a stand-in CTL3D32.DLL that records its calls, F1 help, and the title a
 // renamed module gives its message boxes.
 #include "loaded_module.h"
-#include "platform/portable/dialog/ScriptedFrontEnd.h"
+#include "scripted_front_end.h"
 #include "platform/portable/portable.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The list sorting order: case ignored, word sort, blanks before punctuation before digits
 // before letters.
-#include "platform/portable/controls/ItemList.h"
+#include "platform/portable/user32/controls/item_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The item list both list controls keep: its selection follows its item through changes, texts
 // are read whole, and typed characters and navigation keys choose items.
-#include "platform/portable/controls/ItemList.h"
+#include "platform/portable/user32/controls/item_list.h"
 
 #include "platform/portable/win32_user.h"
 

@@ -2,7 +2,7 @@
 // one left to answer, the dialog closes as by its system menu so nothing hangs.
 #include "test_layout.h"
 
-#include "platform/portable/dialog/ScriptedFrontEnd.h"
+#include "scripted_front_end.h"
 
 #include <gtest/gtest.h>
 
