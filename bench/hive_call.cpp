@@ -5,7 +5,7 @@
 //
 // usage: hive_call --make PATH MB   writes a test hive of at least MB MiB holding the service
 //        hive_call PATH              measures, on a copy made by --make
-#include "TestHive.h"
+#include "test_hive.h"
 #include "whole_call.h"
 #include "platform/portable/portable.h"
 

@@ -8,7 +8,7 @@
 //   regfile_scale measure PATH            loads it, changes one value and saves, and prints the
 //                                         file's size, the load and save times, and the peak
 //                                         memory above what the process used before the load
-#include "SyntheticRegistry.h"
+#include "synthetic_registry.h"
 #include "platform/portable/portable.h"
 
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "whole_call.h"
 
-#include "SyntheticRegistry.h"
+#include "synthetic_registry.h"
 #include "params/property_catalogue.h"
 #include "platform/portable/portable.h"
 #include "scenario/person/scenario_driver.h"

@@ -1,6 +1,6 @@
 #include "wide_text_key.h"
 
-#include "TestHive.h"
+#include "test_hive.h"
 #include "platform/portable/portable.h"
 
 #include <hivex.h>

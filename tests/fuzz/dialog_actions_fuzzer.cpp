@@ -4,7 +4,7 @@
 // and OK must leave every value well formed.
 #include "controls_table.h"
 #include "dialog_robot.h"
-#include "FuzzCheck.h"
+#include "fuzz_check.h"
 #include "fuzzed_registry.h"
 #include "module_attachment.h"
 #include "saved_values_model.h"

@@ -2,7 +2,7 @@
 // presses OK or Cancel at once. Cancel must leave the registry byte for byte; OK must write
 // every value as loading read it, translated to its label and back.
 #include "dialog_robot.h"
-#include "FuzzCheck.h"
+#include "fuzz_check.h"
 #include "fuzzed_registry.h"
 #include "module_attachment.h"
 #include "saved_values_model.h"

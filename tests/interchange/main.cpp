@@ -2,8 +2,8 @@
 // compares the registry with it (check-export: a registry loaded from the registry editor's
 // export). Run natively on a registry file and under Wine on the real registry, it shows that a
 // file written by one side loads on the other with every value unchanged.
-#include "RegistryStore.h"
-#include "TableRegistry.h"
+#include "registry_store.h"
+#include "table_registry.h"
 
 #include <cstdio>
 #include <string>

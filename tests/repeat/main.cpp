@@ -2,8 +2,8 @@
 // module's entry point, until it has made the number of calls asked for. Every call must pass
 // its scenario, and what the process holds after the last round must be what it held after the
 // first, but for tables and caches reaching their size, and no more than at half way.
-#include "HostModule.h"
-#include "ResourceMeter.h"
+#include "host_module.h"
+#include "resource_meter.h"
 #include "scenario/language/scenario_parser.h"
 
 #include <cstdio>

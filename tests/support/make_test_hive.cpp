@@ -1,8 +1,8 @@
-// make-test-hive: writes a SYSTEM hive for tests (TestHive.h).
+// make-test-hive: writes a SYSTEM hive for tests (test_hive.h).
 //
 //   make-test-hive [--current N] [--no-select] [--size MB] FILE
 //   make-test-hive --mark-dirty FILE    (an existing hive, as a crash leaves it)
-#include "TestHive.h"
+#include "test_hive.h"
 
 #include <cstdio>
 #include <cstdlib>

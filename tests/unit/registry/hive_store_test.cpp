@@ -1,7 +1,7 @@
 // The store kept in a SYSTEM hive: what a save writes into the hive as hivex reads it back, what
 // it keeps of the file, and the saves it refuses.
-#include "RegistryFixture.h"
-#include "TestHive.h"
+#include "registry_fixture.h"
+#include "test_hive.h"
 
 #include <hivex.h>
 

@@ -1,5 +1,5 @@
 // The Reg* functions: status codes, buffer rules, names, handles and rights, as Windows has them.
-#include "RegistryFixture.h"
+#include "registry_fixture.h"
 
 #include <cstring>
 

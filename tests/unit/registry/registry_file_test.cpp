@@ -1,6 +1,6 @@
 // The REGEDIT4 store: every value type comes back byte for byte, hand-written files in the
 // export format load, and malformed files are refused with their line and left untouched.
-#include "RegistryFixture.h"
+#include "registry_fixture.h"
 
 using namespace registry_test;
 

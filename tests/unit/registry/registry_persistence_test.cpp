@@ -1,7 +1,7 @@
 // Saving the store: when it happens, that it is atomic, that it picks up other processes' saves,
 // that two processes saving at once lose nothing, and that it is safe on any path as any user:
 // only regular files, files no one can plant or hold, owners and modes kept, failures final.
-#include "RegistryFixture.h"
+#include "registry_fixture.h"
 
 #include <cstdio>
 #include <cstdlib>

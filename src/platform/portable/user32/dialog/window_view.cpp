@@ -5,7 +5,7 @@
 #include "platform/portable/user32/controls/edit.h"
 #include "platform/portable/user32/controls/list_box.h"
 #include "platform/portable/user32/controls/static.h"
-#include "platform/portable/registry/RegistryState.h"
+#include "platform/portable/advapi32/registry_state.h"
 #include "platform/portable/user32/windowing/message_queue.h"
 #include "platform/portable/user32/windowing/window_system.h"
 

@@ -1,0 +1,97 @@
+#include "platform/portable/advapi32/ansi_code_page.h"
+
+#include <cstdint>
+
+namespace portable::registry {
+
+namespace {
+
+// The characters of 0x80..0x9F; the other bytes stand for the code point of their value. The
+// five bytes Windows-1252 leaves undefined map to those code points too, as Windows maps them.
+constexpr uint16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+uint32_t wideFromAnsi(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+unsigned char ansiFromWide(uint32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code < 0x100))
+        return static_cast<unsigned char>(code);
+    for (unsigned i = 0; i < 32; ++i)
+        if (kHighControls[i] == code)
+            return static_cast<unsigned char>(0x80 + i);
+    return '?';
+}
+
+void appendUtf8(uint32_t code, std::string* out) {
+    auto put = [&](uint32_t byte) { out->push_back(static_cast<char>(byte)); };
+    if (code < 0x80) {
+        put(code);
+    } else if (code < 0x800) {
+        put(0xC0 | code >> 6);
+        put(0x80 | (code & 0x3F));
+    } else {
+        put(0xE0 | code >> 12);
+        put(0x80 | (code >> 6 & 0x3F));
+        put(0x80 | (code & 0x3F));
+    }
+}
+
+// The code point starting at text[*at], moving *at past it; a malformed sequence is one
+// character the code page lacks.
+uint32_t nextCodePoint(std::string_view text, size_t* at) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    uint32_t lead = byte((*at)++);
+    if (lead < 0x80)
+        return lead;
+    int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (more < 0)
+        return 0xFFFD;
+    uint32_t code = lead & (0x3F >> more);
+    for (int i = 0; i < more; ++i) {
+        if (*at >= text.size() || (byte(*at) & 0xC0) != 0x80)
+            return 0xFFFD;
+        code = code << 6 | (byte((*at)++) & 0x3F);
+    }
+    return code;
+}
+
+} // namespace
+
+std::vector<BYTE> ansiFromUtf16(const BYTE* data, size_t size) {
+    std::vector<BYTE> ansi(size / 2);
+    for (size_t i = 0; i < ansi.size(); ++i)
+        ansi[i] = ansiFromWide(data[2 * i] | static_cast<uint32_t>(data[2 * i + 1]) << 8);
+    return ansi;
+}
+
+std::vector<BYTE> utf16FromAnsi(const std::vector<BYTE>& ansi) {
+    std::vector<BYTE> wide(ansi.size() * 2);
+    for (size_t i = 0; i < ansi.size(); ++i) {
+        uint32_t code = wideFromAnsi(ansi[i]);
+        wide[2 * i] = static_cast<BYTE>(code & 0xFF);
+        wide[2 * i + 1] = static_cast<BYTE>(code >> 8);
+    }
+    return wide;
+}
+
+std::string ansiFromUtf8(std::string_view utf8) {
+    std::string ansi;
+    ansi.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();)
+        ansi.push_back(static_cast<char>(ansiFromWide(nextCodePoint(utf8, &at))));
+    return ansi;
+}
+
+std::string utf8FromAnsi(std::string_view ansi) {
+    std::string utf8;
+    utf8.reserve(ansi.size());
+    for (char c : ansi)
+        appendUtf8(wideFromAnsi(static_cast<unsigned char>(c)), &utf8);
+    return utf8;
+}
+
+} // namespace portable::registry

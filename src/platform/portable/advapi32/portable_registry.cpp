@@ -1,0 +1,46 @@
+// The portable-only registry API of portable_registry.h.
+#include "platform/portable/portable_registry.h"
+
+#include "platform/portable/advapi32/registry_state.h"
+
+namespace portable {
+
+using registry::registryState;
+
+bool useRegistryFile(const std::string& path, std::string* error) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (!state.store().useFile(path, error))
+        return false;
+    state.handles.clear();
+    state.rootDirty.fill(false);
+    return true;
+}
+
+std::string registryNotice() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().notice();
+}
+
+std::string lastRegistrySaveError() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().lastError();
+}
+
+void useMemoryRegistry() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.store().useMemory();
+    state.handles.clear();
+    state.rootDirty.fill(false);
+}
+
+void setRegistryFaults(const RegistryFaults& faults) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.store().setFaults(faults);
+}
+
+} // namespace portable

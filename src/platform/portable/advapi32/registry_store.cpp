@@ -1,0 +1,207 @@
+#include "platform/portable/advapi32/registry_store.h"
+
+#include "platform/portable/advapi32/hive_file.h"
+#include "platform/portable/advapi32/reg_file_reader.h"
+#include "platform/portable/advapi32/reg_file_writer.h"
+#include "platform/portable/advapi32/storefile/file_replacement.h"
+#include "platform/portable/advapi32/storefile/store_lock.h"
+
+#include "platform/portable/win32_registry.h"
+
+#include <utility>
+
+namespace portable::registry {
+
+using storefile::StoreLocation;
+
+RegistryStore& RegistryStore::instance() {
+    static RegistryStore store;
+    return store;
+}
+
+// Changes not saved when the process ends are lost, as a failed or skipped RegFlushKey would
+// lose them: only a save that the program asked for writes the file.
+RegistryStore::~RegistryStore() = default;
+
+bool RegistryStore::useFile(const std::string& path, std::string* error) {
+    StoreLocation location;
+    RegistryTree tree;
+    FileStamp stamp;
+    std::string problem;
+    Format format;
+    if (!location.resolve(path, &problem) || !load(location, &tree, &stamp, &problem, &format)) {
+        if (error)
+            *error = path + problem;
+        return false;
+    }
+    format_ = format;
+    notice_ = format.dirty ? path + dirtyHiveProblem(location.name()) : std::string();
+    location_ = std::move(location);
+    shownPath_ = path;
+    tree_ = std::move(tree);
+    ++epoch_;
+    stamp_ = stamp;
+    pending_.clear();
+    unsaved_ = false;
+    lastError_.clear();
+    return true;
+}
+
+void RegistryStore::useMemory() {
+    location_ = StoreLocation();
+    format_ = Format();
+    notice_.clear();
+    shownPath_.clear();
+    tree_ = RegistryTree();
+    ++epoch_;
+    stamp_ = FileStamp();
+    pending_.clear();
+    unsaved_ = false;
+    lastError_.clear();
+}
+
+void RegistryStore::refresh() {
+    if (inMemory() || location_.stamp() == stamp_)
+        return;
+    RegistryTree tree;
+    FileStamp stamp;
+    std::string problem;
+    Format format;
+    if (!load(location_, &tree, &stamp, &problem, &format) || format.hive != format_.hive)
+        return; // keep the last good view; a save will refuse
+    for (const RegistryChange& change : pending_)
+        tree.apply(change);
+    tree_ = std::move(tree);
+    ++epoch_;
+    stamp_ = stamp;
+}
+
+void RegistryStore::change(RegistryChange change) {
+    unsaved_ = true;
+    if (change.kind == RegistryChange::Kind::DeleteKey)
+        ++epoch_;
+    if (inMemory()) {
+        // Nothing is ever applied again onto another tree in memory: the change is not kept.
+        tree_.apply(std::move(change));
+        return;
+    }
+    tree_.apply(change);
+    pending_.push_back(std::move(change));
+}
+
+void RegistryStore::setValue(RegistryKey& key, const KeyPath& path, std::string_view name,
+                             DWORD type, std::vector<BYTE> data) {
+    unsaved_ = true;
+    if (!inMemory())
+        pending_.push_back({RegistryChange::Kind::SetValue, path, std::string(name), type, data});
+    key.setValue(name, type, std::move(data));
+}
+
+void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::string_view name) {
+    unsaved_ = true;
+    if (!inMemory())
+        pending_.push_back({RegistryChange::Kind::DeleteValue, path, std::string(name), 0, {}});
+    key.removeValue(name);
+}
+
+LONG RegistryStore::save() {
+    if (!unsaved_)
+        return ERROR_SUCCESS;
+    if (inMemory()) {
+        if (faults_.failSave)
+            return ERROR_CANTWRITE;
+        unsaved_ = false;
+        return ERROR_SUCCESS;
+    }
+    std::string problem = ": cannot save: the store refuses (a fault)";
+    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&problem);
+    if (status == ERROR_SUCCESS) {
+        lastError_.clear();
+        return status;
+    }
+    lastError_ = shownPath_ + problem;
+    dropPendingChanges();
+    return status;
+}
+
+// Under the lock, starts again from the file when another process saved since, and replaces the
+// file with the tree. *problem says why it failed, starting with ": ".
+LONG RegistryStore::saveToFile(std::string* problem) {
+    if (!storefile::mayWrite(location_, problem))
+        return ERROR_CANTWRITE;
+    storefile::StoreLock lock;
+    int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
+    if (!lock.acquire(location_, wait, problem))
+        return ERROR_CANTWRITE;
+    if (!(location_.stamp() == stamp_)) {
+        RegistryTree tree;
+        FileStamp stamp;
+        Format format;
+        if (!load(location_, &tree, &stamp, problem, &format))
+            return ERROR_CANTREAD;
+        if (format.hive != format_.hive) {
+            *problem = ": the file was replaced by one of another kind";
+            return ERROR_CANTREAD;
+        }
+        for (const RegistryChange& change : pending_)
+            tree.apply(change);
+        tree_ = std::move(tree);
+        ++epoch_;
+    }
+    storefile::ReplaceOptions options;
+    options.stopBeforeRename = faults_.stopBeforeRename;
+    bool replaced = format_.hive ? writeHive(location_, pending_, options, problem)
+                                 : storefile::replaceFile(location_, RegFileWriter().write(tree_),
+                                                          options, problem);
+    if (!replaced)
+        return ERROR_CANTWRITE;
+    stamp_ = location_.stamp();
+    pending_.clear();
+    unsaved_ = false;
+    return ERROR_SUCCESS;
+}
+
+// What a failed save leaves: no changes pending, and the view read again from the file (kept
+// as it is only when the file cannot be read; the next refresh tries again).
+void RegistryStore::dropPendingChanges() {
+    pending_.clear();
+    unsaved_ = false;
+    RegistryTree tree;
+    FileStamp stamp;
+    std::string problem;
+    Format format;
+    if (load(location_, &tree, &stamp, &problem, &format) && format.hive == format_.hive) {
+        tree_ = std::move(tree);
+        stamp_ = stamp;
+    } else {
+        stamp_ = FileStamp();
+    }
+    ++epoch_;
+}
+
+// Reads the file into *tree. A missing file is an empty registry. On failure *error goes on from
+// the file's name: ": cannot read: ..." or ":LINE: what is wrong".
+bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
+                         std::string* error, Format* format) {
+    std::string text;
+    switch (location.read(&text, stamp, error)) {
+    case StoreLocation::ReadResult::Missing:
+        *stamp = FileStamp();
+        return true;
+    case StoreLocation::ReadResult::Refused:
+        return false;
+    case StoreLocation::ReadResult::Read:
+        break;
+    }
+    format->hive = isHive(text);
+    if (format->hive)
+        return readHive(&text, tree, &format->dirty, error);
+    RegFileReader reader;
+    if (!reader.read(std::move(text), tree)) {
+        *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
+        return false;
+    }
+    return true;
+}
+
+} // namespace portable::registry

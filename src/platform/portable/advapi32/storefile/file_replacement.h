@@ -1,0 +1,30 @@
+// Writes a new version of a store's file. The file is replaced atomically (a temporary file is
+// written, flushed, given the old file's owner, group and mode, renamed over it, and the folder
+// flushed), so it is at every moment either the old file or the new one, never a mix. A save
+// replaces only a file its user could have written in place, and never takes another user's
+// file over: where the new file could not keep the old one's owner or group, or the folder takes
+// no new file from this user, the old file is rewritten in place instead, its space reserved
+// first so that a full disk fails before any byte changes.
+#pragma once
+
+#include "platform/portable/advapi32/storefile/store_location.h"
+
+#include <string_view>
+
+namespace portable::storefile {
+
+// True when this process may write the file at the location (or create it there): a regular
+// file its effective user could open for writing; root too needs some write permission on it.
+// Otherwise *error says why, starting with ": ".
+bool mayWrite(const StoreLocation& where, std::string* error);
+
+struct ReplaceOptions {
+    bool stopBeforeRename = false; // writes the temporary file, then stops as if killed
+};
+
+// Replaces the file with `text` (mayWrite() first). On failure the file is as it was and
+// *error says why, starting with ": ".
+bool replaceFile(const StoreLocation& where, std::string_view text, const ReplaceOptions& options,
+                 std::string* error);
+
+} // namespace portable::storefile

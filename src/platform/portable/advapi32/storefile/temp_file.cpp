@@ -1,0 +1,135 @@
+#include "platform/portable/advapi32/storefile/temp_file.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/random.h>
+#include <unistd.h>
+
+namespace portable::storefile {
+
+namespace {
+
+std::string randomPart() {
+    unsigned char bytes[8] = {};
+    if (::getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes))
+        return std::string(); // create() then fails rather than use a guessable name
+    char text[2 * sizeof bytes + 1] = {};
+    for (size_t i = 0; i < sizeof bytes; ++i)
+        std::snprintf(text + 2 * i, 3, "%02x", bytes[i]);
+    return text;
+}
+
+// The pid in "<pid>" or "<pid>.<hex>", or 0 when the rest of a name is neither.
+pid_t pidIn(const char* rest) {
+    pid_t pid = 0;
+    const char* p = rest;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (pid > 9999999)
+            return 0;
+        pid = pid * 10 + (*p - '0');
+    }
+    if (p == rest)
+        return 0;
+    if (*p == '.')
+        for (++p; *p; ++p)
+            if (!std::strchr("0123456789abcdef", *p))
+                return 0;
+    return *p == '\0' ? pid : 0;
+}
+
+bool processIsGone(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+TempFile::~TempFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlinkat(folder_, name_.c_str(), 0);
+    }
+}
+
+bool TempFile::create(const StoreLocation& where, const char* suffix, std::string* error) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        std::string random = randomPart();
+        if (random.empty()) {
+            *error = ": cannot make a temporary file: no random name";
+            errno = EAGAIN;
+            return false;
+        }
+        std::string name = where.name() + suffix + "." + std::to_string(::getpid()) + "." + random;
+        int fd = ::openat(where.folder(), name.c_str(),
+                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            folder_ = where.folder();
+            fd_ = fd;
+            name_ = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            int problem = errno;
+            *error = ": cannot make a temporary file: " + std::string(std::strerror(problem));
+            errno = problem;
+            return false;
+        }
+    }
+    *error = ": cannot make a temporary file: every name tried exists";
+    errno = EEXIST;
+    return false;
+}
+
+bool TempFile::renameTo(const std::string& target, std::string* error) {
+    if (::renameat(folder_, name_.c_str(), folder_, target.c_str()) != 0) {
+        *error = ": cannot replace: " + std::string(std::strerror(errno));
+        return false;
+    }
+    ::close(fd_);
+    fd_ = -1;
+    return true;
+}
+
+void TempFile::abandon() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+// Read from /proc rather than set and reset: umask() would change it for every thread meanwhile.
+mode_t modeOfNewFiles() {
+    unsigned int mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[128];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "Umask: %o", &mask) == 1)
+                break;
+        std::fclose(status);
+    }
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+void removeStaleTempFiles(const StoreLocation& where, const char* suffix) {
+    int fd = ::openat(where.folder(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* folder = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!folder) {
+        if (fd >= 0)
+            ::close(fd);
+        return; // nothing to tidy where the folder cannot be listed
+    }
+    const std::string prefix = where.name() + suffix + ".";
+    while (dirent* entry = ::readdir(folder)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0)
+            continue;
+        pid_t pid = pidIn(entry->d_name + prefix.size());
+        // This process saves one file at a time, under its lock: its own are left over too.
+        if (pid > 0 && (pid == ::getpid() || processIsGone(pid)))
+            ::unlinkat(where.folder(), entry->d_name, 0); // never follows; not a folder
+    }
+    ::closedir(folder);
+}
+
+} // namespace portable::storefile
