@@ -14,63 +14,63 @@ class ButtonContract : public ContractTest {
 };
 
 TEST_F(ButtonContract, RadiosStartUnchecked) {
-    EXPECT_EQ(BST_UNCHECKED, checked(idPresent));
-    EXPECT_EQ(BST_UNCHECKED, checked(idNotPresent));
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
 }
 
 TEST_F(ButtonContract, ClickOnARadioChecksItAndUnchecksTheOther) {
-    setCheck(idPresent, BST_CHECKED);
-    person::clickCentre(item(idNotPresent));
-    EXPECT_EQ(BST_UNCHECKED, checked(idPresent));
-    EXPECT_EQ(BST_CHECKED, checked(idNotPresent));
-    const std::vector<Notification> expected = {command(idNotPresent, BN_CLICKED)};
+    setCheck(IDC_PRESENT, BST_CHECKED);
+    person::clickCentre(item(IDC_NOT_PRESENT));
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
+    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
+    const std::vector<Notification> expected = {command(IDC_NOT_PRESENT, BN_CLICKED)};
     EXPECT_EQ(expected, events());
 }
 
 TEST_F(ButtonContract, ClickOnTheCheckedRadioNotifiesAgain) {
-    setCheck(idPresent, BST_CHECKED);
-    person::clickCentre(item(idPresent));
-    EXPECT_EQ(BST_CHECKED, checked(idPresent));
-    EXPECT_EQ(BST_UNCHECKED, checked(idNotPresent));
-    const std::vector<Notification> expected = {command(idPresent, BN_CLICKED)};
+    setCheck(IDC_PRESENT, BST_CHECKED);
+    person::clickCentre(item(IDC_PRESENT));
+    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
+    const std::vector<Notification> expected = {command(IDC_PRESENT, BN_CLICKED)};
     EXPECT_EQ(expected, events());
 }
 
 TEST_F(ButtonContract, BmClickOnARadioActsAsAClick) {
-    setCheck(idNotPresent, BST_CHECKED);
-    SendMessageA(item(idPresent), BM_CLICK, 0, 0);
-    EXPECT_EQ(BST_CHECKED, checked(idPresent));
-    EXPECT_EQ(BST_UNCHECKED, checked(idNotPresent));
-    const std::vector<Notification> expected = {command(idPresent, BN_CLICKED)};
+    setCheck(IDC_NOT_PRESENT, BST_CHECKED);
+    SendMessageA(item(IDC_PRESENT), BM_CLICK, 0, 0);
+    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
+    const std::vector<Notification> expected = {command(IDC_PRESENT, BN_CLICKED)};
     EXPECT_EQ(expected, events());
 }
 
 // BM_SETCHECK checks one radio only: the dialog always sets both.
 TEST_F(ButtonContract, SetCheckTouchesOnlyThatRadioAndSendsNothing) {
-    setCheck(idPresent, BST_CHECKED);
-    setCheck(idNotPresent, BST_CHECKED);
-    EXPECT_EQ(BST_CHECKED, checked(idPresent));
-    EXPECT_EQ(BST_CHECKED, checked(idNotPresent));
-    setCheck(idPresent, BST_UNCHECKED);
-    EXPECT_EQ(BST_UNCHECKED, checked(idPresent));
+    setCheck(IDC_PRESENT, BST_CHECKED);
+    setCheck(IDC_NOT_PRESENT, BST_CHECKED);
+    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
+    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
+    setCheck(IDC_PRESENT, BST_UNCHECKED);
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
     EXPECT_EQ(noEvents(), events());
 }
 
 TEST_F(ButtonContract, HiddenOrDisabledRadioKeepsItsCheck) {
-    setCheck(idNotPresent, BST_CHECKED);
-    ShowWindow(item(idNotPresent), SW_HIDE);
-    EXPECT_EQ(BST_CHECKED, checked(idNotPresent));
-    EnableWindow(item(idNotPresent), FALSE);
-    ShowWindow(item(idNotPresent), SW_SHOW);
-    EnableWindow(item(idNotPresent), TRUE);
-    EXPECT_EQ(BST_CHECKED, checked(idNotPresent));
+    setCheck(IDC_NOT_PRESENT, BST_CHECKED);
+    ShowWindow(item(IDC_NOT_PRESENT), SW_HIDE);
+    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
+    EnableWindow(item(IDC_NOT_PRESENT), FALSE);
+    ShowWindow(item(IDC_NOT_PRESENT), SW_SHOW);
+    EnableWindow(item(IDC_NOT_PRESENT), TRUE);
+    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
 }
 
 // The focus alone neither checks a radio nor notifies.
 TEST_F(ButtonContract, FocusOnAnUncheckedRadioSendsNothing) {
-    SetFocus(item(idNotPresent));
-    EXPECT_EQ(item(idNotPresent), GetFocus());
-    EXPECT_EQ(BST_UNCHECKED, checked(idNotPresent));
+    SetFocus(item(IDC_NOT_PRESENT));
+    EXPECT_EQ(item(IDC_NOT_PRESENT), GetFocus());
+    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
     EXPECT_EQ(noEvents(), events());
 }
 
@@ -78,7 +78,7 @@ TEST_F(ButtonContract, ClickOnAPushButtonNotifies) {
     struct Case {
         int id;
     };
-    const Case cases[] = {{IDOK}, {IDCANCEL}, {idDefaults}};
+    const Case cases[] = {{IDOK}, {IDCANCEL}, {IDC_DEFAULTS}};
     for (const Case& c : cases) {
         clearEvents();
         person::clickCentre(item(c.id));
@@ -88,8 +88,8 @@ TEST_F(ButtonContract, ClickOnAPushButtonNotifies) {
 }
 
 TEST_F(ButtonContract, BmClickOnAPushButtonNotifies) {
-    SendMessageA(item(idDefaults), BM_CLICK, 0, 0);
-    const std::vector<Notification> expected = {command(idDefaults, BN_CLICKED)};
+    SendMessageA(item(IDC_DEFAULTS), BM_CLICK, 0, 0);
+    const std::vector<Notification> expected = {command(IDC_DEFAULTS, BN_CLICKED)};
     EXPECT_EQ(expected, events());
 }
 
@@ -101,7 +101,7 @@ class RadioArrowContract : public ButtonContract {
     bool visible() const override { return true; }
 
     // The "Select the property" label: it has no id of its own.
-    HWND selectLabel() const { return GetWindow(item(idPropertyList), GW_HWNDNEXT); }
+    HWND selectLabel() const { return GetWindow(item(IDC_PROPERTY_LIST), GW_HWNDNEXT); }
 };
 
 constexpr int kLabelFocus = -2; // the focus lands on the group's first control, the label
@@ -125,30 +125,37 @@ struct ArrowCase {
 TEST_F(RadioArrowContract, ArrowsMoveWithinTheGroup) {
     const LRESULT on = BST_CHECKED, off = BST_UNCHECKED;
     const ArrowCase cases[] = {
-        {"down", VK_DOWN, idPresent, {on, off}, 0, idNotPresent, {off, on}, idNotPresent},
-        {"right", VK_RIGHT, idPresent, {on, off}, 0, idNotPresent, {off, on}, idNotPresent},
-        {"up", VK_UP, idNotPresent, {off, on}, 0, idPresent, {on, off}, idPresent},
-        {"left", VK_LEFT, idNotPresent, {off, on}, 0, idPresent, {on, off}, idPresent},
-        {"onto a checked radio", VK_DOWN, idPresent, {off, on}, 0, idNotPresent, {off, on}, 0},
+        {"down", VK_DOWN, IDC_PRESENT, {on, off}, 0, IDC_NOT_PRESENT, {off, on}, IDC_NOT_PRESENT},
+        {"right", VK_RIGHT, IDC_PRESENT, {on, off}, 0, IDC_NOT_PRESENT, {off, on}, IDC_NOT_PRESENT},
+        {"up", VK_UP, IDC_NOT_PRESENT, {off, on}, 0, IDC_PRESENT, {on, off}, IDC_PRESENT},
+        {"left", VK_LEFT, IDC_NOT_PRESENT, {off, on}, 0, IDC_PRESENT, {on, off}, IDC_PRESENT},
+        {"onto a checked radio", VK_DOWN, IDC_PRESENT, {off, on}, 0, IDC_NOT_PRESENT, {off, on}, 0},
         {"neither checked",
          VK_DOWN,
-         idPresent,
+         IDC_PRESENT,
          {off, off},
          0,
-         idNotPresent,
+         IDC_NOT_PRESENT,
          {off, on},
-         idNotPresent},
-        {"up from the first", VK_UP, idPresent, {on, off}, 0, idDefaults, {on, off}, 0},
-        {"down from the last", VK_DOWN, idNotPresent, {off, on}, 0, kLabelFocus, {off, on}, 0},
-        {"over disabled", VK_DOWN, idPresent, {on, off}, idNotPresent, kLabelFocus, {on, off}, 0},
+         IDC_NOT_PRESENT},
+        {"up from the first", VK_UP, IDC_PRESENT, {on, off}, 0, IDC_DEFAULTS, {on, off}, 0},
+        {"down from the last", VK_DOWN, IDC_NOT_PRESENT, {off, on}, 0, kLabelFocus, {off, on}, 0},
+        {"over disabled",
+         VK_DOWN,
+         IDC_PRESENT,
+         {on, off},
+         IDC_NOT_PRESENT,
+         kLabelFocus,
+         {on, off},
+         0},
     };
-    const int valueControls[] = {idValueEdit, idValueCombo, idValueSpin, idSpinEdit};
+    const int valueControls[] = {IDC_VALUE_EDIT, IDC_VALUE_COMBO, IDC_VALUE_SPIN, IDC_SPIN_EDIT};
     for (int id : valueControls)
         ShowWindow(item(id), SW_HIDE);
     for (const ArrowCase& c : cases) {
-        EnableWindow(item(idNotPresent), TRUE);
-        setCheck(idPresent, WPARAM(c.before.present));
-        setCheck(idNotPresent, WPARAM(c.before.notPresent));
+        EnableWindow(item(IDC_NOT_PRESENT), TRUE);
+        setCheck(IDC_PRESENT, WPARAM(c.before.present));
+        setCheck(IDC_NOT_PRESENT, WPARAM(c.before.notPresent));
         SetFocus(item(c.focus));
         if (c.disabled)
             EnableWindow(item(c.disabled), FALSE);
@@ -158,8 +165,8 @@ TEST_F(RadioArrowContract, ArrowsMoveWithinTheGroup) {
 
         const HWND expectedFocus = c.focusAfter == kLabelFocus ? selectLabel() : item(c.focusAfter);
         EXPECT_EQ(expectedFocus, GetFocus()) << c.name;
-        EXPECT_EQ(c.after.present, checked(idPresent)) << c.name;
-        EXPECT_EQ(c.after.notPresent, checked(idNotPresent)) << c.name;
+        EXPECT_EQ(c.after.present, checked(IDC_PRESENT)) << c.name;
+        EXPECT_EQ(c.after.notPresent, checked(IDC_NOT_PRESENT)) << c.name;
         std::vector<Notification> expected;
         if (c.clicked)
             expected.push_back(command(c.clicked, BN_CLICKED));

@@ -14,7 +14,7 @@ class ComboBoxContract : public ContractTest {
   protected:
     void SetUp() override {
         ContractTest::SetUp();
-        combo = item(idValueCombo);
+        combo = item(IDC_VALUE_COMBO);
         for (const char* label : mediaLabels)
             SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
@@ -139,7 +139,7 @@ TEST_F(ComboBoxContract, ArrowKeysOnTheClosedListMoveTheSelection) {
         person::pressKey(dlg(), combo, s.key);
         EXPECT_EQ(s.selection, cursel()) << "key " << s.key;
         EXPECT_EQ(mediaLabels[s.selection], windowText()) << "key " << s.key;
-        const std::vector<Notification> expected = {command(idValueCombo, CBN_SELCHANGE)};
+        const std::vector<Notification> expected = {command(IDC_VALUE_COMBO, CBN_SELCHANGE)};
         EXPECT_EQ(expected, events()) << "key " << s.key;
     }
 }
@@ -152,7 +152,7 @@ TEST_F(ComboBoxContract, ArrowKeyAtTheEndKeepsTheSelection) {
     clearEvents();
     person::pressKey(dlg(), combo, VK_DOWN);
     EXPECT_EQ(4, cursel());
-    const std::vector<Notification> expected = {command(idValueCombo, CBN_SELCHANGE)};
+    const std::vector<Notification> expected = {command(IDC_VALUE_COMBO, CBN_SELCHANGE)};
     EXPECT_EQ(expected, events());
 }
 

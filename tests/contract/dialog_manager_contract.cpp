@@ -22,7 +22,7 @@ void postKey(HWND target, WPARAM virtualKey) {
 
 // Enter presses the default button whichever control has the focus.
 TEST_F(DialogManagerContract, EnterEndsWithTheDefaultButton) {
-    const int focused[] = {idPropertyList, idValueEdit, idSpinEdit, idValueCombo};
+    const int focused[] = {IDC_PROPERTY_LIST, IDC_VALUE_EDIT, IDC_SPIN_EDIT, IDC_VALUE_COMBO};
     for (int id : focused) {
         ModalScript script;
         script.onPosted = [id](HWND dlg) {
@@ -49,8 +49,8 @@ TEST_F(DialogManagerContract, EnterPressesAPushButtonReachedByTab) {
 TEST_F(DialogManagerContract, EscapeEndsWithCancel) {
     ModalScript script;
     script.onPosted = [](HWND dlg) {
-        SetFocus(GetDlgItem(dlg, idValueEdit));
-        postKey(GetDlgItem(dlg, idValueEdit), VK_ESCAPE);
+        SetFocus(GetDlgItem(dlg, IDC_VALUE_EDIT));
+        postKey(GetDlgItem(dlg, IDC_VALUE_EDIT), VK_ESCAPE);
     };
     EXPECT_EQ(IDCANCEL, runModal(nullptr, script));
 }
@@ -213,13 +213,13 @@ TEST_F(DialogManagerContract, InitReturningFalseKeepsItsOwnFocus) {
     int focused = 0;
     ModalScript script;
     script.initResult = FALSE;
-    script.onInit = [](HWND dlg) { SetFocus(GetDlgItem(dlg, idPropertyList)); };
+    script.onInit = [](HWND dlg) { SetFocus(GetDlgItem(dlg, IDC_PROPERTY_LIST)); };
     script.onPosted = [&](HWND dlg) {
         focused = GetDlgCtrlID(GetFocus());
         EndDialog(dlg, IDOK);
     };
     runModal(nullptr, script);
-    EXPECT_EQ(idPropertyList, focused);
+    EXPECT_EQ(IDC_PROPERTY_LIST, focused);
 }
 
 // Tab visits the visible, enabled tab stops in template order and wraps round.
@@ -229,8 +229,11 @@ TEST_F(DialogManagerContract, TabFollowsTheTemplateOrder) {
         std::vector<int> order;
     };
     const Case cases[] = {
-        {{}, {IDCANCEL, idPropertyList, idValueEdit, idValueCombo, idDefaults, idSpinEdit, IDOK}},
-        {{idValueEdit, idValueCombo}, {IDCANCEL, idPropertyList, idDefaults, idSpinEdit, IDOK}},
+        {{},
+         {IDCANCEL, IDC_PROPERTY_LIST, IDC_VALUE_EDIT, IDC_VALUE_COMBO, IDC_DEFAULTS, IDC_SPIN_EDIT,
+          IDOK}},
+        {{IDC_VALUE_EDIT, IDC_VALUE_COMBO},
+         {IDCANCEL, IDC_PROPERTY_LIST, IDC_DEFAULTS, IDC_SPIN_EDIT, IDOK}},
     };
     for (const Case& c : cases) {
         std::vector<int> visited;
@@ -259,7 +262,7 @@ TEST_F(DialogManagerContract, DisabledControlIsSkippedByTab) {
         EndDialog(dlg, IDOK);
     };
     runModal(nullptr, script);
-    EXPECT_EQ(std::vector<int>{idPropertyList}, visited);
+    EXPECT_EQ(std::vector<int>{IDC_PROPERTY_LIST}, visited);
 }
 
 TEST_F(DialogManagerContract, TemplateWithAnUnknownClassFails) {

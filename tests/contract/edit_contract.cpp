@@ -11,8 +11,8 @@ class EditContract : public ContractTest {
   protected:
     void SetUp() override {
         ContractTest::SetUp();
-        edit = item(idValueEdit);
-        spinEdit = item(idSpinEdit);
+        edit = item(IDC_VALUE_EDIT);
+        spinEdit = item(IDC_SPIN_EDIT);
     }
 
     static std::string textOf(HWND hwnd) {

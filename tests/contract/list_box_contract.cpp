@@ -11,7 +11,7 @@ class ListBoxContract : public ContractTest {
   protected:
     void SetUp() override {
         ContractTest::SetUp();
-        list = item(idPropertyList);
+        list = item(IDC_PROPERTY_LIST);
         for (const char* label : propertyLabels)
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
@@ -120,7 +120,7 @@ TEST_F(ListBoxContract, CodeOperationsSendNothing) {
 TEST_F(ListBoxContract, ClickSelectsTheItemAndNotifies) {
     person::clickListItem(list, 2);
     EXPECT_EQ(2, cursel());
-    const std::vector<Notification> expected = {command(idPropertyList, LBN_SELCHANGE)};
+    const std::vector<Notification> expected = {command(IDC_PROPERTY_LIST, LBN_SELCHANGE)};
     EXPECT_EQ(expected, events());
 }
 
@@ -130,7 +130,7 @@ TEST_F(ListBoxContract, ClickOnTheSelectedItemNotifiesAgain) {
     SendMessageA(list, LB_SETCURSEL, 2, 0);
     person::clickListItem(list, 2);
     EXPECT_EQ(2, cursel());
-    const std::vector<Notification> expected = {command(idPropertyList, LBN_SELCHANGE)};
+    const std::vector<Notification> expected = {command(IDC_PROPERTY_LIST, LBN_SELCHANGE)};
     EXPECT_EQ(expected, events());
 }
 

@@ -88,7 +88,7 @@ TEST_F(MessageBoxContract, WithoutIconHasNoIconStatic) {
 
 // Closing the box gives the keyboard focus back to the control of the dialog that had it.
 TEST_F(MessageBoxContract, FocusReturnsToTheDialogsControl) {
-    const int ids[] = {idPropertyList, idValueEdit, idDefaults};
+    const int ids[] = {IDC_PROPERTY_LIST, IDC_VALUE_EDIT, IDC_DEFAULTS};
     for (int id : ids) {
         state = Answering();
         HWND control = nullptr;

@@ -11,8 +11,8 @@ class UpDownContract : public ContractTest {
   protected:
     void SetUp() override {
         ContractTest::SetUp();
-        spin = item(idValueSpin);
-        buddy = item(idSpinEdit);
+        spin = item(IDC_VALUE_SPIN);
+        buddy = item(IDC_SPIN_EDIT);
         SendMessageA(spin, UDM_SETBASE, 10, 0);
         SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
         setRange(32, 1024);
@@ -147,7 +147,7 @@ TEST_F(UpDownContract, CodeOperationsSendNothing) {
 TEST_F(UpDownContract, ClickOnTheUpperHalfStepsUpAfterNotifying) {
     setPos(100);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 100, 1, "100")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("101", buddyText());
     EXPECT_EQ(101, getPos());
@@ -156,7 +156,7 @@ TEST_F(UpDownContract, ClickOnTheUpperHalfStepsUpAfterNotifying) {
 TEST_F(UpDownContract, ClickOnTheLowerHalfStepsDown) {
     setPos(100);
     person::clickUpDown(spin, false);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 100, -1, "100")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, -1, "100")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("99", buddyText());
 }
@@ -165,7 +165,7 @@ TEST_F(UpDownContract, ClickStartsFromTheBuddyText) {
     setPos(100);
     SetWindowTextA(buddy, "500");
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 500, 1, "500")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 500, 1, "500")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("501", buddyText());
 }
@@ -174,7 +174,7 @@ TEST_F(UpDownContract, NonZeroResultRefusesTheChange) {
     setPos(100);
     dialog().setDeltaPosResult(1);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 100, 1, "100")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("100", buddyText());
     EXPECT_EQ(100, getPos());
@@ -183,7 +183,7 @@ TEST_F(UpDownContract, NonZeroResultRefusesTheChange) {
 TEST_F(UpDownContract, ClickAtTheBoundNotifiesButDoesNotMove) {
     setPos(1024);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 1024, 1, "1024")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 1024, 1, "1024")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("1024", buddyText());
 }
@@ -202,7 +202,7 @@ TEST_F(UpDownContract, ArrowKeyInTheBuddyStepsTheSpin) {
     setPos(100);
     SetFocus(buddy);
     person::pressKey(dlg(), buddy, VK_UP);
-    const std::vector<Notification> expected = {deltaPos(idValueSpin, 100, 1, "100")};
+    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
     EXPECT_EQ(expected, events());
     EXPECT_EQ("101", buddyText());
 }

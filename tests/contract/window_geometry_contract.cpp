@@ -42,7 +42,7 @@ TEST_F(WindowGeometryContract, OwnedPopupIsPlacedByItsOwnRectangle) {
     ASSERT_NE(nullptr, owned);
     ASSERT_EQ(dlg(), GetWindow(owned, GW_OWNER));
 
-    const int ids[] = {IDOK, idPropertyList, idDefaults, idSpinEdit};
+    const int ids[] = {IDOK, IDC_PROPERTY_LIST, IDC_DEFAULTS, IDC_SPIN_EDIT};
     for (int id : ids) {
         const Geometry alone = geometryOf(dlg(), id);
         const Geometry withOwner = geometryOf(owned, id);

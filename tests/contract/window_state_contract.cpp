@@ -10,7 +10,7 @@ class WindowStateContract : public ContractTest {
 };
 
 TEST_F(WindowStateContract, ShowAndHideChangeVisibility) {
-    const int ids[] = {idValueEdit, idValueCombo, idPresent, idValueSpin, idSpinEdit};
+    const int ids[] = {IDC_VALUE_EDIT, IDC_VALUE_COMBO, IDC_PRESENT, IDC_VALUE_SPIN, IDC_SPIN_EDIT};
     for (int id : ids) {
         EXPECT_TRUE(IsWindowVisible(item(id))) << id;
         EXPECT_NE(0, ShowWindow(item(id), SW_HIDE)) << id; // it was visible
@@ -21,7 +21,7 @@ TEST_F(WindowStateContract, ShowAndHideChangeVisibility) {
 }
 
 TEST_F(WindowStateContract, EnableWindowReportsThePreviousState) {
-    const int ids[] = {idValueEdit, idValueSpin, idSpinEdit, idPresent};
+    const int ids[] = {IDC_VALUE_EDIT, IDC_VALUE_SPIN, IDC_SPIN_EDIT, IDC_PRESENT};
     for (int id : ids) {
         EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
         EXPECT_FALSE(EnableWindow(item(id), FALSE)) << id; // was enabled
@@ -42,17 +42,17 @@ TEST_F(WindowStateContract, ControlsOfAHiddenDialogAreNotVisible) {
 // GetDlgItem goes by the id a control has now, and no longer finds a destroyed control while
 // it still finds the others.
 TEST_F(ContractTest, ControlsAreFoundByTheirPresentIds) {
-    HWND edit = item(idValueEdit);
+    HWND edit = item(IDC_VALUE_EDIT);
     SetWindowLongPtrA(edit, GWLP_ID, 4321);
     EXPECT_EQ(edit, GetDlgItem(dlg(), 4321));
-    EXPECT_EQ(nullptr, GetDlgItem(dlg(), idValueEdit));
+    EXPECT_EQ(nullptr, GetDlgItem(dlg(), IDC_VALUE_EDIT));
     EXPECT_EQ(4321, GetDlgCtrlID(edit));
-    SetWindowLongPtrA(edit, GWLP_ID, idValueEdit);
+    SetWindowLongPtrA(edit, GWLP_ID, IDC_VALUE_EDIT);
 
-    ASSERT_TRUE(DestroyWindow(item(idValueCombo)));
-    EXPECT_EQ(nullptr, GetDlgItem(dlg(), idValueCombo));
-    const int ids[] = {idPropertyList, idValueEdit, idDefaults, idPresent,
-                       idNotPresent,   idValueSpin, idSpinEdit, IDOK};
+    ASSERT_TRUE(DestroyWindow(item(IDC_VALUE_COMBO)));
+    EXPECT_EQ(nullptr, GetDlgItem(dlg(), IDC_VALUE_COMBO));
+    const int ids[] = {IDC_PROPERTY_LIST, IDC_VALUE_EDIT, IDC_DEFAULTS,  IDC_PRESENT,
+                       IDC_NOT_PRESENT,   IDC_VALUE_SPIN, IDC_SPIN_EDIT, IDOK};
     for (int id : ids) {
         ASSERT_NE(nullptr, item(id)) << id;
         EXPECT_EQ(id, GetDlgCtrlID(item(id))) << id;
