@@ -2,15 +2,14 @@
 #pragma once
 
 #include "scenario/run/entry_point_call.h"
+#include "platform/non_copyable.h"
 
 #include <string>
 
-class SharedObjectModule {
+class SharedObjectModule : NonCopyable {
   public:
     SharedObjectModule() = default;
     ~SharedObjectModule();
-    SharedObjectModule(const SharedObjectModule&) = delete;
-    SharedObjectModule& operator=(const SharedObjectModule&) = delete;
 
     // False with *error set (dlerror's text) when the module or its export cannot be found.
     bool load(const std::string& path, std::string* error);

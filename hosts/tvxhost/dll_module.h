@@ -2,15 +2,14 @@
 #pragma once
 
 #include "scenario/run/entry_point_call.h"
+#include "platform/non_copyable.h"
 
 #include <string>
 
-class DllModule {
+class DllModule : NonCopyable {
   public:
     DllModule() = default;
     ~DllModule();
-    DllModule(const DllModule&) = delete;
-    DllModule& operator=(const DllModule&) = delete;
 
     // False with *error set when the module or its export cannot be found.
     bool load(const std::string& name, std::string* error);

@@ -3,16 +3,16 @@
 // removed with everything written under it. The machine's real keys are neither read nor written.
 #pragma once
 
+#include "platform/non_copyable.h"
+
 #include <windows.h>
 
 #include <string>
 
-class PrivateRegistry {
+class PrivateRegistry : NonCopyable {
   public:
     PrivateRegistry() = default;
     ~PrivateRegistry();
-    PrivateRegistry(const PrivateRegistry&) = delete;
-    PrivateRegistry& operator=(const PrivateRegistry&) = delete;
 
     // False with *error set when the scratch key cannot be made or the redirection fails.
     bool open(std::string* error);

@@ -7,6 +7,7 @@
 #include "cell_canvas.h"
 #include "input_event.h"
 #include "palette.h"
+#include "platform/non_copyable.h"
 
 #include <cstdio>
 #include <deque>
@@ -14,12 +15,10 @@
 
 namespace terminal {
 
-class TerminalScreen {
+class TerminalScreen : NonCopyable {
   public:
     TerminalScreen() = default;
     ~TerminalScreen();
-    TerminalScreen(const TerminalScreen&) = delete;
-    TerminalScreen& operator=(const TerminalScreen&) = delete;
 
     // False with *error set when there is no terminal to draw on.
     bool open(std::string* error);

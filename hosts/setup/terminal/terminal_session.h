@@ -5,6 +5,7 @@
 
 #include "terminal_front_end.h"
 #include "terminal_screen.h"
+#include "platform/non_copyable.h"
 
 #include <memory>
 #include <string>
@@ -12,12 +13,10 @@
 
 namespace terminal {
 
-class TerminalSession {
+class TerminalSession : NonCopyable {
   public:
     TerminalSession() = default;
     ~TerminalSession();
-    TerminalSession(const TerminalSession&) = delete;
-    TerminalSession& operator=(const TerminalSession&) = delete;
 
     // False with *error set when there is no terminal.
     bool open(std::string* error);

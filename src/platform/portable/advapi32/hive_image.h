@@ -4,17 +4,17 @@
 // store's (storefile/FileReplacement.h).
 #pragma once
 
+#include "platform/non_copyable.h"
+
 #include <string>
 #include <string_view>
 
 namespace portable::registry {
 
-class HiveImage {
+class HiveImage : NonCopyable {
   public:
     HiveImage() = default;
     ~HiveImage();
-    HiveImage(const HiveImage&) = delete;
-    HiveImage& operator=(const HiveImage&) = delete;
 
     // An image holding `bytes`. On failure *error says why, starting with ": ".
     bool create(std::string_view bytes, std::string* error);

@@ -13,13 +13,6 @@
 namespace portable {
 
 namespace {
-HWND topLevelOf(HWND handle) {
-    Window* window = windows().find(handle);
-    while (window && window->parent)
-        window = windows().find(window->parent);
-    return window ? window->handle : nullptr;
-}
-
 // Where Windows puts a dialog: at its template position, in the owner's client coordinates
 // (the screen's with DS_ABSALIGN or without an owner); DS_CENTER centres it over the work area
 // instead. Centring over the owner is left to the dialog's code (WindowGeometryContract.Unowned-

@@ -56,13 +56,6 @@ bool enumChildren(HWND parent, WNDENUMPROC callback, LPARAM lParam) {
     return true;
 }
 
-HWND topLevelOf(HWND handle) {
-    Window* window = windows().find(handle);
-    while (window && window->parent)
-        window = windows().find(window->parent);
-    return window ? window->handle : nullptr;
-}
-
 // Makes a top-level window the active one: the window losing activation hears WM_ACTIVATE with
 // WA_INACTIVE first, then the new one with WA_ACTIVE (a dialog saves and restores its focused
 // control on these). With `focus`, a window left active without the focus inside takes it.

@@ -189,6 +189,13 @@ bool isDescendant(HWND ancestor, HWND handle) {
     return false;
 }
 
+HWND topLevelOf(HWND handle) {
+    Window* window = windows().find(handle);
+    while (window && window->parent)
+        window = windows().find(window->parent);
+    return window ? window->handle : nullptr;
+}
+
 bool isShownAndEnabled(HWND handle) {
     for (Window* window = windows().find(handle); window; window = windows().find(window->parent)) {
         if (!(window->style & WS_VISIBLE) || (window->style & WS_DISABLED))

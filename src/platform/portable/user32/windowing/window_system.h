@@ -57,6 +57,8 @@ void notifyParent(const Window& control, int code);
 
 // Windows whose owner or parent chain ends at this window, children first.
 bool isDescendant(HWND ancestor, HWND handle);
+// The end of the parent chain (the window itself when it has no parent); nullptr for no window.
+HWND topLevelOf(HWND handle);
 // Visible and enabled, up the parent chain.
 bool isShownAndEnabled(HWND handle);
 
