@@ -53,6 +53,7 @@ class CPropertiesDlg : public CDialog {
     void ShowTextEditor(const PropertyRow& row);
     void ShowNumberEditor(const PropertyRow& row);
     void ShowListEditor(const PropertyRow& row);
+    void ShowPresenceChoice(int show);
     void ShowPresence(bool present);
 
     CEdit spinEdit_;

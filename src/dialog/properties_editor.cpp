@@ -87,8 +87,7 @@ void CPropertiesDlg::ReadSelectedLabel() {
 }
 
 void CPropertiesDlg::HideEditors() {
-    present_.ShowWindow(SW_HIDE);
-    notPresent_.ShowWindow(SW_HIDE);
+    ShowPresenceChoice(SW_HIDE);
     textEdit_.EnableWindow(TRUE);
     spin_.ShowWindow(SW_HIDE);
     spinEdit_.ShowWindow(SW_HIDE);
@@ -112,8 +111,7 @@ void CPropertiesDlg::ShowEditor(ValueKind kind, PropertyId id) {
 }
 
 void CPropertiesDlg::ShowTextEditor(const PropertyRow& row) {
-    present_.ShowWindow(SW_SHOW);
-    notPresent_.ShowWindow(SW_SHOW);
+    ShowPresenceChoice(SW_SHOW);
     kind_ = ValueKind::kText;
     valueCombo_.ShowWindow(SW_HIDE);
     textEdit_.ShowWindow(SW_SHOW);
@@ -125,10 +123,8 @@ void CPropertiesDlg::ShowTextEditor(const PropertyRow& row) {
 void CPropertiesDlg::ShowNumberEditor(const PropertyRow& row) {
     valueCombo_.ShowWindow(SW_HIDE);
     textEdit_.ShowWindow(SW_HIDE);
-    if (row.mayBeAbsent) {
-        present_.ShowWindow(SW_SHOW);
-        notPresent_.ShowWindow(SW_SHOW);
-    }
+    if (row.mayBeAbsent)
+        ShowPresenceChoice(SW_SHOW);
     kind_ = ValueKind::kNumber;
     spin_.ShowWindow(SW_SHOW);
     spinEdit_.ShowWindow(SW_SHOW);
@@ -160,6 +156,12 @@ void CPropertiesDlg::ShowListEditor(const PropertyRow& row) {
         valueCombo_.AddString(row.map->labels[i]);
     kind_ = ValueKind::kList;
     current_ = &values_.display(row.id);
+}
+
+// The Present / Not present radios, shown or hidden together.
+void CPropertiesDlg::ShowPresenceChoice(int show) {
+    present_.ShowWindow(show);
+    notPresent_.ShowWindow(show);
 }
 
 // Checks the radio that matches and runs its handler, as a click would.
