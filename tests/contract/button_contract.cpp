@@ -11,46 +11,43 @@ class ButtonContract : public ContractTest {
   protected:
     LRESULT checked(int id) const { return SendMessageA(item(id), BM_GETCHECK, 0, 0); }
     void setCheck(int id, WPARAM state) const { SendMessageA(item(id), BM_SETCHECK, state, 0); }
+    void expectRadios(LRESULT present, LRESULT notPresent) const {
+        EXPECT_EQ(present, checked(IDC_PRESENT));
+        EXPECT_EQ(notPresent, checked(IDC_NOT_PRESENT));
+    }
+    static std::vector<Notification> clicked(int id) { return {command(id, BN_CLICKED)}; }
 };
 
 TEST_F(ButtonContract, RadiosStartUnchecked) {
-    EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
-    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
+    expectRadios(BST_UNCHECKED, BST_UNCHECKED);
 }
 
 TEST_F(ButtonContract, ClickOnARadioChecksItAndUnchecksTheOther) {
     setCheck(IDC_PRESENT, BST_CHECKED);
     person::clickCentre(item(IDC_NOT_PRESENT));
-    EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
-    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
-    const std::vector<Notification> expected = {command(IDC_NOT_PRESENT, BN_CLICKED)};
-    EXPECT_EQ(expected, events());
+    expectRadios(BST_UNCHECKED, BST_CHECKED);
+    EXPECT_EQ(clicked(IDC_NOT_PRESENT), events());
 }
 
 TEST_F(ButtonContract, ClickOnTheCheckedRadioNotifiesAgain) {
     setCheck(IDC_PRESENT, BST_CHECKED);
     person::clickCentre(item(IDC_PRESENT));
-    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
-    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
-    const std::vector<Notification> expected = {command(IDC_PRESENT, BN_CLICKED)};
-    EXPECT_EQ(expected, events());
+    expectRadios(BST_CHECKED, BST_UNCHECKED);
+    EXPECT_EQ(clicked(IDC_PRESENT), events());
 }
 
 TEST_F(ButtonContract, BmClickOnARadioActsAsAClick) {
     setCheck(IDC_NOT_PRESENT, BST_CHECKED);
     SendMessageA(item(IDC_PRESENT), BM_CLICK, 0, 0);
-    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
-    EXPECT_EQ(BST_UNCHECKED, checked(IDC_NOT_PRESENT));
-    const std::vector<Notification> expected = {command(IDC_PRESENT, BN_CLICKED)};
-    EXPECT_EQ(expected, events());
+    expectRadios(BST_CHECKED, BST_UNCHECKED);
+    EXPECT_EQ(clicked(IDC_PRESENT), events());
 }
 
 // BM_SETCHECK checks one radio only: the dialog always sets both.
 TEST_F(ButtonContract, SetCheckTouchesOnlyThatRadioAndSendsNothing) {
     setCheck(IDC_PRESENT, BST_CHECKED);
     setCheck(IDC_NOT_PRESENT, BST_CHECKED);
-    EXPECT_EQ(BST_CHECKED, checked(IDC_PRESENT));
-    EXPECT_EQ(BST_CHECKED, checked(IDC_NOT_PRESENT));
+    expectRadios(BST_CHECKED, BST_CHECKED);
     setCheck(IDC_PRESENT, BST_UNCHECKED);
     EXPECT_EQ(BST_UNCHECKED, checked(IDC_PRESENT));
     EXPECT_EQ(noEvents(), events());
@@ -82,15 +79,13 @@ TEST_F(ButtonContract, ClickOnAPushButtonNotifies) {
     for (const Case& c : cases) {
         clearEvents();
         person::clickCentre(item(c.id));
-        const std::vector<Notification> expected = {command(c.id, BN_CLICKED)};
-        EXPECT_EQ(expected, events()) << "button " << c.id;
+        EXPECT_EQ(clicked(c.id), events()) << "button " << c.id;
     }
 }
 
 TEST_F(ButtonContract, BmClickOnAPushButtonNotifies) {
     SendMessageA(item(IDC_DEFAULTS), BM_CLICK, 0, 0);
-    const std::vector<Notification> expected = {command(IDC_DEFAULTS, BN_CLICKED)};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(clicked(IDC_DEFAULTS), events());
 }
 
 // Arrow keys on a focused radio button, through the dialog manager, with the value controls
@@ -167,10 +162,7 @@ TEST_F(RadioArrowContract, ArrowsMoveWithinTheGroup) {
         EXPECT_EQ(expectedFocus, GetFocus()) << c.name;
         EXPECT_EQ(c.after.present, checked(IDC_PRESENT)) << c.name;
         EXPECT_EQ(c.after.notPresent, checked(IDC_NOT_PRESENT)) << c.name;
-        std::vector<Notification> expected;
-        if (c.clicked)
-            expected.push_back(command(c.clicked, BN_CLICKED));
-        EXPECT_EQ(expected, events()) << c.name;
+        EXPECT_EQ(c.clicked ? clicked(c.clicked) : noEvents(), events()) << c.name;
     }
 }
 

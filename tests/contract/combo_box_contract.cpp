@@ -1,7 +1,7 @@
 // The value combo: a drop-down list (no edit field), unsorted.
 #include "person.h"
 #include "properties_layout.h"
-#include "test_dialog.h"
+#include "string_list_contract.h"
 
 #include <string>
 
@@ -10,30 +10,22 @@ namespace {
 const char* const mediaLabels[] = {"Autonegotiate", "Force 10 Half", "Force 10 Full",
                                    "Force 100 Half", "Force 100 Full"};
 
-class ComboBoxContract : public ContractTest {
+class ComboBoxContract : public StringListContract {
   protected:
+    ComboBoxContract()
+        : StringListContract(IDC_VALUE_COMBO,
+                             {CB_ADDSTRING, CB_GETLBTEXT, CB_GETCURSEL, CB_SELECTSTRING}) {}
+
     void SetUp() override {
-        ContractTest::SetUp();
+        StringListContract::SetUp();
         combo = item(IDC_VALUE_COMBO);
-        for (const char* label : mediaLabels)
-            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+        fill(mediaLabels);
     }
 
-    std::string itemText(int index) const {
-        char text[256] = "";
-        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(text));
-        return text;
-    }
     std::string windowText() const {
         char text[256] = "";
         GetWindowTextA(combo, text, sizeof text);
         return text;
-    }
-    LRESULT cursel() const { return SendMessageA(combo, CB_GETCURSEL, 0, 0); }
-    LRESULT selectString(const char* prefix) const {
-        return SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(prefix));
     }
 
     HWND combo = nullptr;

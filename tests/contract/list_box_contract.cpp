@@ -1,30 +1,22 @@
 // The property list: a sorted, notifying single-selection list box.
 #include "person.h"
 #include "properties_layout.h"
-#include "test_dialog.h"
+#include "string_list_contract.h"
 
 #include <string>
 
 namespace {
 
-class ListBoxContract : public ContractTest {
+class ListBoxContract : public StringListContract {
   protected:
-    void SetUp() override {
-        ContractTest::SetUp();
-        list = item(IDC_PROPERTY_LIST);
-        for (const char* label : propertyLabels)
-            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-    }
+    ListBoxContract()
+        : StringListContract(IDC_PROPERTY_LIST,
+                             {LB_ADDSTRING, LB_GETTEXT, LB_GETCURSEL, LB_SELECTSTRING}) {}
 
-    std::string itemText(int index) const {
-        char text[256] = "";
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    LRESULT cursel() const { return SendMessageA(list, LB_GETCURSEL, 0, 0); }
-    LRESULT selectString(const char* prefix) const {
-        return SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(prefix));
+    void SetUp() override {
+        StringListContract::SetUp();
+        list = item(IDC_PROPERTY_LIST);
+        fill(propertyLabels);
     }
 
     HWND list = nullptr;

@@ -3,19 +3,18 @@
 #pragma once
 
 #include "notification_log.h"
+#include "platform/non_copyable.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-class TestDialog {
+class TestDialog : NonCopyable {
   public:
     // A hidden dialog unless `visible`: under Wine without a window manager, destroying a
     // dialog that was mapped on screen waits two seconds for its withdrawal.
     explicit TestDialog(bool visible = false);
     ~TestDialog();
-    TestDialog(const TestDialog&) = delete;
-    TestDialog& operator=(const TestDialog&) = delete;
 
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
