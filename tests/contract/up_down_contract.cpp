@@ -28,6 +28,10 @@ class UpDownContract : public ContractTest {
         GetWindowTextA(buddy, text, sizeof text);
         return text;
     }
+    // The one UDN_DELTAPOS a step sends, with the buddy's text as the step found it.
+    static std::vector<Notification> stepNotice(int pos, int delta, const char* text) {
+        return {deltaPos(IDC_VALUE_SPIN, pos, delta, text)};
+    }
 
     HWND spin = nullptr;
     HWND buddy = nullptr;
@@ -147,8 +151,7 @@ TEST_F(UpDownContract, CodeOperationsSendNothing) {
 TEST_F(UpDownContract, ClickOnTheUpperHalfStepsUpAfterNotifying) {
     setPos(100);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(100, 1, "100"), events());
     EXPECT_EQ("101", buddyText());
     EXPECT_EQ(101, getPos());
 }
@@ -156,8 +159,7 @@ TEST_F(UpDownContract, ClickOnTheUpperHalfStepsUpAfterNotifying) {
 TEST_F(UpDownContract, ClickOnTheLowerHalfStepsDown) {
     setPos(100);
     person::clickUpDown(spin, false);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, -1, "100")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(100, -1, "100"), events());
     EXPECT_EQ("99", buddyText());
 }
 
@@ -165,8 +167,7 @@ TEST_F(UpDownContract, ClickStartsFromTheBuddyText) {
     setPos(100);
     SetWindowTextA(buddy, "500");
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 500, 1, "500")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(500, 1, "500"), events());
     EXPECT_EQ("501", buddyText());
 }
 
@@ -174,8 +175,7 @@ TEST_F(UpDownContract, NonZeroResultRefusesTheChange) {
     setPos(100);
     dialog().setDeltaPosResult(1);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(100, 1, "100"), events());
     EXPECT_EQ("100", buddyText());
     EXPECT_EQ(100, getPos());
 }
@@ -183,8 +183,7 @@ TEST_F(UpDownContract, NonZeroResultRefusesTheChange) {
 TEST_F(UpDownContract, ClickAtTheBoundNotifiesButDoesNotMove) {
     setPos(1024);
     person::clickUpDown(spin, true);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 1024, 1, "1024")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(1024, 1, "1024"), events());
     EXPECT_EQ("1024", buddyText());
 }
 
@@ -202,8 +201,7 @@ TEST_F(UpDownContract, ArrowKeyInTheBuddyStepsTheSpin) {
     setPos(100);
     SetFocus(buddy);
     person::pressKey(dlg(), buddy, VK_UP);
-    const std::vector<Notification> expected = {deltaPos(IDC_VALUE_SPIN, 100, 1, "100")};
-    EXPECT_EQ(expected, events());
+    EXPECT_EQ(stepNotice(100, 1, "100"), events());
     EXPECT_EQ("101", buddyText());
 }
 
