@@ -21,7 +21,10 @@ class SaveFaults : public ::testing::Test {
     }
     void TearDown() override { portable::setRegistryFaults(portable::RegistryFaults{}); }
 
-    void pressOk(const portable::RegistryFaults& faults) {
+    // Presses OK with the registry failing as `arrange` sets it, then mends the registry.
+    template <class Arrange> void pressOk(Arrange arrange) {
+        portable::RegistryFaults faults;
+        arrange(faults);
         portable::setRegistryFaults(faults);
         session.click(IDOK);
         session.callFor(service);
@@ -37,9 +40,7 @@ class SaveFaults : public ::testing::Test {
 };
 
 TEST_F(SaveFaults, AKeyThatCannotBeOpenedForWritingEndsInError) {
-    portable::RegistryFaults faults;
-    faults.denyWriteAccess = true;
-    pressOk(faults);
+    pressOk([](portable::RegistryFaults& f) { f.denyWriteAccess = true; });
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Invalid Service Name", session.messages()[0].text);
@@ -49,9 +50,7 @@ TEST_F(SaveFaults, AKeyThatCannotBeOpenedForWritingEndsInError) {
 }
 
 TEST_F(SaveFaults, AFailedWriteIsNamedAndTheOthersAreStillWritten) {
-    portable::RegistryFaults faults;
-    faults.failSetValue = "RxQueueSz";
-    pressOk(faults);
+    pressOk([](portable::RegistryFaults& f) { f.failSetValue = "RxQueueSz"; });
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Could not save RxQueueSz", session.messages()[0].text);
@@ -62,9 +61,7 @@ TEST_F(SaveFaults, AFailedWriteIsNamedAndTheOthersAreStillWritten) {
 }
 
 TEST_F(SaveFaults, EveryFailedWriteIsNamedInTheOrderOfWriting) {
-    portable::RegistryFaults faults;
-    faults.failSetValue = "*";
-    pressOk(faults);
+    pressOk([](portable::RegistryFaults& f) { f.failSetValue = "*"; });
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Could not save FlowControl, NcBit, NetworkMedia, JumboFrame, RxQueueSz, PriQ",
@@ -72,9 +69,7 @@ TEST_F(SaveFaults, EveryFailedWriteIsNamedInTheOrderOfWriting) {
 }
 
 TEST_F(SaveFaults, AFailedDeleteIsNamed) {
-    portable::RegistryFaults faults;
-    faults.failDeleteValue = "NetworkAddress";
-    pressOk(faults);
+    pressOk([](portable::RegistryFaults& f) { f.failDeleteValue = "NetworkAddress"; });
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Could not save NetworkAddress", session.messages()[0].text);
@@ -82,9 +77,7 @@ TEST_F(SaveFaults, AFailedDeleteIsNamed) {
 }
 
 TEST_F(SaveFaults, AFailedFlushNamesEveryValue) {
-    portable::RegistryFaults faults;
-    faults.failSave = true;
-    pressOk(faults);
+    pressOk([](portable::RegistryFaults& f) { f.failSave = true; });
     EXPECT_EQ("Error", session.result());
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Could not save NetworkAddress, VLANID, FlowControl, NcBit, NetworkMedia, "
