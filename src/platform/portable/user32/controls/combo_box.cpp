@@ -60,14 +60,11 @@ LRESULT ComboBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPa
         return index;
     case CB_GETCURSEL:
         return items_.selection();
-    case CB_GETLBTEXT: {
-        int length = items_.copy(index, reinterpret_cast<LPSTR>(lParam));
-        return length < 0 ? CB_ERR : length;
-    }
-    case CB_GETLBTEXTLEN: {
-        int length = items_.length(index);
-        return length < 0 ? CB_ERR : length;
-    }
+    // The list's -1 for no such item is CB_ERR.
+    case CB_GETLBTEXT:
+        return items_.copy(index, reinterpret_cast<LPSTR>(lParam));
+    case CB_GETLBTEXTLEN:
+        return items_.length(index);
     case CB_GETCOUNT:
         return items_.count();
     case CB_FINDSTRING:

@@ -42,14 +42,11 @@ LRESULT ListBox::handle(Window& window, UINT message, WPARAM wParam, LPARAM lPar
         return setCurSel(window, index);
     case LB_GETCURSEL:
         return items_.selection();
-    case LB_GETTEXT: {
-        int length = items_.copy(index, reinterpret_cast<LPSTR>(lParam));
-        return length < 0 ? LB_ERR : length;
-    }
-    case LB_GETTEXTLEN: {
-        int length = items_.length(index);
-        return length < 0 ? LB_ERR : length;
-    }
+    // The list's -1 for no such item is LB_ERR.
+    case LB_GETTEXT:
+        return items_.copy(index, reinterpret_cast<LPSTR>(lParam));
+    case LB_GETTEXTLEN:
+        return items_.length(index);
     case LB_GETCOUNT:
         return items_.count();
     case LB_FINDSTRING:
