@@ -18,6 +18,11 @@ class RegistryApi : public RegistryFixture {
         RegCloseKey(key_);
         RegistryFixture::TearDown();
     }
+    static void denyWriteAccess() {
+        portable::RegistryFaults faults;
+        faults.denyWriteAccess = true;
+        portable::setRegistryFaults(faults);
+    }
     HKEY key_ = nullptr;
 };
 
@@ -410,9 +415,7 @@ TEST_F(RegistryApi, HandleRightsAreChecked) {
 }
 
 TEST_F(RegistryApi, DeniedWriteAccessStillOpensForReading) {
-    portable::RegistryFaults faults;
-    faults.denyWriteAccess = true;
-    portable::setRegistryFaults(faults);
+    denyWriteAccess();
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_ACCESS_DENIED,
               RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_ALL_ACCESS, &key));
@@ -427,9 +430,7 @@ TEST_F(RegistryApi, DeniedWriteAccessStillOpensForReading) {
 
 // Denied write access refuses a key that is there; a missing one is reported as missing.
 TEST_F(RegistryApi, DeniedWriteAccessComesAfterTheKeyIsFound) {
-    portable::RegistryFaults faults;
-    faults.denyWriteAccess = true;
-    portable::setRegistryFaults(faults);
+    denyWriteAccess();
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_FILE_NOT_FOUND,
               RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\Missing", 0, KEY_ALL_ACCESS, &key));
