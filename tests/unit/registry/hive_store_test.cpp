@@ -106,9 +106,7 @@ TEST_F(HiveStore, SaveWritesUtf16TextIntoTheCurrentControlSet) {
 // A save that cannot go through leaves the hive as it was, and says why.
 TEST_F(HiveStore, RefusedSavesLeaveTheHiveAsItWas) {
     const std::string before = readFile(storePath_);
-    portable::RegistryFaults faults;
-    faults.stopBeforeRename = true;
-    portable::setRegistryFaults(faults);
+    injectFaults([](portable::RegistryFaults& f) { f.stopBeforeRename = true; });
     HKEY key = createKey();
     setValue(key, "PriQ", REG_SZ, {'1', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));

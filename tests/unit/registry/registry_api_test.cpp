@@ -18,11 +18,6 @@ class RegistryApi : public RegistryFixture {
         RegCloseKey(key_);
         RegistryFixture::TearDown();
     }
-    static void denyWriteAccess() {
-        portable::RegistryFaults faults;
-        faults.denyWriteAccess = true;
-        portable::setRegistryFaults(faults);
-    }
     HKEY key_ = nullptr;
 };
 
@@ -367,10 +362,11 @@ TEST_F(RegistryApi, DeletedKeyIsReportedAfterRightsAndPathBeforeTheRest) {
               RegQueryInfoKeyA(child, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                nullptr, nullptr, nullptr, nullptr));
 
-    portable::RegistryFaults faults; // a refused value comes after the key
-    faults.failSetValue = "*";
-    faults.failDeleteValue = "*";
-    portable::setRegistryFaults(faults);
+    // A refused value comes after the key.
+    injectFaults([](portable::RegistryFaults& f) {
+        f.failSetValue = "*";
+        f.failDeleteValue = "*";
+    });
     EXPECT_EQ(ERROR_KEY_DELETED, RegSetValueExA(child, "v", 0, REG_SZ, data, 2));
     EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteValueA(child, "v"));
     EXPECT_EQ(ERROR_INVALID_HANDLE, RegSetValueExA(nullptr, "v", 0, REG_SZ, data, 2));
@@ -415,7 +411,7 @@ TEST_F(RegistryApi, HandleRightsAreChecked) {
 }
 
 TEST_F(RegistryApi, DeniedWriteAccessStillOpensForReading) {
-    denyWriteAccess();
+    injectFaults([](portable::RegistryFaults& f) { f.denyWriteAccess = true; });
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_ACCESS_DENIED,
               RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_ALL_ACCESS, &key));
@@ -430,7 +426,7 @@ TEST_F(RegistryApi, DeniedWriteAccessStillOpensForReading) {
 
 // Denied write access refuses a key that is there; a missing one is reported as missing.
 TEST_F(RegistryApi, DeniedWriteAccessComesAfterTheKeyIsFound) {
-    denyWriteAccess();
+    injectFaults([](portable::RegistryFaults& f) { f.denyWriteAccess = true; });
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_FILE_NOT_FOUND,
               RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\Missing", 0, KEY_ALL_ACCESS, &key));
@@ -443,10 +439,10 @@ TEST_F(RegistryApi, DeniedWriteAccessComesAfterTheKeyIsFound) {
 }
 
 TEST_F(RegistryApi, OneWriteOrDeleteFailsOnDemand) {
-    portable::RegistryFaults faults;
-    faults.failSetValue = "VLANID";
-    faults.failDeleteValue = "NetworkAddress";
-    portable::setRegistryFaults(faults);
+    injectFaults([](portable::RegistryFaults& f) {
+        f.failSetValue = "VLANID";
+        f.failDeleteValue = "NetworkAddress";
+    });
     BYTE data[] = {'1', 0};
     EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueExA(key_, "vlanid", 0, REG_SZ, data, 2));
     EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key_, "NetworkAddress", 0, REG_SZ, data, 2));

@@ -33,6 +33,12 @@ class RegistryFixture : public ::testing::Test {
     void setValue(HKEY key, const char* name, DWORD type, const Bytes& data);
     // The value's type and bytes; type REG_NONE and no bytes when it cannot be read.
     std::pair<DWORD, Bytes> queryValue(HKEY key, const char* name);
+    // Makes the registry fail as `arrange` sets its faults, until they are set again.
+    template <class Arrange> static void injectFaults(Arrange arrange) {
+        portable::RegistryFaults faults;
+        arrange(faults);
+        portable::setRegistryFaults(faults);
+    }
 
     std::string dir_;
     std::string storePath_;

@@ -83,9 +83,7 @@ TEST_F(RegistryPersistence, ChangesReachTheFileWhenTheirKeyIsClosed) {
 // A failed save is final: its changes are dropped, the view is the file again, and neither a
 // later save nor the end of the process writes them.
 TEST_F(RegistryPersistence, FailedSaveIsDroppedAndNeverWrittenLater) {
-    portable::RegistryFaults faults;
-    faults.failSave = true;
-    portable::setRegistryFaults(faults);
+    injectFaults([](portable::RegistryFaults& f) { f.failSave = true; });
     HKEY key = openKey();
     setValue(key, "PriQ", REG_SZ, {'1', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));
@@ -184,9 +182,7 @@ TEST_F(RegistryPersistence, LockIsForWritersOnlyAndItsWaitEnds) {
     char byte = 0;
     ASSERT_EQ(1, ::read(held[0], &byte, 1));
     ASSERT_EQ('y', byte);
-    portable::RegistryFaults faults;
-    faults.lockWaitMs = 200;
-    portable::setRegistryFaults(faults);
+    injectFaults([](portable::RegistryFaults& f) { f.lockWaitMs = 200; });
     setValue(key, "PriQ", REG_SZ, {'2', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));
     EXPECT_EQ(storePath_ + ": cannot save: locked by process " + std::to_string(holder) +
