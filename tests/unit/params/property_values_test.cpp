@@ -11,6 +11,12 @@ void read(PropertyValues& values, PropertyId id, const char* text) {
     values.storeRead(id, text, std::strlen(text) + 1);
 }
 
+// What was read, shown in the dialog, then turned back into what is written.
+void showAndWriteBack(PropertyValues& values) {
+    values.displayFromStored();
+    values.storedFromDisplay();
+}
+
 TEST(PropertyValues, StartWithTheDefaultsAndEmptyStoredValues) {
     PropertyValues values;
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
@@ -63,8 +69,7 @@ TEST(PropertyValues, ReadValuesBecomeDisplayValues) {
 TEST(PropertyValues, AnUnmappedCodeIsWrittenAsItsLabelsCode) {
     PropertyValues values;
     read(values, PropertyId::kMediaType, "0");
-    values.displayFromStored();
-    values.storedFromDisplay();
+    showAndWriteBack(values);
     EXPECT_STREQ("8", values.stored(PropertyId::kMediaType).c_str());
 }
 
@@ -72,8 +77,7 @@ TEST(PropertyValues, AStoredAbsentMarkerCountsOnlyForOptionalProperties) {
     PropertyValues values;
     read(values, PropertyId::kAddress, "-1");
     read(values, PropertyId::kReceiveBuffers, "-1");
-    values.displayFromStored();
-    values.storedFromDisplay();
+    showAndWriteBack(values);
     EXPECT_TRUE(values.storedIsAbsent(PropertyId::kAddress));
     EXPECT_FALSE(values.storedIsAbsent(PropertyId::kReceiveBuffers));
     EXPECT_STREQ("-1", values.stored(PropertyId::kReceiveBuffers).c_str());
