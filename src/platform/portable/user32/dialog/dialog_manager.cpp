@@ -206,6 +206,16 @@ void disableOwner(HWND dialog, HWND owner) {
     EnableWindow(top, FALSE);
 }
 
+HWND createDialogWindow(const CreateParams& params, DLGPROC proc) {
+    HWND dialog = createWindow(params);
+    if (!dialog)
+        return nullptr;
+    Window* window = windows().find(dialog);
+    window->extra.assign(3, 0);
+    window->extra[DWLP_DLGPROC / sizeof(LONG_PTR)] = reinterpret_cast<LONG_PTR>(proc);
+    return dialog;
+}
+
 HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner, DLGPROC proc,
                   LPARAM param, bool modal) {
     registerDialogClasses();
@@ -224,12 +234,9 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
     params.parent = (d.style & WS_CHILD) ? owner : topLevelOf(owner);
     params.rect = placeDialog(d, params.parent);
     params.instance = instance;
-    HWND dialog = createWindow(params);
+    HWND dialog = createDialogWindow(params, proc);
     if (!dialog)
         return nullptr;
-    Window* window = windows().find(dialog);
-    window->extra.assign(3, 0);
-    window->extra[DWLP_DLGPROC / sizeof(LONG_PTR)] = reinterpret_cast<LONG_PTR>(proc);
     if (!createControls(dialog, instance, d)) {
         DestroyWindow(dialog);
         return nullptr;

@@ -2,12 +2,17 @@
 // modally.
 #pragma once
 
+#include "platform/portable/user32/windowing/window_system.h"
 #include "platform/portable/windows.h"
 
 namespace portable {
 
 // Registers the dialog class and the control classes (once).
 void registerDialogClasses();
+
+// Creates a window of the dialog class with `proc` as its dialog procedure (DWLP_DLGPROC) and
+// no controls yet; nullptr when the window cannot be made.
+HWND createDialogWindow(const CreateParams& params, DLGPROC proc);
 
 // Creates the dialog and its controls, sends WM_INITDIALOG and sets the first focus; nullptr
 // when the template cannot be read or a control cannot be made. A dialog made to run modally

@@ -141,12 +141,9 @@ HWND makeBox(HWND owner, const std::string& text, const std::string& caption, UI
     LONG x = std::max<LONG>(0, (area.left + area.right - width) / 2);
     LONG y = std::max<LONG>(0, (area.top + area.bottom - height - 8) / 2);
     params.rect = RECT{x, y, x + width, y + height + 8};
-    HWND box = createWindow(params);
+    HWND box = createDialogWindow(params, messageBoxProc);
     if (!box)
         return nullptr;
-    Window* window = windows().find(box);
-    window->extra.assign(3, 0);
-    window->extra[DWLP_DLGPROC / sizeof(LONG_PTR)] = reinterpret_cast<LONG_PTR>(messageBoxProc);
 
     if (icon) {
         HWND iconStatic = makeChild(box, "Static", "", SS_ICON, kIconId, RECT{8, 8, 24, 24});
