@@ -8,7 +8,6 @@
 
 class SharedObjectModule : NonCopyable {
   public:
-    SharedObjectModule() = default;
     ~SharedObjectModule();
 
     // False with *error set (dlerror's text) when the module or its export cannot be found.

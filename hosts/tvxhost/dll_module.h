@@ -8,7 +8,6 @@
 
 class DllModule : NonCopyable {
   public:
-    DllModule() = default;
     ~DllModule();
 
     // False with *error set when the module or its export cannot be found.

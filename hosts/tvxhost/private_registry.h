@@ -11,7 +11,6 @@
 
 class PrivateRegistry : NonCopyable {
   public:
-    PrivateRegistry() = default;
     ~PrivateRegistry();
 
     // False with *error set when the scratch key cannot be made or the redirection fails.

@@ -17,7 +17,6 @@ namespace terminal {
 
 class TerminalScreen : NonCopyable {
   public:
-    TerminalScreen() = default;
     ~TerminalScreen();
 
     // False with *error set when there is no terminal to draw on.

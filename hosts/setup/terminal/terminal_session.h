@@ -15,7 +15,6 @@ namespace terminal {
 
 class TerminalSession : NonCopyable {
   public:
-    TerminalSession() = default;
     ~TerminalSession();
 
     // False with *error set when there is no terminal.

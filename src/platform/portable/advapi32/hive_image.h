@@ -13,7 +13,6 @@ namespace portable::registry {
 
 class HiveImage : NonCopyable {
   public:
-    HiveImage() = default;
     ~HiveImage();
 
     // An image holding `bytes`. On failure *error says why, starting with ": ".
