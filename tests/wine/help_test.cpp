@@ -3,6 +3,8 @@
 // only when no such window exists; this test's window of that class records the request and
 // answers as a viewer that could, or could not, show the file.
 #include "resources/resource.h"
+#include "scenario/person/message_box_watch.h"
+#include "scenario/person/thread_windows.h"
 
 #include <windows.h>
 
@@ -18,7 +20,6 @@ const char service[] = "QuorlanHelpTest";
 const char serviceKey[] = "System\\CurrentControlSet\\Services\\QuorlanHelpTest";
 const char parametersKey[] = "System\\CurrentControlSet\\Services\\QuorlanHelpTest\\Parameters";
 const ULONG_PTR winHelpMagic = 0xA1DE505; // tags Wine's WinHelpA requests
-const int messageTextId = 0xFFFF;
 const DWORD dialogHelpContext = 0x20000 + IDD_PROPERTIES;
 
 // The request as Wine's WinHelpA lays it out.
@@ -64,28 +65,6 @@ LRESULT CALLBACK helpViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return seen->helpAnswer;
 }
 
-std::string windowText(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-struct Found {
-    HWND properties = nullptr;
-    HWND messageBox = nullptr;
-};
-
-BOOL CALLBACK findDialogs(HWND window, LPARAM lParam) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
-        return TRUE;
-    auto* found = reinterpret_cast<Found*>(lParam);
-    (GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr ? found->properties : found->messageBox) =
-        window;
-    return TRUE;
-}
-
 // F1 as the keyboard sends it, to the window with the focus: the dialog's first control.
 void pressF1() {
     INPUT keys[2] = {};
@@ -97,24 +76,23 @@ void pressF1() {
 
 // Plays the person: F1 once the dialog is up, then Cancel; message boxes are read and closed.
 void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    Found found;
-    EnumThreadWindows(GetCurrentThreadId(), findDialogs, reinterpret_cast<LPARAM>(&found));
+    scenario::ThreadWindows found = scenario::findThreadWindows();
     ++seen->ticks;
     if (found.messageBox != nullptr) {
-        seen->messages.push_back(windowText(found.messageBox) + ": " +
-                                 windowText(GetDlgItem(found.messageBox, messageTextId)));
-        PostMessageA(found.messageBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        scenario::ShownMessage shown = scenario::readMessageBox(found.messageBox);
+        seen->messages.push_back(shown.caption + ": " + shown.text);
+        scenario::answerMessageBox(found.messageBox);
         return;
     }
-    if (found.properties == nullptr)
+    if (found.propertiesDialog == nullptr)
         return;
     seen->dialogSeen = true;
     bool answered = !seen->helpCalls.empty() || !seen->messages.empty();
-    if (!seen->f1Pressed && GetForegroundWindow() == found.properties) {
+    if (!seen->f1Pressed && GetForegroundWindow() == found.propertiesDialog) {
         seen->f1Pressed = true;
         pressF1();
     } else if (answered || seen->ticks > 100) {
-        PostMessageA(found.properties, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostMessageA(found.propertiesDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
 }
 

@@ -3,51 +3,15 @@
 #include "entry/entry_point.h"
 #include "params/parameters_key.h"
 #include "resources/resource.h"
+#include "scenario/person/message_box_watch.h"
+#include "scenario/person/thread_windows.h"
 
 #include <cstring>
 
 namespace {
 
 DialogSession* running = nullptr;
-const int messageTextId = 0xFFFF; // the static that holds a message box's text
 const int tickLimit = 500;
-
-struct Found {
-    HWND properties = nullptr;
-    HWND messageBox = nullptr;
-};
-
-BOOL CALLBACK findWindows(HWND window, LPARAM lParam) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window))
-        return TRUE;
-    Found* found = reinterpret_cast<Found*>(lParam);
-    if (GetDlgItem(window, IDC_PROPERTY_LIST) != nullptr)
-        found->properties = window;
-    else
-        found->messageBox = window;
-    return TRUE;
-}
-
-std::string iconOf(HWND messageBox) {
-    HICON icon = nullptr;
-    for (HWND child = GetWindow(messageBox, GW_CHILD); child && !icon;
-         child = GetWindow(child, GW_HWNDNEXT))
-        icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon == LoadIconA(nullptr, IDI_HAND))
-        return "hand";
-    if (icon == LoadIconA(nullptr, IDI_EXCLAMATION))
-        return "exclamation";
-    return "other";
-}
-
-std::string windowText(HWND window) {
-    char text[512] = {};
-    if (window != nullptr)
-        GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 } // namespace
 
@@ -64,22 +28,20 @@ void CALLBACK DialogSession::onTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void DialogSession::tick() {
-    Found found;
-    EnumThreadWindows(GetCurrentThreadId(), findWindows, reinterpret_cast<LPARAM>(&found));
+    scenario::ThreadWindows found = scenario::findThreadWindows();
     if (found.messageBox != nullptr) {
-        messages_.push_back({windowText(GetDlgItem(found.messageBox, messageTextId)),
-                             windowText(found.messageBox), iconOf(found.messageBox)});
-        PostMessageA(found.messageBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        messages_.push_back(scenario::readMessageBox(found.messageBox));
+        scenario::answerMessageBox(found.messageBox);
         return;
     }
     // A message box disables the dialog before it shows itself: wait for it.
-    if (found.properties == nullptr || !IsWindowEnabled(found.properties))
+    if (found.propertiesDialog == nullptr || !IsWindowEnabled(found.propertiesDialog))
         return;
     dialogSeen_ = true;
     if (next_ < actions_.size())
-        actions_[next_++](found.properties);
+        actions_[next_++](found.propertiesDialog);
     else if (++ticks_ > tickLimit) // a script that leaves the dialog open must not hang
-        PostMessageA(found.properties, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostMessageA(found.propertiesDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 BOOL DialogSession::call(DWORD argc, LPSTR* argv, LPSTR* textOut) {

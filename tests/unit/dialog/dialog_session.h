@@ -1,18 +1,14 @@
 // Runs one call of the entry point with a script of actions played on the properties dialog
-// from a thread timer, recording every message box (and answering it with OK).
+// from a thread timer, recording every message box (and answering it with OK) as the
+// scenario player reads them.
 #pragma once
 
 #include "platform/win32.h"
+#include "scenario/person/message_box_watch.h"
 
 #include <functional>
 #include <string>
 #include <vector>
-
-struct RecordedMessage {
-    std::string text;
-    std::string caption;
-    std::string icon; // "hand", "exclamation", "other"
-};
 
 class DialogSession {
   public:
@@ -26,7 +22,7 @@ class DialogSession {
     BOOL call(DWORD argc, LPSTR* argv, LPSTR* textOut);
     BOOL callFor(const char* service);
 
-    const std::vector<RecordedMessage>& messages() const { return messages_; }
+    const std::vector<scenario::ShownMessage>& messages() const { return messages_; }
     bool dialogSeen() const { return dialogSeen_; }
     bool actionsLeft() const { return next_ < actions_.size(); }
     std::string result() const { return resultText_ ? resultText_ : "(none)"; }
@@ -37,7 +33,7 @@ class DialogSession {
 
     std::vector<Action> actions_;
     size_t next_ = 0;
-    std::vector<RecordedMessage> messages_;
+    std::vector<scenario::ShownMessage> messages_;
     bool dialogSeen_ = false;
     int ticks_ = 0;
     LPSTR resultText_ = nullptr;

@@ -60,7 +60,7 @@ TEST(EntryPoint, AMissingParametersKeyIsReportedWithTheApplicationTitle) {
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Fatal Error: Registry Key not found", session.messages()[0].text);
     EXPECT_EQ(AfxGetAppName(), session.messages()[0].caption);
-    EXPECT_EQ("hand", session.messages()[0].icon);
+    EXPECT_EQ("stop", session.messages()[0].icon);
     EXPECT_FALSE(session.dialogSeen());
 }
 

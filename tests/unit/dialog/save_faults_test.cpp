@@ -45,7 +45,7 @@ TEST_F(SaveFaults, AKeyThatCannotBeOpenedForWritingEndsInError) {
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Invalid Service Name", session.messages()[0].text);
     EXPECT_EQ("PropPage Debug ", session.messages()[0].caption);
-    EXPECT_EQ("hand", session.messages()[0].icon);
+    EXPECT_EQ("stop", session.messages()[0].icon);
     EXPECT_EQ("(missing)", value("PriQ")); // nothing written
 }
 
@@ -101,7 +101,7 @@ TEST_F(SaveFaults, AKeyGoneBeforeLoadingLeavesTheDialogUpWithItsDefaults) {
     ASSERT_EQ(1u, session.messages().size());
     EXPECT_EQ("Invalid Service Name", session.messages()[0].text);
     EXPECT_EQ("Error ", session.messages()[0].caption);
-    EXPECT_EQ("hand", session.messages()[0].icon);
+    EXPECT_EQ("stop", session.messages()[0].icon);
     EXPECT_EQ(0, selected); // the list is filled and its first item selected all the same
     EXPECT_EQ("100", value("RxQueueSz"));
 }

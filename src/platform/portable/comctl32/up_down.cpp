@@ -13,23 +13,6 @@
 namespace portable {
 
 namespace {
-// The decimal text of a value, '-' first when negative; returns its length.
-int formatDecimal(int value, char* out) {
-    char reversed[12];
-    int count = 0;
-    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
-    do {
-        reversed[count++] = char('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    int length = 0;
-    if (value < 0)
-        out[length++] = '-';
-    while (count > 0)
-        out[length++] = reversed[--count];
-    out[length] = '\0';
-    return length;
-}
 
 LRESULT CALLBACK buddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
     auto it = comctl32.buddies.find(buddy);
@@ -167,7 +150,7 @@ void UpDown::writeBuddy(const Window& window) const {
         std::snprintf(text, sizeof text, "0x%04X", unsigned(pos_));
     } else {
         char plain[16];
-        int length = formatDecimal(pos_, plain);
+        int length = std::snprintf(plain, sizeof plain, "%d", pos_);
         if ((window.style & UDS_NOTHOUSANDS) || length <= 3) {
             std::memcpy(text, plain, size_t(length) + 1);
         } else {
