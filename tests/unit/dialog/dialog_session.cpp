@@ -1,19 +1,9 @@
 #include "dialog_session.h"
 
-#include "entry/entry_point.h"
 #include "params/parameters_key.h"
 #include "resources/resource.h"
-#include "scenario/person/message_box_watch.h"
-#include "scenario/person/thread_windows.h"
 
 #include <cstring>
-
-namespace {
-
-DialogSession* running = nullptr;
-const int tickLimit = 500;
-
-} // namespace
 
 void DialogSession::click(int id) {
     then([id](HWND dialog) {
@@ -22,34 +12,14 @@ void DialogSession::click(int id) {
     });
 }
 
-void CALLBACK DialogSession::onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (running != nullptr)
-        running->tick();
-}
-
-void DialogSession::tick() {
-    scenario::ThreadWindows found = scenario::findThreadWindows();
-    if (found.messageBox != nullptr) {
-        messages_.push_back(scenario::readMessageBox(found.messageBox));
-        scenario::answerMessageBox(found.messageBox);
-        return;
-    }
-    // A message box disables the dialog before it shows itself: wait for it.
-    if (found.propertiesDialog == nullptr || !IsWindowEnabled(found.propertiesDialog))
-        return;
-    dialogSeen_ = true;
+bool DialogSession::playNext(HWND dialog) {
     if (next_ < actions_.size())
-        actions_[next_++](found.propertiesDialog);
-    else if (++ticks_ > tickLimit) // a script that leaves the dialog open must not hang
-        PostMessageA(found.propertiesDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        actions_[next_++](dialog);
+    return next_ < actions_.size();
 }
 
 BOOL DialogSession::call(DWORD argc, LPSTR* argv, LPSTR* textOut) {
-    running = this;
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, onTimer);
-    BOOL result = TVXConfigEntryPoint(argc, argv, textOut);
-    KillTimer(nullptr, timer);
-    running = nullptr;
+    BOOL result = robot_.call(argc, argv, textOut);
     if (textOut != nullptr)
         resultText_ = *textOut;
     return result;

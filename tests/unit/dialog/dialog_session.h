@@ -1,10 +1,9 @@
-// Runs one call of the entry point with a script of actions played on the properties dialog
-// from a thread timer, recording every message box (and answering it with OK) as the
-// scenario player reads them.
+// Runs one call of the entry point with a script of actions played on the properties dialog,
+// one per tick of the robot's timer, which records and answers every message box.
 #pragma once
 
+#include "dialog_robot.h"
 #include "platform/win32.h"
-#include "scenario/person/message_box_watch.h"
 
 #include <functional>
 #include <string>
@@ -22,20 +21,17 @@ class DialogSession {
     BOOL call(DWORD argc, LPSTR* argv, LPSTR* textOut);
     BOOL callFor(const char* service);
 
-    const std::vector<scenario::ShownMessage>& messages() const { return messages_; }
-    bool dialogSeen() const { return dialogSeen_; }
+    const std::vector<scenario::ShownMessage>& messages() const { return robot_.messages(); }
+    bool dialogSeen() const { return robot_.dialogSeen(); }
     bool actionsLeft() const { return next_ < actions_.size(); }
     std::string result() const { return resultText_ ? resultText_ : "(none)"; }
 
   private:
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
-    void tick();
+    bool playNext(HWND dialog);
 
     std::vector<Action> actions_;
     size_t next_ = 0;
-    std::vector<scenario::ShownMessage> messages_;
-    bool dialogSeen_ = false;
-    int ticks_ = 0;
+    DialogRobot robot_{[this](HWND dialog) { return playNext(dialog); }};
     LPSTR resultText_ = nullptr;
 };
 

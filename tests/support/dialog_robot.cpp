@@ -13,15 +13,20 @@ const unsigned kIdleLimit = 200;
 
 DialogRobot* DialogRobot::active_ = nullptr;
 
+BOOL DialogRobot::call(DWORD argc, LPSTR* argv, LPSTR* textOut) {
+    active_ = this;
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, onTimer);
+    BOOL result = TVXConfigEntryPoint(argc, argv, textOut);
+    KillTimer(nullptr, timer);
+    active_ = nullptr;
+    return result;
+}
+
 std::string DialogRobot::call(const char* service) {
     std::vector<char> name(service, service + std::strlen(service) + 1);
     LPSTR argv[] = {name.data(), nullptr};
     LPSTR text = nullptr;
-    active_ = this;
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, onTimer);
-    TVXConfigEntryPoint(1, argv, &text);
-    KillTimer(nullptr, timer);
-    active_ = nullptr;
+    call(1, argv, &text);
     if (text == nullptr)
         return "(none)";
     size_t length = strnlen(text, kResultBuffer);
@@ -43,6 +48,7 @@ void DialogRobot::tick() {
     // A message box disables the dialog before it shows itself: wait for it.
     if (windows.propertiesDialog == nullptr || !IsWindowEnabled(windows.propertiesDialog))
         return;
+    dialogSeen_ = true;
     if (stepsLeft_) {
         stepsLeft_ = step_(windows.propertiesDialog);
     } else if (++idleTicks_ > kIdleLimit) {

@@ -1,7 +1,8 @@
 // Plays the person during one call of TVXConfigEntryPoint, from a thread timer that the modal
 // loops dispatch whenever their queue is empty (so the input of one step is handled before the
-// next). Each tick answers a message box that is up, or gives the properties dialog to the
-// step function. A dialog still up long after the steps ran out is ended, and reported.
+// next). Each tick answers a message box that is up, as the scenario player reads and answers
+// it, or gives the properties dialog to the step function. A dialog still up long after the
+// steps ran out is ended with IDCANCEL, and reported.
 #pragma once
 
 #include "platform/win32.h"
@@ -18,11 +19,14 @@ class DialogRobot {
 
     explicit DialogRobot(Step step) : step_(std::move(step)) {}
 
-    // Calls the entry point for the service; the result word, checked to be terminated within
-    // the 256 bytes of the result buffer ("(unterminated)" otherwise, "(none)" without one).
+    // Calls the entry point with these arguments while the person plays.
+    BOOL call(DWORD argc, LPSTR* argv, LPSTR* textOut);
+    // Calls it for the service; the result word, checked to be terminated within the 256 bytes
+    // of the result buffer ("(unterminated)" otherwise, "(none)" without one).
     std::string call(const char* service);
 
     const std::vector<scenario::ShownMessage>& messages() const { return messages_; }
+    bool dialogSeen() const { return dialogSeen_; }
     bool hung() const { return hung_; }
 
   private:
@@ -33,6 +37,7 @@ class DialogRobot {
     Step step_;
     bool stepsLeft_ = true;
     unsigned idleTicks_ = 0;
+    bool dialogSeen_ = false;
     bool hung_ = false;
     std::vector<scenario::ShownMessage> messages_;
 };
