@@ -9,7 +9,7 @@
 // usage: first_paint.exe [CALLS]   (20 by default; quorlan.dll is found next to the program)
 #include "resources/resource.h"
 #include "scenario/run/registry_stage.h"
-#include "tvxhost/dll_module.h"
+#include "scenario/run/entry_module.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -100,11 +100,11 @@ double median(std::vector<double> times) {
 
 int main(int argc, char** argv) {
     const int calls = argc > 1 ? std::atoi(argv[1]) : 20;
-    DllModule module;
+    scenario::EntryModule module;
     std::string error;
     scenario::Scenario setup;
     setup.service = kService;
-    if (!module.load("quorlan.dll", &error) ||
+    if (!module.load(scenario::EntryModule::defaultPath(), &error) ||
         !scenario::RegistryStage(true).prepare(setup, &error)) {
         std::fprintf(stderr, "first_paint: %s\n", error.c_str());
         return 2;

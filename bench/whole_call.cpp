@@ -4,7 +4,7 @@
 #include "params/property_catalogue.h"
 #include "platform/portable/portable.h"
 #include "scenario/person/scenario_driver.h"
-#include "setup/shared_object_module.h"
+#include "scenario/run/entry_module.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ WholeCall::WholeCall() {
 }
 
 bool WholeCall::load(std::string* error) {
-    static SharedObjectModule module; // loaded for the rest of the process
-    if (!module.load(SharedObjectModule::defaultPath(), error))
+    static scenario::EntryModule module; // loaded for the rest of the process
+    if (!module.load(scenario::EntryModule::defaultPath(), error))
         return false;
     entry_ = module.entryPoint();
     return true;

@@ -1,12 +1,10 @@
 #include "command_line.h"
 
+#include "options/command_options.h"
+
 namespace quorlan_params {
 
 namespace {
-
-bool isOption(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-';
-}
 
 bool parseVerb(const std::string& word, Verb* verb) {
     const struct {
@@ -58,34 +56,16 @@ bool checkVerb(const CommandLine& line, std::string* error) {
 bool parseCommandLine(int argc, char** argv, CommandLine* out, std::string* error) {
     *out = CommandLine();
     error->clear();
+    const std::vector<CommandOption> options = {
+        {"--help", "-h", &out->help},
+        {"--version", nullptr, &out->version},
+        {"--json", nullptr, &out->json},
+        {"--dry-run", "-n", &out->dryRun},
+        {"--registry", nullptr, &out->registryGiven, &out->registry, "a file"},
+    };
     std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            out->help = true;
-        } else if (arg == "--version") {
-            out->version = true;
-        } else if (arg == "--json") {
-            out->json = true;
-        } else if (arg == "--dry-run" || arg == "-n") {
-            out->dryRun = true;
-        } else if (arg == "--registry") {
-            if (i + 1 >= argc) {
-                *error = "--registry needs a file";
-                return false;
-            }
-            out->registryGiven = true;
-            out->registry = argv[++i];
-        } else if (arg == "--") {
-            words.insert(words.end(), argv + i + 1, argv + argc);
-            break;
-        } else if (isOption(arg)) {
-            *error = "unknown option " + arg;
-            return false;
-        } else {
-            words.push_back(arg);
-        }
-    }
+    if (!readCommandOptions(argc, argv, options, &words, error))
+        return false;
     if (out->help || out->version)
         return true;
     if (words.empty()) {

@@ -20,7 +20,7 @@ else()
 endif()
 target_include_directories(quorlan_params_command PUBLIC ${quorlan_params_dir}
                                                   ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(quorlan_params_command PUBLIC quorlan_params)
+target_link_libraries(quorlan_params_command PUBLIC quorlan_params quorlan_host_options)
 
 add_executable(quorlan-params ${quorlan_params_dir}/main.cpp)
 target_link_libraries(quorlan-params PRIVATE quorlan_params_command)

@@ -3,8 +3,8 @@
 // REGEDIT4 file or a Windows SYSTEM hive, kept by the portable Win32 layer.
 #include "error_explanation.h"
 #include "registry_file.h"
-#include "shared_object_module.h"
 #include "platform/portable/portable.h"
+#include "scenario/run/entry_module.h"
 #include "scenario/run/host_command_line.h"
 #include "scenario/run/scenario_runner.h"
 #include "setup/terminal/terminal_session.h"
@@ -15,42 +15,37 @@
 
 namespace {
 
-const int kUsageError = 64;
-
-void printUsage(FILE* out) {
-    std::fputs(
-        "usage: quorlan-setup [--registry FILE] SERVICE\n"
-        "       quorlan-setup [--registry FILE] --script FILE...\n"
-        "       quorlan-setup --help | --version\n"
-        "\n"
-        "Loads quorlan.so ($QUORLAN_MODULE, else the one next to this program) and calls\n"
-        "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
-        "HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK, Cancel or\n"
-        "Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error, 64 for a usage\n"
-        "error or a registry file that does not load. After an Error it says on standard\n"
-        "error which key it looked for and in which file, or what the dialog said.\n"
-        "\n"
-        "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
-        "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
-        "The file may also be a Windows SYSTEM hive (Windows/System32/config/SYSTEM of an\n"
-        "offline installation), told apart by its content: it is then HKLM\\System, with\n"
-        "CurrentControlSet the control set its Select\\Current value names. A hive whose logs\n"
-        "hold changes it lacks is shown but not written.\n"
-        "\n"
-        "The dialog opens in the terminal: Tab and Shift+Tab move between controls, arrows\n"
-        "choose in lists, Space presses a button or opens a drop-down list, Alt and the\n"
-        "underlined letter press that button, Enter presses the default button, Escape\n"
-        "cancels, F1 asks for help; the mouse clicks. The terminal needs at least 64 x 21\n"
-        "characters; colours follow the terminal and NO_COLOR.\n"
-        "\n"
-        "--script plays each scenario file and prints PASS or FAIL per file, then\n"
-        "\"N passed, N failed\"; exits 0 only when nothing failed. Each scenario runs on a fresh\n"
-        "registry in memory holding only its setup. With --registry it runs on that file\n"
-        "instead, as it stands: the setup is written on top of it (no-parameters-key deletes\n"
-        "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
-        "right before the call, and the values are checked as the file holds them afterwards.\n",
-        out);
-}
+const char kUsage[] =
+    "usage: quorlan-setup [--registry FILE] SERVICE\n"
+    "       quorlan-setup [--registry FILE] --script FILE...\n"
+    "       quorlan-setup --help | --version\n"
+    "\n"
+    "Loads quorlan.so ($QUORLAN_MODULE, else the one next to this program) and calls\n"
+    "TVXConfigEntryPoint with SERVICE, the name of a key under\n"
+    "HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK, Cancel or\n"
+    "Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error, 64 for a usage\n"
+    "error or a registry file that does not load. After an Error it says on standard\n"
+    "error which key it looked for and in which file, or what the dialog said.\n"
+    "\n"
+    "The registry is the REGEDIT4 file given with --registry, else $QUORLAN_REGISTRY, else\n"
+    "./quorlan.reg; a missing file is an empty registry. The dialog saves into it.\n"
+    "The file may also be a Windows SYSTEM hive (Windows/System32/config/SYSTEM of an\n"
+    "offline installation), told apart by its content: it is then HKLM\\System, with\n"
+    "CurrentControlSet the control set its Select\\Current value names. A hive whose logs\n"
+    "hold changes it lacks is shown but not written.\n"
+    "\n"
+    "The dialog opens in the terminal: Tab and Shift+Tab move between controls, arrows\n"
+    "choose in lists, Space presses a button or opens a drop-down list, Alt and the\n"
+    "underlined letter press that button, Enter presses the default button, Escape\n"
+    "cancels, F1 asks for help; the mouse clicks. The terminal needs at least 64 x 21\n"
+    "characters; colours follow the terminal and NO_COLOR.\n"
+    "\n"
+    "--script plays each scenario file and prints PASS or FAIL per file, then\n"
+    "\"N passed, N failed\"; exits 0 only when nothing failed. Each scenario runs on a fresh\n"
+    "registry in memory holding only its setup. With --registry it runs on that file\n"
+    "instead, as it stands: the setup is written on top of it (no-parameters-key deletes\n"
+    "the Parameters key), \"expect registry unchanged\" compares with the file as it was\n"
+    "right before the call, and the values are checked as the file holds them afterwards.\n";
 
 // True when the command line asks for the version, which no other argument changes.
 bool versionAsked(int argc, char** argv) {
@@ -107,21 +102,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     scenario::HostCommandLine command;
+    int status = 0;
+    if (!scenario::readHostCommandLine(argc, argv, {"quorlan-setup", kUsage, true}, &command,
+                                       &status))
+        return status;
     std::string error;
-    if (!scenario::parseHostCommandLine(argc, argv, true, &command, &error)) {
-        std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
-        printUsage(stderr);
-        return kUsageError;
-    }
-    if (command.help) {
-        printUsage(stdout);
-        return 0;
-    }
     const bool fileStore = !command.script || command.registryGiven;
     const RegistryFileUsed file = chooseRegistryFile(command.registryGiven, command.registry);
     if (fileStore && !portable::useRegistryFile(file.path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
-        return kUsageError;
+        return scenario::kUsageError;
     }
     if (fileStore && !portable::registryNotice().empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryNotice().c_str());
@@ -130,8 +120,8 @@ int main(int argc, char** argv) {
             return scenario::exitStatusFor("Cancel");
         }
     }
-    SharedObjectModule module;
-    const std::string path = SharedObjectModule::defaultPath();
+    scenario::EntryModule module;
+    const std::string path = scenario::EntryModule::defaultPath();
     if (!module.load(path, &error)) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         std::puts("Error");
@@ -159,7 +149,7 @@ int main(int argc, char** argv) {
     reportSaveProblem();
     if (!error.empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
-        return kUsageError;
+        return scenario::kUsageError;
     }
     std::puts(word.empty() ? "(no result)" : word.c_str());
     return scenario::exitStatusFor(word);

@@ -1,8 +1,8 @@
 // tvxhost.exe: a setup host for Windows. It loads quorlan.dll, calls TVXConfigEntryPoint with
 // the service name and prints the result word (on the machine's registry, as a setup host
 // does), or plays scenario files on the real dialog in a registry of its own.
-#include "dll_module.h"
 #include "private_registry.h"
+#include "scenario/run/entry_module.h"
 #include "scenario/run/host_command_line.h"
 #include "scenario/run/scenario_runner.h"
 
@@ -12,29 +12,24 @@
 
 namespace {
 
-const int kUsageError = 64;
-
-void printUsage(FILE* out) {
-    std::fputs(
-        "usage: tvxhost.exe SERVICE\n"
-        "       tvxhost.exe --script FILE...\n"
-        "\n"
-        "Loads quorlan.dll and calls TVXConfigEntryPoint with SERVICE, the name of a key\n"
-        "under HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK,\n"
-        "Cancel or Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error.\n"
-        "\n"
-        "Without --script the call works on the machine's registry, as a setup host's does:\n"
-        "OK saves into the service's Parameters key.\n"
-        "\n"
-        "--script plays each scenario file on the real dialog in a registry private to\n"
-        "this process: HKEY_LOCAL_MACHINE is redirected to a scratch key under\n"
-        "HKEY_CURRENT_USER\\Software\\quorlan\\tvxhost, removed when the run ends, so the\n"
-        "machine's own keys are never read or written. In it the scenario's service key\n"
-        "is written from its setup, the actions are played on the dialog and message boxes\n"
-        "are answered. Prints PASS or FAIL per file and \"N passed, N failed\"; exits 0\n"
-        "only when nothing failed.\n",
-        out);
-}
+const char kUsage[] =
+    "usage: tvxhost.exe SERVICE\n"
+    "       tvxhost.exe --script FILE...\n"
+    "\n"
+    "Loads quorlan.dll and calls TVXConfigEntryPoint with SERVICE, the name of a key\n"
+    "under HKLM\\System\\CurrentControlSet\\Services. Prints the result word (OK,\n"
+    "Cancel or Error) as its last line; exits 0 for OK, 1 for Cancel, 2 for Error.\n"
+    "\n"
+    "Without --script the call works on the machine's registry, as a setup host's does:\n"
+    "OK saves into the service's Parameters key.\n"
+    "\n"
+    "--script plays each scenario file on the real dialog in a registry private to\n"
+    "this process: HKEY_LOCAL_MACHINE is redirected to a scratch key under\n"
+    "HKEY_CURRENT_USER\\Software\\quorlan\\tvxhost, removed when the run ends, so the\n"
+    "machine's own keys are never read or written. In it the scenario's service key\n"
+    "is written from its setup, the actions are played on the dialog and message boxes\n"
+    "are answered. Prints PASS or FAIL per file and \"N passed, N failed\"; exits 0\n"
+    "only when nothing failed.\n";
 
 } // namespace
 
@@ -42,18 +37,12 @@ int main(int argc, char** argv) {
     // Lines end in "\n" alone, as the runners' readers on the other side of Wine expect.
     _setmode(_fileno(stdout), _O_BINARY);
     scenario::HostCommandLine command;
+    int status = 0;
+    if (!scenario::readHostCommandLine(argc, argv, {"tvxhost", kUsage, false}, &command, &status))
+        return status;
     std::string error;
-    if (!scenario::parseHostCommandLine(argc, argv, false, &command, &error)) {
-        std::fprintf(stderr, "tvxhost: %s\n", error.c_str());
-        printUsage(stderr);
-        return kUsageError;
-    }
-    if (command.help) {
-        printUsage(stdout);
-        return 0;
-    }
-    DllModule module;
-    if (!module.load("quorlan.dll", &error)) {
+    scenario::EntryModule module;
+    if (!module.load(scenario::EntryModule::defaultPath(), &error)) {
         std::fprintf(stderr, "tvxhost: %s\n", error.c_str());
         std::puts("Error");
         return 2;

@@ -1,12 +1,6 @@
 #include "host_module.h"
 
-#include "tvxhost/dll_module.h"
-
-bool loadHostModule(scenario::RunnerSettings* settings, std::string* error) {
-    static DllModule module;
-    if (!module.load("quorlan.dll", error))
-        return false;
-    settings->entry = module.entryPoint();
-    settings->rebuildServiceKey = true;
-    return true;
+// The real registry stays; the runner rebuilds the service's key for each call.
+std::function<void()> registryBeforeEachCall() {
+    return nullptr;
 }

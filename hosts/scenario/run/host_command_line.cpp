@@ -1,42 +1,21 @@
 #include "host_command_line.h"
 
+#include "options/command_options.h"
+
+#include <cstdio>
+
 namespace scenario {
-
-namespace {
-
-bool isOption(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-';
-}
-
-} // namespace
 
 bool parseHostCommandLine(int argc, char** argv, bool registryOption, HostCommandLine* out,
                           std::string* error) {
     *out = HostCommandLine();
+    std::vector<CommandOption> options = {{"--help", "-h", &out->help},
+                                          {"--script", nullptr, &out->script}};
+    if (registryOption)
+        options.push_back({"--registry", nullptr, &out->registryGiven, &out->registry, "a file"});
     std::vector<std::string> operands;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            out->help = true;
-        } else if (arg == "--script") {
-            out->script = true;
-        } else if (arg == "--registry" && registryOption) {
-            if (i + 1 >= argc) {
-                *error = "--registry needs a file";
-                return false;
-            }
-            out->registryGiven = true;
-            out->registry = argv[++i];
-        } else if (arg == "--") {
-            operands.insert(operands.end(), argv + i + 1, argv + argc);
-            break;
-        } else if (isOption(arg)) {
-            *error = "unknown option " + arg;
-            return false;
-        } else {
-            operands.push_back(arg);
-        }
-    }
+    if (!readCommandOptions(argc, argv, options, &operands, error))
+        return false;
     if (out->help) {
         return true;
     }
@@ -53,6 +32,23 @@ bool parseHostCommandLine(int argc, char** argv, bool registryOption, HostComman
         return false;
     }
     out->service = operands[0];
+    return true;
+}
+
+bool readHostCommandLine(int argc, char** argv, const HostUsage& usage, HostCommandLine* out,
+                         int* status) {
+    std::string error;
+    if (!parseHostCommandLine(argc, argv, usage.registryOption, out, &error)) {
+        std::fprintf(stderr, "%s: %s\n", usage.program, error.c_str());
+        std::fputs(usage.text, stderr);
+        *status = kUsageError;
+        return false;
+    }
+    if (out->help) {
+        std::fputs(usage.text, stdout);
+        *status = 0;
+        return false;
+    }
     return true;
 }
 

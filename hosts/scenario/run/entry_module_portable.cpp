@@ -1,17 +1,19 @@
-#include "shared_object_module.h"
+#include "entry_module.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
 #include <unistd.h>
 #include <vector>
 
-SharedObjectModule::~SharedObjectModule() {
+namespace scenario {
+
+EntryModule::~EntryModule() {
     if (handle_ != nullptr) {
         dlclose(handle_);
     }
 }
 
-bool SharedObjectModule::load(const std::string& path, std::string* error) {
+bool EntryModule::load(const std::string& path, std::string* error) {
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) {
         *error = dlerror();
@@ -22,11 +24,11 @@ bool SharedObjectModule::load(const std::string& path, std::string* error) {
         *error = path + " does not export TVXConfigEntryPoint";
         return false;
     }
-    entry_ = reinterpret_cast<scenario::EntryPoint>(symbol);
+    entry_ = reinterpret_cast<EntryPoint>(symbol);
     return true;
 }
 
-std::string SharedObjectModule::defaultPath() {
+std::string EntryModule::defaultPath() {
     const char* fromEnvironment = std::getenv("QUORLAN_MODULE");
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
         return fromEnvironment;
@@ -38,3 +40,5 @@ std::string SharedObjectModule::defaultPath() {
     return (slash == std::string::npos ? std::string(".") : program.substr(0, slash)) +
            "/quorlan.so";
 }
+
+} // namespace scenario
