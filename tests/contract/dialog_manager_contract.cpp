@@ -198,28 +198,21 @@ TEST_F(DialogManagerContract, ShownWithoutFocusItFocusesTheFirstTabStop) {
     EXPECT_EQ(IDOK, focusedInTimer);
 }
 
-TEST_F(DialogManagerContract, InitReturningTrueFocusesTheFirstTabStop) {
-    int focused = 0;
-    ModalScript script;
-    script.onPosted = [&](HWND dlg) {
-        focused = GetDlgCtrlID(GetFocus());
-        EndDialog(dlg, IDOK);
-    };
-    runModal(nullptr, script);
-    EXPECT_EQ(IDOK, focused);
-}
-
-TEST_F(DialogManagerContract, InitReturningFalseKeepsItsOwnFocus) {
-    int focused = 0;
-    ModalScript script;
-    script.initResult = FALSE;
-    script.onInit = [](HWND dlg) { SetFocus(GetDlgItem(dlg, IDC_PROPERTY_LIST)); };
-    script.onPosted = [&](HWND dlg) {
-        focused = GetDlgCtrlID(GetFocus());
-        EndDialog(dlg, IDOK);
-    };
-    runModal(nullptr, script);
-    EXPECT_EQ(IDC_PROPERTY_LIST, focused);
+// WM_INITDIALOG returning TRUE gives the focus to the first tab stop; FALSE keeps the focus
+// the dialog procedure set itself.
+TEST_F(DialogManagerContract, InitResultDecidesTheFirstFocus) {
+    for (BOOL initResult : {TRUE, FALSE}) {
+        int focused = 0;
+        ModalScript script;
+        script.initResult = initResult;
+        script.onInit = [](HWND dlg) { SetFocus(GetDlgItem(dlg, IDC_PROPERTY_LIST)); };
+        script.onPosted = [&](HWND dlg) {
+            focused = GetDlgCtrlID(GetFocus());
+            EndDialog(dlg, IDOK);
+        };
+        runModal(nullptr, script);
+        EXPECT_EQ(initResult ? IDOK : IDC_PROPERTY_LIST, focused) << "init result " << initResult;
+    }
 }
 
 // Tab visits the visible, enabled tab stops in template order and wraps round.
