@@ -11,6 +11,22 @@ void read(PropertyValues& values, PropertyId id, const char* text) {
     values.storeRead(id, text, std::strlen(text) + 1);
 }
 
+// A property's value in a test's table.
+struct Entry {
+    PropertyId id;
+    const char* text;
+};
+
+void expectStored(const PropertyValues& values, std::initializer_list<Entry> expected) {
+    for (const Entry& e : expected)
+        EXPECT_STREQ(e.text, values.stored(e.id).c_str()) << "property " << static_cast<int>(e.id);
+}
+
+void expectDisplayed(const PropertyValues& values, std::initializer_list<Entry> expected) {
+    for (const Entry& e : expected)
+        EXPECT_STREQ(e.text, values.display(e.id).c_str()) << "property " << static_cast<int>(e.id);
+}
+
 // What was read, shown in the dialog, then turned back into what is written.
 void showAndWriteBack(PropertyValues& values) {
     values.displayFromStored();
@@ -41,29 +57,33 @@ TEST(PropertyValues, UnreadValuesMakeOnlyTheOptionalOnesAbsent) {
     values.storedFromDisplay();
     EXPECT_TRUE(values.storedIsAbsent(PropertyId::kAddress));
     EXPECT_TRUE(values.storedIsAbsent(PropertyId::kVlanId));
-    EXPECT_STREQ("64", values.stored(PropertyId::kReceiveBuffers).c_str());
-    EXPECT_STREQ("8", values.stored(PropertyId::kMediaType).c_str());
-    EXPECT_STREQ("3", values.stored(PropertyId::kPauseControl).c_str());
-    EXPECT_STREQ("1514", values.stored(PropertyId::kPacketSize).c_str());
-    EXPECT_STREQ("1", values.stored(PropertyId::kIeeeCompliantLink).c_str());
-    EXPECT_STREQ("0", values.stored(PropertyId::kPriorityQueues).c_str());
+    expectStored(values, {{PropertyId::kReceiveBuffers, "64"},
+                          {PropertyId::kMediaType, "8"},
+                          {PropertyId::kPauseControl, "3"},
+                          {PropertyId::kPacketSize, "1514"},
+                          {PropertyId::kIeeeCompliantLink, "1"},
+                          {PropertyId::kPriorityQueues, "0"}});
 }
 
 TEST(PropertyValues, ReadValuesBecomeDisplayValues) {
     PropertyValues values;
-    read(values, PropertyId::kAddress, "00A0C9123456");
-    read(values, PropertyId::kVlanId, "9999");
-    read(values, PropertyId::kReceiveBuffers, "");
-    read(values, PropertyId::kMediaType, "4");
-    read(values, PropertyId::kPauseControl, "2");
-    read(values, PropertyId::kIeeeCompliantLink, " 1"); // no label: the default stays
+    const Entry stored[] = {
+        {PropertyId::kAddress, "00A0C9123456"},
+        {PropertyId::kVlanId, "9999"},
+        {PropertyId::kReceiveBuffers, ""},
+        {PropertyId::kMediaType, "4"},
+        {PropertyId::kPauseControl, "2"},
+        {PropertyId::kIeeeCompliantLink, " 1"}, // no label: the default stays
+    };
+    for (const Entry& e : stored)
+        read(values, e.id, e.text);
     values.displayFromStored();
-    EXPECT_STREQ("00A0C9123456", values.display(PropertyId::kAddress).c_str());
-    EXPECT_STREQ("9999", values.display(PropertyId::kVlanId).c_str());
-    EXPECT_STREQ("", values.display(PropertyId::kReceiveBuffers).c_str()); // read, though empty
-    EXPECT_STREQ("Force 100 Full", values.display(PropertyId::kMediaType).c_str());
-    EXPECT_STREQ("Rx Pause Frames", values.display(PropertyId::kPauseControl).c_str());
-    EXPECT_STREQ("Enable", values.display(PropertyId::kIeeeCompliantLink).c_str());
+    expectDisplayed(values, {{PropertyId::kAddress, "00A0C9123456"},
+                             {PropertyId::kVlanId, "9999"},
+                             {PropertyId::kReceiveBuffers, ""}, // read, though empty
+                             {PropertyId::kMediaType, "Force 100 Full"},
+                             {PropertyId::kPauseControl, "Rx Pause Frames"},
+                             {PropertyId::kIeeeCompliantLink, "Enable"}});
 }
 
 TEST(PropertyValues, AnUnmappedCodeIsWrittenAsItsLabelsCode) {
