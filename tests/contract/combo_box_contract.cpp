@@ -13,8 +13,8 @@ const char* const mediaLabels[] = {"Autonegotiate", "Force 10 Half", "Force 10 F
 class ComboBoxContract : public StringListContract {
   protected:
     ComboBoxContract()
-        : StringListContract(IDC_VALUE_COMBO,
-                             {CB_ADDSTRING, CB_GETLBTEXT, CB_GETCURSEL, CB_SELECTSTRING}) {}
+        : StringListContract(IDC_VALUE_COMBO, {CB_ADDSTRING, CB_GETLBTEXT, CB_GETLBTEXTLEN,
+                                               CB_GETCURSEL, CB_SETCURSEL, CB_SELECTSTRING}) {}
 
     void SetUp() override {
         StringListContract::SetUp();
@@ -65,10 +65,7 @@ TEST_F(ComboBoxContract, SetCurselMinusOneClearsTheText) {
 
 TEST_F(ComboBoxContract, OutOfRangeIndexIsAnError) {
     SendMessageA(combo, CB_SETCURSEL, 1, 0);
-    EXPECT_EQ(CB_ERR, SendMessageA(combo, CB_SETCURSEL, 5, 0));
-    EXPECT_EQ(CB_ERR, SendMessageA(combo, CB_GETLBTEXTLEN, 5, 0));
-    char text[8] = "";
-    EXPECT_EQ(CB_ERR, SendMessageA(combo, CB_GETLBTEXT, 5, reinterpret_cast<LPARAM>(text)));
+    expectIndexRefused(5);
 }
 
 TEST_F(ComboBoxContract, SelectStringFindsTheFirstPrefixIgnoringCase) {
@@ -84,9 +81,7 @@ TEST_F(ComboBoxContract, SelectStringFindsTheFirstPrefixIgnoringCase) {
         {"a", 0, "Autonegotiate"},
     };
     for (const Case& c : cases) {
-        SendMessageA(combo, CB_SETCURSEL, 2, 0);
-        EXPECT_EQ(c.index, selectString(c.prefix)) << '"' << c.prefix << '"';
-        EXPECT_EQ(c.index, cursel()) << '"' << c.prefix << '"';
+        expectSelectString(2, c.prefix, c.index);
         EXPECT_EQ(c.text, windowText()) << '"' << c.prefix << '"';
     }
 }
@@ -94,9 +89,7 @@ TEST_F(ComboBoxContract, SelectStringFindsTheFirstPrefixIgnoringCase) {
 TEST_F(ComboBoxContract, SelectStringWithoutMatchKeepsTheSelection) {
     const char* const misses[] = {"Force 1000", "x", ""};
     for (const char* prefix : misses) {
-        SendMessageA(combo, CB_SETCURSEL, 2, 0);
-        EXPECT_EQ(CB_ERR, selectString(prefix)) << '"' << prefix << '"';
-        EXPECT_EQ(2, cursel()) << '"' << prefix << '"';
+        expectSelectString(2, prefix, CB_ERR);
         EXPECT_EQ("Force 10 Full", windowText()) << '"' << prefix << '"';
     }
 }
