@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -150,7 +151,8 @@ void UpDown::writeBuddy(const Window& window) const {
         std::snprintf(text, sizeof text, "0x%04X", unsigned(pos_));
     } else {
         char plain[16];
-        int length = std::snprintf(plain, sizeof plain, "%d", pos_);
+        int length = int(std::to_chars(plain, plain + sizeof plain - 1, pos_).ptr - plain);
+        plain[length] = '\0';
         if ((window.style & UDS_NOTHOUSANDS) || length <= 3) {
             std::memcpy(text, plain, size_t(length) + 1);
         } else {
