@@ -16,7 +16,8 @@ add_library(quorlan_scenario_language STATIC
   ${CMAKE_CURRENT_LIST_DIR}/scenario/language/scenario_words.cpp)
 target_include_directories(quorlan_scenario_language PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
-# The driver, the checks and the runner: Win32 API only, one source for both platforms.
+# The driver, the checks and the runner: Win32 API only, one source for both platforms; only
+# the module loader has one per platform (dlopen, LoadLibraryA), added below.
 set(quorlan_scenario_sources
   ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_point_call.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scenario/run/host_command_line.cpp
@@ -39,7 +40,8 @@ target_link_libraries(quorlan_scenario PUBLIC quorlan_scenario_language quorlan_
 set(QUORLAN_HOSTS_DIR ${CMAKE_BINARY_DIR}/bin)
 
 if(WIN32)
-  target_sources(quorlan_scenario PRIVATE ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_module_win32.cpp)
+  target_sources(quorlan_scenario PRIVATE
+                 ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_module_win32.cpp)
   target_link_libraries(quorlan_scenario PUBLIC advapi32 user32 comctl32)
   # The Windows hosts call the DLL through its public header.
   target_include_directories(quorlan_scenario PUBLIC ${PROJECT_SOURCE_DIR}/include)
