@@ -1,12 +1,14 @@
-// set and reset: every value checked first, then all of them written in one save, or none.
+// set and reset: every value checked first, then compared with what the registry holds, and
+// those that change written in one save, or none.
 #include "commands.h"
 #include "exit_status.h"
+#include "json_text.h"
 #include "messages.h"
 #include "property_input.h"
 #include "property_report.h"
+#include "registry_choice.h"
+#include "standard_output.h"
 #include "value_snapshot.h"
-
-#include <cstdio>
 
 namespace quorlan_params {
 
@@ -78,71 +80,115 @@ int changesToDefaults(const std::vector<std::string>& names, std::vector<Change>
     return kExitDone;
 }
 
-bool isNamed(const std::vector<Change>& all, PropertyId id) {
-    for (const Change& change : all)
-        if (change.row->id == id)
-            return true;
-    return false;
-}
+// A named property as the command found it and leaves it.
+struct Outcome {
+    const PropertyRow* row;
+    PropertyState before; // as loaded
+    bool changes;         // the registry does not hold what it is set to
+};
 
-// Whether saving `target` would change what the registry holds for the property now.
-bool changesRegistry(const PropertyValues& loaded, const PropertyValues& target, PropertyId id) {
-    if (target.storedIsAbsent(id))
-        return loaded.wasRead(id);
-    return !loaded.wasRead(id) || !loaded.stored(id).equals(target.stored(id).c_str());
-}
-
-// "Label: before -> after" for every property whose registry value would change.
-void printDryRun(const PropertyValues& loaded, const PropertyValues& target,
-                 const std::vector<Change>& changes) {
-    for (const Change& change : changes) {
-        const PropertyId id = change.row->id;
-        if (!changesRegistry(loaded, target, id))
-            continue;
-        std::printf("%s: %s -> %s\n", change.row->label,
-                    shownValue(loadedState(loaded, id)).c_str(),
-                    target.storedIsAbsent(id) ? kAbsentWord : target.display(id).c_str());
-    }
-}
-
-// Writes the changed values in the registry's order and flushes once. When a write or the
-// flush fails, the values written are put back as they were and flushed again, so the save is
-// all or nothing (a refused write wrote nothing).
-int writeChanges(ParameterStore& store, const PropertyValues& values,
-                 const std::vector<Change>& all) {
-    std::vector<PropertyId> ids;
+// The named properties in the registry's order, each compared with what the registry holds:
+// the exact type and bytes a save would write, or the value's absence.
+std::vector<Outcome> compare(const ParameterStore& store, const PropertyValues& loaded,
+                             const PropertyValues& target, const std::vector<Change>& changes,
+                             ValueSnapshot* now) {
+    std::vector<const PropertyRow*> rows;
     std::vector<std::string> names;
     for (size_t i = 0; i < kPropertyCount; ++i) {
-        PropertyId id = PropertyCatalogue::storageOrder()[i];
-        if (isNamed(all, id)) {
-            ids.push_back(id);
-            names.push_back(PropertyCatalogue::row(id).valueName);
-        }
+        const PropertyRow& row = PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]);
+        for (const Change& change : changes)
+            if (change.row == &row) {
+                rows.push_back(&row);
+                names.push_back(row.valueName);
+            }
     }
-    ValueSnapshot before;
-    if (!before.take(store.key(), names)) {
-        sayError("the values as they are now do not read; nothing was changed");
-        return kExitRegistry;
+    std::vector<Outcome> outcomes;
+    if (!now->take(store.key(), names))
+        return outcomes;
+    for (const PropertyRow* row : rows) {
+        const char* text =
+            target.storedIsAbsent(row->id) ? nullptr : target.stored(row->id).c_str();
+        outcomes.push_back({row, loadedState(loaded, row->id, store.key()),
+                            !now->holdsText(row->valueName, text)});
     }
-    std::vector<std::string> written;
-    std::string failed;
-    for (size_t i = 0; i < ids.size(); ++i) {
-        if (store.WriteValue(values, ids[i]))
-            written.push_back(names[i]);
+    return outcomes;
+}
+
+std::string afterWord(const PropertyValues& target, PropertyId id) {
+    return target.storedIsAbsent(id) ? kAbsentWord : target.display(id).c_str();
+}
+
+// The labels of the properties that already hold what they are set to, or "".
+std::string unchangedLabels(const std::vector<Outcome>& outcomes) {
+    std::string labels;
+    for (const Outcome& outcome : outcomes)
+        if (!outcome.changes)
+            labels += (labels.empty() ? "" : ", ") + std::string(outcome.row->label);
+    return labels;
+}
+
+// "Label: before -> after" for every property whose registry value changes.
+std::string changeLines(const PropertyValues& target, const std::vector<Outcome>& outcomes) {
+    std::string lines;
+    for (const Outcome& outcome : outcomes)
+        if (outcome.changes)
+            lines += std::string(outcome.row->label) + ": " + shownValue(outcome.before) + " -> " +
+                     afterWord(target, outcome.row->id) + "\n";
+    return inOutputCharset(lines);
+}
+
+// {"changed": [...], "unchanged": [...], "written": ...}: what a configuration tool reports.
+std::string changeJson(const PropertyValues& target, const std::vector<Outcome>& outcomes,
+                       bool written) {
+    std::string changed, unchanged;
+    for (const Outcome& outcome : outcomes) {
+        const PropertyRow& row = *outcome.row;
+        const std::string head =
+            "{\"label\": " + jsonString(row.label) + ", \"name\": " + jsonString(row.valueName);
+        const std::string after =
+            jsonStringOrNull(!target.storedIsAbsent(row.id), target.display(row.id).c_str());
+        if (outcome.changes)
+            changed += (changed.empty() ? "" : ", ") + head + ", \"before\": " +
+                       jsonStringOrNull(outcome.before.present, outcome.before.display) +
+                       ", \"after\": " + after + "}";
         else
-            failed += (failed.empty() ? "" : ", ") + names[i];
+            unchanged += (unchanged.empty() ? "" : ", ") + head + ", \"value\": " + after + "}";
     }
-    if (failed.empty() && store.Flush() == ERROR_SUCCESS)
+    return "{\"changed\": [" + changed + "], \"unchanged\": [" + unchanged +
+           "], \"written\": " + (written ? "true" : "false") + "}\n";
+}
+
+// Writes the values that change, in the registry's order, and saves once. A refused write
+// saves nothing: the values written before it are put back as they were. A save that fails
+// has written nothing more than its store says (the store keeps nothing of it), so it is never
+// followed by another.
+int writeChanges(ParameterStore& store, const PropertyValues& target,
+                 const std::vector<Outcome>& outcomes, const ValueSnapshot& before) {
+    std::vector<std::string> written;
+    for (const Outcome& outcome : outcomes) {
+        if (!outcome.changes)
+            continue;
+        if (!store.WriteValue(target, outcome.row->id)) {
+            const bool restored = before.restore(store.key(), written);
+            sayError(std::string("could not save the change: the registry refuses to write ") +
+                     outcome.row->valueName +
+                     (restored ? "; nothing was changed"
+                               : "; the values written before it may be left changed"));
+            return kExitRegistry;
+        }
+        written.push_back(outcome.row->valueName);
+    }
+    const LONG status = written.empty() ? ERROR_SUCCESS : store.Flush();
+    if (status == ERROR_SUCCESS)
         return kExitDone;
-    const bool restored = before.restore(store.key(), written) && store.Flush() == ERROR_SUCCESS;
-    sayError("could not save " + (failed.empty() ? std::string("the change") : failed) +
-             (restored ? "; nothing was changed" : "; the values may be left part changed"));
+    sayError("could not save the change: " + saveFailureText(status));
     return kExitRegistry;
 }
 
-int applyChanges(const std::string& service, const std::vector<Change>& changes, bool dryRun) {
+int applyChanges(const std::string& service, const std::vector<Change>& changes,
+                 const ChangeMode& mode) {
     ParameterStore store(service.c_str());
-    LONG status = dryRun ? store.OpenForReading() : store.OpenForWriting();
+    LONG status = mode.dryRun ? store.OpenForReading() : store.OpenForWriting();
     if (status != ERROR_SUCCESS) {
         sayError(keyNotOpened(store, status));
         return kExitRegistry;
@@ -154,26 +200,49 @@ int applyChanges(const std::string& service, const std::vector<Change>& changes,
     for (const Change& change : changes)
         target.display(change.row->id).assign(change.display.c_str());
     target.storedFromDisplay();
-    if (dryRun) {
-        printDryRun(loaded, target, changes);
-        return kExitDone;
+    ValueSnapshot now;
+    const std::vector<Outcome> outcomes = compare(store, loaded, target, changes, &now);
+    if (outcomes.empty()) {
+        sayError("the values as they are now do not read; nothing was changed");
+        return kExitRegistry;
     }
-    return writeChanges(store, target, changes);
+    const std::string unchanged = unchangedLabels(outcomes);
+    bool changing = false;
+    for (const Outcome& outcome : outcomes)
+        changing = changing || outcome.changes;
+    const std::string unwritable = unwritableRegistryReason();
+    if (mode.dryRun && changing && !unwritable.empty()) {
+        sayError("the change cannot be saved: " + unwritable);
+        return kExitRegistry;
+    }
+    if (!mode.dryRun && changing) {
+        status = writeChanges(store, target, outcomes, now);
+        if (status != kExitDone)
+            return status;
+    }
+    if (!unchanged.empty())
+        sayError("unchanged (already so): " + unchanged +
+                 (changing ? std::string() : "; nothing was written"));
+    writeOutput(mode.json     ? changeJson(target, outcomes, changing && !mode.dryRun)
+                : mode.dryRun ? changeLines(target, outcomes)
+                              : std::string());
+    return kExitDone;
 }
 
 } // namespace
 
-int setProperties(const std::string& service, const std::vector<std::string>& pairs, bool dryRun) {
+int setProperties(const std::string& service, const std::vector<std::string>& pairs,
+                  const ChangeMode& mode) {
     std::vector<Change> changes;
     int status = changesFromPairs(pairs, &changes);
-    return status == kExitDone ? applyChanges(service, changes, dryRun) : status;
+    return status == kExitDone ? applyChanges(service, changes, mode) : status;
 }
 
 int resetProperties(const std::string& service, const std::vector<std::string>& names,
-                    bool dryRun) {
+                    const ChangeMode& mode) {
     std::vector<Change> changes;
     int status = changesToDefaults(names, &changes);
-    return status == kExitDone ? applyChanges(service, changes, dryRun) : status;
+    return status == kExitDone ? applyChanges(service, changes, mode) : status;
 }
 
 } // namespace quorlan_params

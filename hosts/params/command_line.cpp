@@ -28,10 +28,7 @@ bool checkVerb(const CommandLine& line, std::string* error) {
         *error = "--dry-run goes with set and reset";
         return false;
     }
-    if (!reads && line.json) {
-        *error = "--json goes with list and get";
-        return false;
-    }
+
     switch (line.verb) {
     case Verb::kList:
         if (!line.operands.empty())
@@ -73,6 +70,11 @@ bool parseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
         return false;
     }
     out->service = words[0];
+    if (out->service.empty() || out->service.find('\\') != std::string::npos) {
+        *error = "the service name \"" + out->service +
+                 "\" is not one: it names one key under Services, not empty, without '\\'";
+        return false;
+    }
     if (words.size() > 1 && !parseVerb(words[1], &out->verb)) {
         *error = "unknown command " + words[1] + " (list, get, set or reset)";
         return false;

@@ -1,9 +1,10 @@
 // The command line of quorlan-params:
 //   [--registry FILE] SERVICE [list] [--json]
 //   [--registry FILE] SERVICE get PROPERTY [--json]
-//   [--registry FILE] SERVICE set PROPERTY=VALUE... [--dry-run]
-//   [--registry FILE] SERVICE reset [PROPERTY...] [--dry-run]
-// Options may stand anywhere; "--" ends them.
+//   [--registry FILE] SERVICE set PROPERTY=VALUE... [--dry-run] [--json]
+//   [--registry FILE] SERVICE reset [PROPERTY...] [--dry-run] [--json]
+// Options are read as hosts/options reads them (anywhere, "--registry=FILE", none twice); SERVICE
+// is one key's name: not empty, without a backslash.
 #pragma once
 
 #include <string>

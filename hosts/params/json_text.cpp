@@ -1,14 +1,16 @@
 #include "json_text.h"
 
+#include "platform/windows_1252.h"
+
 #include <cstdio>
 
 namespace quorlan_params {
 
 namespace {
 
-void appendEscaped(std::string& out, unsigned char c) {
+void appendEscaped(std::string& out, uint32_t code) {
     char escape[8];
-    std::snprintf(escape, sizeof escape, "\\u%04x", c);
+    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(code));
     out += escape;
 }
 
@@ -17,12 +19,12 @@ void appendEscaped(std::string& out, unsigned char c) {
 std::string jsonString(const std::string& text) {
     std::string out = "\"";
     for (char signedChar : text) {
-        const unsigned char c = static_cast<unsigned char>(signedChar);
-        if (c == '"' || c == '\\') {
+        const uint32_t code = windows_1252::codePoint(static_cast<unsigned char>(signedChar));
+        if (code == '"' || code == '\\') {
             out += '\\';
             out += signedChar;
-        } else if (c < 0x20 || c >= 0x7f) {
-            appendEscaped(out, c);
+        } else if (code < 0x20 || code >= 0x7f) {
+            appendEscaped(out, code); // every code point of the code page is below 0x10000
         } else {
             out += signedChar;
         }

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "registry_choice.h"
+
 #include <cstdio>
 
 namespace quorlan_params {
@@ -24,8 +26,9 @@ void sayError(const std::string& message) {
 }
 
 std::string keyNotOpened(const ParameterStore& store, LONG status) {
+    const std::string missing = missingRegistryFile();
     return std::string("HKEY_LOCAL_MACHINE\\") + store.keyPath() + " does not open (" +
-           statusText(status) + ")";
+           statusText(status) + ")" + (missing.empty() ? "" : ": " + missing);
 }
 
 } // namespace quorlan_params

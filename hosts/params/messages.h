@@ -8,7 +8,8 @@
 namespace quorlan_params {
 
 void sayError(const std::string& message);
-// "the key ... does not open (...)", for a status from opening the store's key.
+// "the key ... does not open (...)", for a status from opening the store's key, naming the
+// registry file when it does not exist.
 std::string keyNotOpened(const ParameterStore& store, LONG status);
 
 } // namespace quorlan_params

@@ -11,6 +11,7 @@ add_library(quorlan_params_command STATIC
   ${quorlan_params_dir}/property_report.cpp
   ${quorlan_params_dir}/json_text.cpp
   ${quorlan_params_dir}/messages.cpp
+  ${quorlan_params_dir}/standard_output.cpp
   ${quorlan_params_dir}/value_snapshot.cpp)
 if(WIN32)
   target_sources(quorlan_params_command PRIVATE ${quorlan_params_dir}/registry_choice_win32.cpp)

@@ -34,12 +34,17 @@ bool addressDigits(const std::string& input, std::string* digits) {
     return true;
 }
 
-// Plain decimal digits within the range, without sign, blanks or anything after them.
+// Plain decimal digits within the range, without sign, blanks or anything after them. Leading
+// zeros are allowed, however many, and not stored: "0012" is 12.
 bool numberInRange(const NumberRange& range, const std::string& input, std::string* number) {
-    if (input.empty() || input.size() > 9)
+    const size_t first = input.find_first_not_of('0');
+    const std::string digits = input.empty()                ? input
+                               : first == std::string::npos ? "0"
+                                                            : input.substr(first);
+    if (digits.empty() || digits.size() > 9)
         return false;
     long value = 0;
-    for (char c : input) {
+    for (char c : digits) {
         if (c < '0' || c > '9')
             return false;
         value = value * 10 + (c - '0');

@@ -1,5 +1,6 @@
 // What a command line may say about a property: its name, and the value it is given. A value
-// is never corrected: one outside what the property accepts is refused.
+// is never corrected: one outside what the property accepts is refused. A number may have
+// leading zeros, which are dropped ("0012" is 12).
 #pragma once
 
 #include "params/property_catalogue.h"

@@ -49,17 +49,75 @@ std::string jsonLabels(const PropertyRow& row) {
     return labels + "]";
 }
 
+// The value's type, and its number when it is a REG_DWORD.
+DWORD storedType(HKEY key, const PropertyRow& row, DWORD* number) {
+    DWORD type = REG_SZ;
+    DWORD size = sizeof *number;
+    *number = 0;
+    LONG status = key == nullptr ? ERROR_INVALID_HANDLE
+                                 : RegQueryValueExA(key, row.valueName, nullptr, &type,
+                                                    reinterpret_cast<BYTE*>(number), &size);
+    if (status == ERROR_MORE_DATA)
+        return RegQueryValueExA(key, row.valueName, nullptr, &type, nullptr, nullptr) ==
+                       ERROR_SUCCESS
+                   ? type
+                   : REG_SZ;
+    return status == ERROR_SUCCESS ? type : REG_SZ;
+}
+
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+std::string typeName(DWORD type) {
+    switch (type) {
+    case REG_NONE:
+        return "REG_NONE";
+    case REG_BINARY:
+        return "REG_BINARY";
+    case REG_DWORD:
+        return "REG_DWORD";
+    case REG_MULTI_SZ:
+        return "REG_MULTI_SZ";
+    case REG_QWORD:
+        return "REG_QWORD";
+    default:
+        return "type " + std::to_string(type);
+    }
+}
+
+// What is wrong with a Number's stored text for the dialog, or "".
+std::string numberProblem(const PropertyRow& row, const std::string& stored) {
+    const std::string quoted = "stored \"" + stored + "\"";
+    if (stored.empty() || stored.find_first_not_of("0123456789") != std::string::npos)
+        return quoted + " is not a number";
+    const size_t first = stored.find_first_not_of('0');
+    const std::string digits = first == std::string::npos ? "0" : stored.substr(first);
+    if (digits.size() > 9 || std::stol(digits) < row.range->minimum ||
+        std::stol(digits) > row.range->maximum)
+        return quoted + " is outside " + std::to_string(row.range->minimum) + " to " +
+               std::to_string(row.range->maximum);
+    return std::string();
+}
+
 std::string jsonNumberOrNull(bool has, long number) {
     return has ? std::to_string(number) : "null";
 }
 
 } // namespace
 
-PropertyState loadedState(const PropertyValues& values, PropertyId id) {
+PropertyState loadedState(const PropertyValues& values, PropertyId id, HKEY key) {
     const PropertyRow& row = PropertyCatalogue::row(id);
-    PropertyState state{
-        &row, true, values.display(id).c_str(), values.wasRead(id), values.stored(id).c_str(),
-        false};
+    PropertyState state{&row,
+                        true,
+                        values.display(id).c_str(),
+                        values.wasRead(id),
+                        values.stored(id).c_str(),
+                        false,
+                        REG_SZ,
+                        0};
+    if (state.storedRead)
+        state.storedType = storedType(key, row, &state.storedNumber);
     state.present = !(row.mayBeAbsent && values.display(id).equals(kAbsentMarker));
     if (!state.storedRead)
         state.stored.clear();
@@ -68,21 +126,35 @@ PropertyState loadedState(const PropertyValues& values, PropertyId id) {
     return state;
 }
 
-std::vector<PropertyState> loadedStates(const PropertyValues& values) {
+std::vector<PropertyState> loadedStates(const PropertyValues& values, HKEY key) {
     std::vector<PropertyState> states;
     for (const PropertyRow* row = PropertyCatalogue::begin(); row != PropertyCatalogue::end();
          ++row)
-        states.push_back(loadedState(values, row->id));
+        states.push_back(loadedState(values, row->id, key));
     return states;
 }
 
+// A control character (of data that was no text) would act on the terminal: it shows as '?'.
 std::string valueWord(const PropertyState& state) {
-    return state.present ? state.display : kAbsentWord;
+    if (!state.present)
+        return kAbsentWord;
+    std::string word = state.display;
+    for (char& c : word)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return word;
 }
 
 std::string storedNote(const PropertyState& state) {
+    if (state.storedRead && !isText(state.storedType)) {
+        const std::string number =
+            state.storedType == REG_DWORD ? " " + std::to_string(state.storedNumber) : "";
+        return "stored as " + typeName(state.storedType) + number + ", not as text";
+    }
     if (state.unmapped)
         return "stored \"" + state.stored + "\" has no label";
+    if (state.storedRead && state.row->kind == ValueKind::kNumber)
+        return numberProblem(*state.row, state.stored);
     if (!state.storedRead && !state.row->mayBeAbsent)
         return "not stored";
     return std::string();
@@ -127,6 +199,7 @@ std::string propertyJson(const PropertyState& state) {
            ", \"present\": " + (state.present ? "true" : "false") +
            ", \"stored\": " + jsonStringOrNull(state.storedRead, state.stored) +
            ", \"unmapped\": " + (state.unmapped ? "true" : "false") +
+           ", \"note\": " + jsonStringOrNull(!storedNote(state).empty(), storedNote(state)) +
            ", \"default\": " + jsonStringOrNull(!defaultIsAbsent(row), row.defaultDisplay) +
            ", \"optional\": " + (row.mayBeAbsent ? "true" : "false") +
            ", \"labels\": " + jsonLabels(row) +

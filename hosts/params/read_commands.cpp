@@ -4,35 +4,41 @@
 #include "messages.h"
 #include "property_input.h"
 #include "property_report.h"
+#include "registry_choice.h"
+#include "standard_output.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace quorlan_params {
 
 namespace {
 
-// Reads the eight values as the dialog loads them; false (with the message said) when the key
-// does not open.
-bool loadValues(const std::string& service, PropertyValues* values) {
+// The values as the dialog loads them, with their types; false (with the message said) when
+// the key does not open. A registry that will not be written is said once, as a warning.
+bool loadStates(const std::string& service, std::vector<PropertyState>* states) {
     ParameterStore store(service.c_str());
     LONG status = store.OpenForReading();
     if (status != ERROR_SUCCESS) {
         sayError(keyNotOpened(store, status));
         return false;
     }
-    store.Read(*values);
-    values->displayFromStored();
+    const std::string unwritable = unwritableRegistryReason();
+    if (!unwritable.empty())
+        sayError("warning: " + unwritable);
+    PropertyValues values;
+    store.Read(values);
+    values.displayFromStored();
+    *states = loadedStates(values, store.key());
     return true;
 }
 
 } // namespace
 
 int listProperties(const std::string& service, bool json) {
-    PropertyValues values;
-    if (!loadValues(service, &values))
+    std::vector<PropertyState> states;
+    if (!loadStates(service, &states))
         return kExitRegistry;
-    const std::vector<PropertyState> states = loadedStates(values);
-    std::fputs((json ? propertiesJson(states) : propertyTable(states)).c_str(), stdout);
+    writeOutput(json ? propertiesJson(states) : inOutputCharset(propertyTable(states)));
     return kExitDone;
 }
 
@@ -42,18 +48,20 @@ int getProperty(const std::string& service, const std::string& property, bool js
         sayError("no property " + property + "; the properties are " + propertyLabels());
         return kExitUsage;
     }
-    PropertyValues values;
-    if (!loadValues(service, &values))
+    std::vector<PropertyState> states;
+    if (!loadStates(service, &states))
         return kExitRegistry;
-    const PropertyState state = loadedState(values, row->id);
+    const PropertyState& state = *std::find_if(
+        states.begin(), states.end(), [row](const PropertyState& one) { return one.row == row; });
     if (json) {
-        std::printf("%s\n", propertyJson(state).c_str());
+        writeOutput(propertyJson(state) + "\n");
         return kExitDone;
     }
     const std::string note = storedNote(state);
     if (!note.empty())
-        sayError(std::string(row->label) + ": " + note + "; shown as the dialog shows it");
-    std::printf("%s\n", valueWord(state).c_str());
+        sayError(inOutputCharset(std::string(row->label) + ": " + note +
+                                 "; shown as the dialog shows it"));
+    writeOutput(inOutputCharset(valueWord(state)) + "\n");
     return kExitDone;
 }
 

@@ -1,6 +1,7 @@
 #include "value_snapshot.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorlan_params {
 
@@ -37,6 +38,19 @@ bool ValueSnapshot::take(HKEY key, const std::vector<std::string>& names) {
         values_.push_back(std::move(value));
     }
     return true;
+}
+
+bool ValueSnapshot::holdsText(const std::string& name, const char* text) const {
+    for (const Value& value : values_) {
+        if (value.name != name)
+            continue;
+        if (text == nullptr || !value.existed)
+            return text == nullptr && !value.existed;
+        const size_t length = std::strlen(text) + 1;
+        return value.type == REG_SZ && value.data.size() == length &&
+               std::memcmp(value.data.data(), text, length) == 0;
+    }
+    return false;
 }
 
 bool ValueSnapshot::restore(HKEY key, const std::vector<std::string>& names) const {

@@ -1,5 +1,6 @@
-// Registry values as they were before a change (type and every byte, or their absence), so
-// that a change that could not be made whole is taken back.
+// Registry values as they are before a change (type and every byte, or their absence): what a
+// change is compared with, so that values already as asked are not written, and what a change
+// that could not be made whole is taken back to.
 #pragma once
 
 #include "platform/win32.h"
@@ -14,6 +15,9 @@ class ValueSnapshot {
     // Takes the named values of `key` as they are now. False when one of them cannot be read
     // (it exists but does not come back whole).
     bool take(HKEY key, const std::vector<std::string>& names);
+    // Whether the value `name` was taken holding exactly this REG_SZ text (its terminator
+    // included), or was taken absent when `text` is null.
+    bool holdsText(const std::string& name, const char* text) const;
     // Puts the values named in `names` back as they were taken (deleting those that did not
     // exist); true when all of them went back.
     bool restore(HKEY key, const std::vector<std::string>& names) const;

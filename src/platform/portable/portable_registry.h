@@ -2,6 +2,8 @@
 // test can make the store produce. The store itself is read and written with the Reg* functions.
 #pragma once
 
+#include "registry_save_failure.h"
+
 #include <string>
 
 namespace portable {
@@ -20,8 +22,11 @@ bool useRegistryFile(const std::string& path, std::string* error);
 // will be written.
 std::string registryNotice();
 
-// Why the registry's last save failed, naming its file (e.g. the process holding its lock), for
-// the host to tell the person; empty when the last save succeeded.
+// Why the registry's last save failed, and whether it wrote anything; cause kNone when the last
+// save succeeded.
+RegistrySaveFailure lastRegistrySaveFailure();
+// The same in words (describeSaveFailure), for the host to tell the person; empty when the last
+// save succeeded.
 std::string lastRegistrySaveError();
 
 // Keeps the registry in memory only, empty (the store in use until a file is chosen).

@@ -23,10 +23,14 @@ std::string registryNotice() {
     return state.store().notice();
 }
 
-std::string lastRegistrySaveError() {
+RegistrySaveFailure lastRegistrySaveFailure() {
     auto& state = registryState();
     std::lock_guard<std::mutex> lock(state.mutex);
-    return state.store().lastError();
+    return state.store().lastFailure();
+}
+
+std::string lastRegistrySaveError() {
+    return describeSaveFailure(lastRegistrySaveFailure());
 }
 
 void useMemoryRegistry() {

@@ -8,6 +8,7 @@
 
 #include "platform/portable/win32_registry.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace portable::registry {
@@ -35,15 +36,15 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
         return false;
     }
     format_ = format;
-    notice_ = format.dirty ? path + dirtyHiveProblem(location.name()) : std::string();
     location_ = std::move(location);
     shownPath_ = path;
+    notice_ = format.dirty ? path + unwritableReason() : std::string();
     tree_ = std::move(tree);
     ++epoch_;
     stamp_ = stamp;
     pending_.clear();
     unsaved_ = false;
-    lastError_.clear();
+    lastFailure_ = RegistrySaveFailure();
     return true;
 }
 
@@ -57,7 +58,7 @@ void RegistryStore::useMemory() {
     stamp_ = FileStamp();
     pending_.clear();
     unsaved_ = false;
-    lastError_.clear();
+    lastFailure_ = RegistrySaveFailure();
 }
 
 void RegistryStore::refresh() {
@@ -107,58 +108,130 @@ void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::stri
 LONG RegistryStore::save() {
     if (!unsaved_)
         return ERROR_SUCCESS;
+    RegistrySaveFailure failure;
+    failure.cause = RegistrySaveFailure::Cause::kOther;
+    failure.path = inMemory() ? std::string("the registry in memory") : shownPath_;
+    failure.detail = ": cannot save: the store refuses (a fault)";
     if (inMemory()) {
-        if (faults_.failSave)
+        if (faults_.failSave) {
+            lastFailure_ = failure;
             return ERROR_CANTWRITE;
+        }
         unsaved_ = false;
         return ERROR_SUCCESS;
     }
-    std::string problem = ": cannot save: the store refuses (a fault)";
-    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&problem);
+    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&failure);
     if (status == ERROR_SUCCESS) {
-        lastError_.clear();
+        lastFailure_ = RegistrySaveFailure();
         return status;
     }
-    lastError_ = shownPath_ + problem;
+    lastFailure_ = std::move(failure);
     dropPendingChanges();
     return status;
 }
 
 // Under the lock, starts again from the file when another process saved since, and replaces the
-// file with the tree. *problem says why it failed, starting with ": ".
-LONG RegistryStore::saveToFile(std::string* problem) {
-    if (!storefile::mayWrite(location_, problem))
+// file with the tree. *failure says why it failed and whether the file was touched.
+LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
+    using Cause = RegistrySaveFailure::Cause;
+    std::string problem;
+    if (format_.dirty) {
+        failure->cause = Cause::kUnwritableHive;
+        failure->detail = unwritableReason();
         return ERROR_CANTWRITE;
+    }
+    if (!storefile::mayWrite(location_, &problem)) {
+        explainFailure(problem, errno, failure);
+        return ERROR_CANTWRITE;
+    }
     storefile::StoreLock lock;
     int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
-    if (!lock.acquire(location_, wait, problem))
+    if (!lock.acquire(location_, wait, &problem)) {
+        explainFailure(problem, errno, failure);
+        if (lock.timedOut()) {
+            failure->cause = Cause::kLocked;
+            failure->lockHolder = lock.holder();
+            failure->waitedMs = wait;
+        }
         return ERROR_CANTWRITE;
+    }
     if (!(location_.stamp() == stamp_)) {
         RegistryTree tree;
         FileStamp stamp;
         Format format;
-        if (!load(location_, &tree, &stamp, problem, &format))
+        if (!load(location_, &tree, &stamp, &problem, &format)) {
+            explainFailure(problem, 0, failure);
             return ERROR_CANTREAD;
+        }
         if (format.hive != format_.hive) {
-            *problem = ": the file was replaced by one of another kind";
+            explainFailure(": the file was replaced by one of another kind", 0, failure);
             return ERROR_CANTREAD;
+        }
+        if (format.dirty) { // another program left the hive dirty meanwhile
+            format_.dirty = true;
+            notice_ = shownPath_ + unwritableReason();
+            failure->cause = Cause::kUnwritableHive;
+            failure->detail = unwritableReason();
+            return ERROR_CANTWRITE;
         }
         for (const RegistryChange& change : pending_)
             tree.apply(change);
         tree_ = std::move(tree);
         ++epoch_;
     }
+    bool rewroteInPlace = false;
     storefile::ReplaceOptions options;
     options.stopBeforeRename = faults_.stopBeforeRename;
-    bool replaced = format_.hive ? writeHive(location_, pending_, options, problem)
+    options.rewroteInPlace = &rewroteInPlace;
+    bool replaced = format_.hive ? writeHive(location_, pending_, options, &problem)
                                  : storefile::replaceFile(location_, RegFileWriter().write(tree_),
-                                                          options, problem);
-    if (!replaced)
+                                                          options, &problem);
+    if (!replaced) {
+        explainFailure(problem, errno, failure);
+        failure->wroteAnything = rewroteInPlace;
         return ERROR_CANTWRITE;
+    }
     stamp_ = location_.stamp();
     pending_.clear();
     unsaved_ = false;
     return ERROR_SUCCESS;
+}
+
+std::string RegistryStore::unwritableReason() const {
+    return format_.dirty ? dirtyHiveProblem(location_.name()) : std::string();
+}
+
+// The causes a person can act on are told apart by errno; a permission refused is the file's
+// when the file itself may not be written, else its folder's (where new files are made).
+void RegistryStore::explainFailure(const std::string& problem, int code,
+                                   RegistrySaveFailure* failure) const {
+    using Cause = RegistrySaveFailure::Cause;
+    failure->code = code;
+    failure->detail = problem;
+    std::string ignored;
+    switch (code) {
+    case EACCES:
+    case EPERM:
+        if (!storefile::mayWrite(location_, &ignored)) {
+            failure->cause = Cause::kFileNotWritable;
+        } else {
+            failure->cause = Cause::kFolderNotWritable;
+            const std::string& path = location_.path();
+            const size_t slash = path.rfind('/');
+            failure->folder = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+        }
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        failure->cause = Cause::kNoSpace;
+        break;
+    case EROFS:
+        failure->cause = Cause::kReadOnlyFileSystem;
+        break;
+    default:
+        failure->cause = Cause::kOther;
+        break;
+    }
 }
 
 // What a failed save leaves: no changes pending, and the view read again from the file (kept

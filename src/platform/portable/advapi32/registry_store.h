@@ -54,8 +54,8 @@ class RegistryStore {
     // file as it was. A failed save drops the changes (nothing of them is written later) and
     // reads the file again, so what the Reg* functions see is what the file holds.
     LONG save();
-    // Why the last save failed, naming the file; empty after a save that succeeded.
-    const std::string& lastError() const { return lastError_; }
+    // Why the last save failed; cause kNone after a save that succeeded.
+    const RegistrySaveFailure& lastFailure() const { return lastFailure_; }
 
   private:
     using FileStamp = storefile::FileStamp;
@@ -68,12 +68,16 @@ class RegistryStore {
     };
     static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                      std::string* error, Format* format);
-    LONG saveToFile(std::string* problem);
+    LONG saveToFile(RegistrySaveFailure* failure);
+    // Why a hive in use is never written ("" for a store that is written), starting with ": ".
+    std::string unwritableReason() const;
+    // Fills *failure for a step that failed with errno `code`, *problem its own account.
+    void explainFailure(const std::string& problem, int code, RegistrySaveFailure* failure) const;
     void dropPendingChanges();
 
     storefile::StoreLocation location_; // not valid: the registry is kept in memory
     std::string shownPath_;             // the path as it was given, for messages
-    std::string lastError_;
+    RegistrySaveFailure lastFailure_;
     Format format_;
     std::string notice_;
     RegistryTree tree_;

@@ -66,16 +66,20 @@ bool reserveSpace(int fd, size_t size) {
 // Rewrites the file itself, keeping its inode and so its owner, group and mode; `old` is what
 // mayWrite() saw.
 bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::string_view text,
-                    std::string* error) {
+                    const ReplaceOptions& options, std::string* error) {
     int fd = openSameFile(where, old, error);
     if (fd < 0)
         return false;
-    bool written = reserveSpace(fd, text.size()) && writeAll(fd, text) &&
-                   ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    bool written = reserveSpace(fd, text.size());
+    if (written && options.rewroteInPlace)
+        *options.rewroteInPlace = true;
+    written = written && writeAll(fd, text) &&
+              ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
     int problem = errno;
     ::close(fd);
     if (!written)
         *error = failure("cannot write", problem);
+    errno = problem;
     return written;
 }
 
@@ -94,6 +98,7 @@ bool mayWrite(const StoreLocation& where, std::string* error) {
         return errno == ENOENT || (*error = failure("cannot write", errno), false);
     if (!S_ISREG(st.st_mode)) {
         *error = std::string(": cannot write: ") + kindOf(st.st_mode) + ", not a regular file";
+        errno = 0;
         return false;
     }
     if (::faccessat(where.folder(), where.name().c_str(), W_OK, AT_EACCESS) != 0) {
@@ -103,6 +108,7 @@ bool mayWrite(const StoreLocation& where, std::string* error) {
     // Root may write anything; a file that grants no one the right to write is still read-only.
     if (::geteuid() == 0 && (st.st_mode & 0222) == 0) {
         *error = ": cannot write: the file is read-only (no write permission at all)";
+        errno = EACCES;
         return false;
     }
     return true;
@@ -119,10 +125,10 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
     if (!temp.create(where, kTempSuffix, error)) {
         // A file one may write in a folder one may not (a shared file): written where it is.
         bool folderRefuses = errno == EACCES || errno == EPERM;
-        return exists && folderRefuses && rewriteInPlace(where, old, text, error);
+        return exists && folderRefuses && rewriteInPlace(where, old, text, options, error);
     }
     if (exists && !keepOwner(temp.fd(), old))
-        return rewriteInPlace(where, old, text, error);
+        return rewriteInPlace(where, old, text, options, error);
     if (!writeAll(temp.fd(), text) || ::fsync(temp.fd()) != 0) {
         *error = failure("cannot write", errno);
         return false;

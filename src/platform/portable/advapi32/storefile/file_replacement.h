@@ -15,15 +15,19 @@ namespace portable::storefile {
 
 // True when this process may write the file at the location (or create it there): a regular
 // file its effective user could open for writing; root too needs some write permission on it.
-// Otherwise *error says why, starting with ": ".
+// Otherwise *error says why, starting with ": ", and errno tells it (0 for a file of another
+// kind).
 bool mayWrite(const StoreLocation& where, std::string* error);
 
 struct ReplaceOptions {
     bool stopBeforeRename = false; // writes the temporary file, then stops as if killed
+    // Set true when the file itself began to be rewritten in place: a failure after that may
+    // leave it part written. Not set otherwise (a failure then leaves the file as it was).
+    bool* rewroteInPlace = nullptr;
 };
 
-// Replaces the file with `text` (mayWrite() first). On failure the file is as it was and
-// *error says why, starting with ": ".
+// Replaces the file with `text` (mayWrite() first). On failure the file is as it was (unless
+// *options.rewroteInPlace was set), *error says why, starting with ": ", and errno tells it.
 bool replaceFile(const StoreLocation& where, std::string_view text, const ReplaceOptions& options,
                  std::string* error);
 

@@ -226,6 +226,8 @@ bool StoreLock::acquire(const StoreLocation& where, int waitMs, std::string* err
             ::close(fd); // replaced while this process waited, or busy: look again
         if (!locked && Clock::now() >= deadline) {
             *error = heldBy(held, waitMs);
+            timedOut_ = true;
+            holder_ = holderOf(held);
             return false;
         }
         if (!locked)

@@ -23,9 +23,15 @@ class StoreLock {
     // Takes the lock, waiting at most waitMs. On failure *error says why, starting with ": ".
     bool acquire(const StoreLocation& where, int waitMs, std::string* error);
     bool held() const { return fd_ >= 0; }
+    // After acquire() failed: whether another process held the lock past the wait, and which
+    // (0 when it cannot be told).
+    bool timedOut() const { return timedOut_; }
+    long holder() const { return holder_; }
 
   private:
     int fd_ = -1;
+    bool timedOut_ = false;
+    long holder_ = 0;
 };
 
 // Ten seconds: long enough for any save, short enough for a person waiting on OK.
