@@ -1,5 +1,5 @@
-// quorlan-params when the registry refuses part of a change: the change is taken back whole,
-// each value with its own type, and the command exits 2.
+// quorlan-params when the registry refuses part of a change: nothing of it is saved, each value
+// keeps its own type, the message says why, and the command exits 2.
 #include "commands.h"
 #include "exit_status.h"
 #include "dialog_session.h"
@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +20,10 @@ class ParamsCommandFault : public ::testing::Test {
   protected:
     void SetUp() override {
         portable::useMemoryRegistry();
+        stage();
+    }
+    // The registry in use, holding these values alone.
+    void stage() {
         resetService(service, true,
                      {{"NetworkAddress", "0002B3A1C4F7"}, {"NetworkMedia", "2"}, {"PriQ", "1"}});
         // A value of another type than the command writes, to be put back as it was.
@@ -54,21 +61,36 @@ TEST_F(ParamsCommandFault, AWriteRefusedTakesBackTheValuesWrittenBeforeIt) {
     faults.failSetValue = "NetworkMedia";
     portable::setRegistryFaults(faults);
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::setProperties(service, pairs, false));
-    EXPECT_EQ("quorlan-params: could not save NetworkMedia; nothing was changed\n",
+    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::setProperties(service, pairs, {}));
+    EXPECT_EQ("quorlan-params: could not save the change: the registry refuses to write "
+              "NetworkMedia; nothing was changed\n",
               ::testing::internal::GetCapturedStderr());
     portable::setRegistryFaults(portable::RegistryFaults{});
     expectUnchanged();
 }
 
-// Nothing reaches the store, and nothing of the change is left to be saved later either.
-TEST_F(ParamsCommandFault, ASaveRefusedLeavesNothingToSaveLater) {
+// Nothing reaches the registry file, nothing is written after the failed save (no values put
+// back over what others may have saved meanwhile), and nothing is left to be saved later.
+TEST_F(ParamsCommandFault, ASaveRefusedWritesNothingMore) {
+    char folder[] = "/tmp/quorlan-params-fault-XXXXXX";
+    ASSERT_NE(nullptr, ::mkdtemp(folder));
+    const std::string path = std::string(folder) + "/store.reg";
+    ASSERT_TRUE(portable::useRegistryFile(path, nullptr));
+    stage(); // the same values, now in the file
     portable::RegistryFaults faults;
     faults.failSave = true;
     portable::setRegistryFaults(faults);
-    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::resetProperties(service, {}, false));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(quorlan_params::kExitRegistry, quorlan_params::resetProperties(service, {}, {}));
+    EXPECT_EQ("quorlan-params: could not save the change: " + path +
+                  ": cannot save: the store refuses (a fault); nothing was changed\n",
+              ::testing::internal::GetCapturedStderr());
     portable::setRegistryFaults(portable::RegistryFaults{});
     expectUnchanged();
+    portable::useMemoryRegistry();
+    std::remove(path.c_str());
+    std::remove((path + ".lock").c_str());
+    ::rmdir(folder);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 // only regular files, files no one can plant or hold, owners and modes kept, failures final.
 #include "registry_fixture.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -87,7 +89,7 @@ TEST_F(RegistryPersistence, FailedSaveIsDroppedAndNeverWrittenLater) {
     HKEY key = openKey();
     setValue(key, "PriQ", REG_SZ, {'1', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));
-    EXPECT_EQ(storePath_ + ": cannot save: the store refuses (a fault)",
+    EXPECT_EQ(storePath_ + ": cannot save: the store refuses (a fault); nothing was changed",
               portable::lastRegistrySaveError());
     EXPECT_EQ(REG_NONE, queryValue(key, "PriQ").first);
     portable::setRegistryFaults({});
@@ -185,8 +187,8 @@ TEST_F(RegistryPersistence, LockIsForWritersOnlyAndItsWaitEnds) {
     injectFaults([](portable::RegistryFaults& f) { f.lockWaitMs = 200; });
     setValue(key, "PriQ", REG_SZ, {'2', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));
-    EXPECT_EQ(storePath_ + ": cannot save: locked by process " + std::to_string(holder) +
-                  " after 0.20 s",
+    EXPECT_EQ(storePath_ + ": cannot save: process " + std::to_string(holder) +
+                  " holds its lock, and still held it after 0.2 s; nothing was changed",
               portable::lastRegistrySaveError());
     EXPECT_EQ((Bytes{'1', 0}), queryValue(key, "PriQ").second);
     ASSERT_EQ(1, ::write(release[1], "x", 1));
@@ -220,7 +222,9 @@ TEST_F(RegistryPersistence, SaveKeepsOwnershipAndRespectsReadOnlyFiles) {
     setValue(key, "PriQ", REG_SZ, {'2', 0});
     EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(key));
     EXPECT_EQ(before, readFile(storePath_));
-    EXPECT_NE(std::string::npos, portable::lastRegistrySaveError().find(": cannot write: "));
+    EXPECT_EQ(storePath_ + ": cannot save: no permission to write the file (" +
+                  std::strerror(EACCES) + "); nothing was changed",
+              portable::lastRegistrySaveError());
     RegCloseKey(key);
 }
 

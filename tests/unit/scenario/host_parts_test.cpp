@@ -34,6 +34,14 @@ TEST(HostCommandLine, FormsAndUsageErrors) {
         {{"--script"}, false, "--script needs at least one scenario file"},
         {{"--registry"}, false, "--registry needs a file"},
         {{"--verbose", "A"}, false, "unknown option --verbose"},
+        {{"--registry=r.reg", "Veloxa"}, true, "Veloxa"},
+        {{"--registry=", "Veloxa"}, false, "--registry needs a file, not an empty word"},
+        {{"--registry", "a.reg", "--registry=b.reg", "V"},
+         false,
+         "--registry is given more than once"},
+        {{"--script", "a.scn", "--script"}, false, "--script is given more than once"},
+        {{"--help=yes"}, false, "--help takes no value"},
+        {{"--verbose=1", "A"}, false, "unknown option --verbose"},
     };
     for (const CommandCase& c : cases) {
         std::vector<std::string> words = {"host"};
