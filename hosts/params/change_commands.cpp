@@ -10,6 +10,8 @@
 #include "standard_output.h"
 #include "value_snapshot.h"
 
+#include <algorithm>
+
 namespace quorlan_params {
 
 namespace {
@@ -87,29 +89,22 @@ struct Outcome {
     bool changes;         // the registry does not hold what it is set to
 };
 
-// The named properties in the registry's order, each compared with what the registry holds:
-// the exact type and bytes a save would write, or the value's absence.
+// The named properties in the order named, each compared with what the registry holds: the
+// exact type and bytes a save would write, or the value's absence. Empty when they do not read.
 std::vector<Outcome> compare(const ParameterStore& store, const PropertyValues& loaded,
                              const PropertyValues& target, const std::vector<Change>& changes,
                              ValueSnapshot* now) {
-    std::vector<const PropertyRow*> rows;
     std::vector<std::string> names;
-    for (size_t i = 0; i < kPropertyCount; ++i) {
-        const PropertyRow& row = PropertyCatalogue::row(PropertyCatalogue::storageOrder()[i]);
-        for (const Change& change : changes)
-            if (change.row == &row) {
-                rows.push_back(&row);
-                names.push_back(row.valueName);
-            }
-    }
+    for (const Change& change : changes)
+        names.push_back(change.row->valueName);
     std::vector<Outcome> outcomes;
     if (!now->take(store.key(), names))
         return outcomes;
-    for (const PropertyRow* row : rows) {
-        const char* text =
-            target.storedIsAbsent(row->id) ? nullptr : target.stored(row->id).c_str();
-        outcomes.push_back({row, loadedState(loaded, row->id, store.key()),
-                            !now->holdsText(row->valueName, text)});
+    for (const Change& change : changes) {
+        const PropertyId id = change.row->id;
+        const char* text = target.storedIsAbsent(id) ? nullptr : target.stored(id).c_str();
+        outcomes.push_back({change.row, loadedState(loaded, id, store.key()),
+                            !now->holdsText(change.row->valueName, text)});
     }
     return outcomes;
 }
@@ -165,18 +160,21 @@ std::string changeJson(const PropertyValues& target, const std::vector<Outcome>&
 int writeChanges(ParameterStore& store, const PropertyValues& target,
                  const std::vector<Outcome>& outcomes, const ValueSnapshot& before) {
     std::vector<std::string> written;
-    for (const Outcome& outcome : outcomes) {
-        if (!outcome.changes)
+    for (size_t i = 0; i < kPropertyCount; ++i) {
+        const PropertyId id = PropertyCatalogue::storageOrder()[i];
+        const auto outcome = std::find_if(outcomes.begin(), outcomes.end(),
+                                          [id](const Outcome& one) { return one.row->id == id; });
+        if (outcome == outcomes.end() || !outcome->changes)
             continue;
-        if (!store.WriteValue(target, outcome.row->id)) {
+        if (!store.WriteValue(target, id)) {
             const bool restored = before.restore(store.key(), written);
             sayError(std::string("could not save the change: the registry refuses to write ") +
-                     outcome.row->valueName +
+                     outcome->row->valueName +
                      (restored ? "; nothing was changed"
                                : "; the values written before it may be left changed"));
             return kExitRegistry;
         }
-        written.push_back(outcome.row->valueName);
+        written.push_back(outcome->row->valueName);
     }
     const LONG status = written.empty() ? ERROR_SUCCESS : store.Flush();
     if (status == ERROR_SUCCESS)
