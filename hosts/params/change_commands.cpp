@@ -154,9 +154,9 @@ std::string changeJson(const PropertyValues& target, const std::vector<Outcome>&
 }
 
 // Writes the values that change, in the registry's order, and saves once. A refused write
-// saves nothing: the values written before it are put back as they were. A save that fails
-// has written nothing more than its store says (the store keeps nothing of it), so it is never
-// followed by another.
+// puts back the values written before it (Windows keeps each write at once, and closing a key
+// saves what was written). A save that fails is never followed by another: the store keeps
+// nothing of it, and a "restore" would only overwrite what others saved meanwhile.
 int writeChanges(ParameterStore& store, const PropertyValues& target,
                  const std::vector<Outcome>& outcomes, const ValueSnapshot& before) {
     std::vector<std::string> written;
@@ -205,9 +205,8 @@ int applyChanges(const std::string& service, const std::vector<Change>& changes,
         return kExitRegistry;
     }
     const std::string unchanged = unchangedLabels(outcomes);
-    bool changing = false;
-    for (const Outcome& outcome : outcomes)
-        changing = changing || outcome.changes;
+    const bool changing = std::any_of(outcomes.begin(), outcomes.end(),
+                                      [](const Outcome& outcome) { return outcome.changes; });
     const std::string unwritable = unwritableRegistryReason();
     if (mode.dryRun && changing && !unwritable.empty()) {
         sayError("the change cannot be saved: " + unwritable);

@@ -108,25 +108,22 @@ void RegistryStore::deleteValue(RegistryKey& key, const KeyPath& path, std::stri
 LONG RegistryStore::save() {
     if (!unsaved_)
         return ERROR_SUCCESS;
+    if (inMemory() && !faults_.failSave) {
+        unsaved_ = false;
+        return ERROR_SUCCESS;
+    }
     RegistrySaveFailure failure;
     failure.cause = RegistrySaveFailure::Cause::kOther;
     failure.path = inMemory() ? std::string("the registry in memory") : shownPath_;
     failure.detail = ": cannot save: the store refuses (a fault)";
-    if (inMemory()) {
-        if (faults_.failSave) {
-            lastFailure_ = failure;
-            return ERROR_CANTWRITE;
-        }
-        unsaved_ = false;
-        return ERROR_SUCCESS;
-    }
     LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&failure);
     if (status == ERROR_SUCCESS) {
         lastFailure_ = RegistrySaveFailure();
         return status;
     }
     lastFailure_ = std::move(failure);
-    dropPendingChanges();
+    if (!inMemory())
+        dropPendingChanges();
     return status;
 }
 
