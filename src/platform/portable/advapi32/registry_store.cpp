@@ -9,11 +9,22 @@
 #include "platform/portable/win32_registry.h"
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace portable::registry {
 
 using storefile::StoreLocation;
+
+namespace {
+
+// The errno of a failed step, when the step's own account names it: errno is left as it is by
+// calls that succeed, so one that a step did not fail with may be stale.
+int errnoNamedIn(const std::string& problem, int code) {
+    return code != 0 && problem.find(std::strerror(code)) != std::string::npos ? code : 0;
+}
+
+} // namespace
 
 RegistryStore& RegistryStore::instance() {
     static RegistryStore store;
@@ -144,7 +155,7 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
     storefile::StoreLock lock;
     int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
     if (!lock.acquire(location_, wait, &problem)) {
-        explainFailure(problem, errno, failure);
+        explainFailure(problem, errnoNamedIn(problem, errno), failure);
         if (lock.timedOut()) {
             failure->cause = Cause::kLocked;
             failure->lockHolder = lock.holder();
@@ -184,7 +195,7 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
                                  : storefile::replaceFile(location_, RegFileWriter().write(tree_),
                                                           options, &problem);
     if (!replaced) {
-        explainFailure(problem, errno, failure);
+        explainFailure(problem, errnoNamedIn(problem, errno), failure);
         failure->wroteAnything = rewroteInPlace;
         return ERROR_CANTWRITE;
     }
