@@ -26,7 +26,7 @@ struct PropertyState {
 PropertyState loadedState(const PropertyValues& values, PropertyId id, HKEY key);
 std::vector<PropertyState> loadedStates(const PropertyValues& values, HKEY key);
 
-// The value as a word: the display value, or "absent".
+// The value as a word: the display value (a control character in it as '?'), or "absent".
 std::string valueWord(const PropertyState& state);
 // What deserves a remark about the stored value, or "": whatever makes the dialog show other
 // than what was stored (a code without a label, data that is not text, a number out of range or
