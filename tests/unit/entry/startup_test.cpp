@@ -28,7 +28,11 @@ class CHookApp : public CWinApp {
 CHookApp theHookApp;
 
 HINSTANCE programModule() {
-    return AfxModuleContaining(reinterpret_cast<const void*>(&programModule));
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&programModule), &module);
+    return module;
 }
 
 std::string programTitle() {
