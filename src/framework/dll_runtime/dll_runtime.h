@@ -10,7 +10,8 @@
 // as is every function that calls it: their frames outlive the change of the guard.
 __attribute__((no_stack_protector)) void AfxSeedStackGuard(HINSTANCE instance);
 
-// Runs the constructors of the static objects, in the order the compiler laid down.
+// Runs the constructors of the static objects, in the order the compiler laid down; once.
 void AfxConstructStaticObjects();
-// Runs what was registered with atexit, latest first, then the remaining static destructors.
+// Runs what was registered with atexit, latest first, then the remaining static destructors;
+// once after each construction.
 void AfxDestroyStaticObjects();

@@ -21,6 +21,8 @@ namespace {
 StaticFunction* exitList = nullptr;
 size_t exitCount = 0;
 size_t exitCapacity = 0;
+// The loader follows a refused attach with a detach: the objects go once.
+bool constructed = false;
 
 } // namespace
 
@@ -39,6 +41,9 @@ int atexit(StaticFunction function) {
 
 // Like the compiler's own start-up: the list is run from its end, its last entry first.
 void AfxConstructStaticObjects() {
+    if (constructed)
+        return;
+    constructed = true;
     size_t count = reinterpret_cast<size_t>(__CTOR_LIST__[0]);
     if (count == static_cast<size_t>(-1)) {
         count = 0;
@@ -50,6 +55,9 @@ void AfxConstructStaticObjects() {
 }
 
 void AfxDestroyStaticObjects() {
+    if (!constructed)
+        return;
+    constructed = false;
     while (exitCount != 0)
         exitList[--exitCount]();
     std::free(exitList);

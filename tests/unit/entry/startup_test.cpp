@@ -142,12 +142,17 @@ BOOL WINAPI fakeParameters(UINT action, UINT, PVOID area, UINT) {
     return newer.workAreaResult;
 }
 
+// Through the generic function type, as GetProcAddress hands functions out.
+template <typename Function> FARPROC asProc(Function function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
 FARPROC fakeLookup(const char* module, const char* function) {
     newer.looked.push_back(std::string(module) + "!" + function);
     if (std::strcmp(function, "InitCommonControlsEx") == 0 && newer.hasInitEx)
-        return reinterpret_cast<FARPROC>(&fakeInitEx);
+        return asProc(&fakeInitEx);
     if (std::strcmp(function, "SystemParametersInfoA") == 0)
-        return reinterpret_cast<FARPROC>(&fakeParameters);
+        return asProc(&fakeParameters);
     return nullptr;
 }
 
