@@ -5,6 +5,9 @@ if(WIN32)
   # time, so exceptions, their unwind tables and RTTI are off, and unused sections are dropped.
   set(quorlan_lean_options -fno-exceptions -fno-asynchronous-unwind-tables -fno-rtti
                            -ffunction-sections -fdata-sections)
+  # The Win32 API of Windows NT 4.0, below the common controls of Internet Explorer 3: a newer
+  # function fails to compile, and what stays above goes through AfxSystemEntry.
+  set(quorlan_api_level _WIN32_WINNT=0x0400 WINVER=0x0400 _WIN32_IE=0x0200)
 endif()
 
 # The property catalogue (pure data and text rules) and the registry load and save of the eight
@@ -22,6 +25,7 @@ target_include_directories(quorlan_params PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 # The catalogue's rows name their columns (designated initialisers).
 target_compile_features(quorlan_params PRIVATE cxx_std_20)
 target_compile_options(quorlan_params PRIVATE ${quorlan_lean_options})
+target_compile_definitions(quorlan_params PRIVATE ${quorlan_api_level})
 if(WIN32)
   target_link_libraries(quorlan_params PUBLIC advapi32)
 else()
@@ -33,10 +37,13 @@ endif()
 add_library(quorlan_product OBJECT
   framework/app_message_box.cpp
   framework/cmd_target.cpp
+  framework/common_controls.cpp
   framework/control_container.cpp
   framework/data_exchange.cpp
   framework/dialog.cpp
   framework/module_names.cpp
+  framework/screen_area.cpp
+  framework/system_entry.cpp
   framework/win_app.cpp
   framework/window_text.cpp
   framework/wnd.cpp
@@ -47,6 +54,7 @@ add_library(quorlan_product OBJECT
   entry/result_text.cpp)
 target_include_directories(quorlan_product PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(quorlan_product PUBLIC quorlan_params)
+target_compile_definitions(quorlan_product PRIVATE ${quorlan_api_level})
 
 if(WIN32)
   # Stack protection from the static libssp, so the DLL needs no runtime DLL for it; whatever
@@ -64,15 +72,30 @@ else()
 endif()
 
 if(WIN32)
+  # The DLL's own runtime, in place of MinGW's start-up and C runtime DLL: Windows NT 3.51 has no
+  # msvcrt.dll, and the start-up objects of the toolchain are made for it. Only the DLL links
+  # it; test programs that link the product's objects keep the toolchain's runtime.
+  add_library(quorlan_dll_runtime OBJECT
+    framework/dll_runtime/c_strings.cpp
+    framework/dll_runtime/heap.cpp
+    framework/dll_runtime/stack_guard.cpp
+    framework/dll_runtime/static_objects.cpp)
+  target_include_directories(quorlan_dll_runtime PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_definitions(quorlan_dll_runtime PRIVATE ${quorlan_api_level})
+  # The string functions are loops the optimiser would otherwise turn back into their own calls.
+  target_compile_options(quorlan_dll_runtime PRIVATE ${quorlan_lean_options} -fno-builtin
+                         -fno-tree-loop-distribute-patterns -fstack-protector-strong)
+
   add_library(quorlan SHARED ${quorlan_startup} entry/quorlan.def)
   target_compile_options(quorlan PRIVATE ${quorlan_lean_options})
-  target_link_options(quorlan PRIVATE -static -s -Wl,--gc-sections -Wl,--dynamicbase
+  target_compile_definitions(quorlan PRIVATE ${quorlan_api_level})
+  target_link_options(quorlan PRIVATE -static -s -nostdlib -Wl,--gc-sections -Wl,--dynamicbase
                       -Wl,--nxcompat)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    target_link_options(quorlan PRIVATE -Wl,--high-entropy-va)
+    target_link_options(quorlan PRIVATE -Wl,--high-entropy-va -Wl,--entry,DllMain)
   else()
     # The .def names the stdcall function undecorated; let ld match it to its @12 symbol.
-    target_link_options(quorlan PRIVATE -Wl,--enable-stdcall-fixup)
+    target_link_options(quorlan PRIVATE -Wl,--enable-stdcall-fixup -Wl,--entry,_DllMain@12)
   endif()
   set_target_properties(quorlan PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 else()
@@ -88,4 +111,8 @@ else()
                                            LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
 target_link_libraries(quorlan PRIVATE quorlan_product)
+if(WIN32)
+  # libgcc for the compiler's helpers (64-bit division on i686, stack probes); it imports nothing.
+  target_link_libraries(quorlan PRIVATE quorlan_dll_runtime kernel32 gcc)
+endif()
 set_target_properties(quorlan PROPERTIES PREFIX "" OUTPUT_NAME quorlan)

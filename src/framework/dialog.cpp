@@ -1,24 +1,12 @@
 #include "framework/dialog.h"
 
+#include "framework/common_controls.h"
 #include "framework/win_app.h"
-
-namespace {
-
-// The up-down control lives in the common controls, which must be registered before a
-// template that names it is created.
-void registerCommonControls() {
-    INITCOMMONCONTROLSEX classes;
-    classes.dwSize = sizeof classes;
-    classes.dwICC = ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&classes);
-}
-
-} // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 INT_PTR CDialog::DoModal() {
-    registerCommonControls();
+    AfxRegisterCommonControls();
     HWND owner = parent_ != nullptr ? parent_->m_hWnd : GetActiveWindow();
     INT_PTR result = DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner,
                                      DialogProc, reinterpret_cast<LPARAM>(this));

@@ -11,7 +11,11 @@
 namespace {
 
 HINSTANCE thisModule() {
-    return AfxModuleContaining(reinterpret_cast<const void*>(&thisModule));
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&thisModule), &module);
+    return module;
 }
 
 void moduleDetach() {

@@ -69,13 +69,6 @@ CWinApp* AfxGetApp() {
 HINSTANCE AfxGetInstanceHandle() {
     return moduleInstance;
 }
-HINSTANCE AfxModuleContaining(const void* address) {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       static_cast<LPCSTR>(address), &module);
-    return module;
-}
 
 const char* AfxGetAppName() {
     return theApp != nullptr ? theApp->m_pszAppName : "";

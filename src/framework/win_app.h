@@ -39,8 +39,6 @@ class CWinApp : public CCmdTarget {
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
-// The module (program, DLL or shared object) whose image holds this address; nullptr when none.
-HINSTANCE AfxModuleContaining(const void* address);
 const char* AfxGetAppName();
 
 // The module start-up: records the module, names the application and runs its start-up hook;

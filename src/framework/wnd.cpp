@@ -1,5 +1,6 @@
 #include "framework/wnd.h"
 
+#include "framework/screen_area.h"
 #include "framework/window_text.h"
 
 void CWnd::GetWindowText(char* text, size_t size) const {
@@ -19,10 +20,9 @@ LONG centred(LONG overLow, LONG overHigh, LONG size, LONG low, LONG high) {
 } // namespace
 
 void CWnd::CenterWindow() const {
-    // The primary screen's work area: a window without a visible owner opens there.
+    // A window without a visible owner opens in the middle of the screen.
     RECT area{};
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
-        return;
+    AfxGetScreenArea(area);
     RECT over = area;
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     LONG ownerStyle = owner != nullptr ? ::GetWindowLongA(owner, GWL_STYLE) : 0;

@@ -5,7 +5,11 @@
 namespace {
 
 HINSTANCE programModule() {
-    return AfxModuleContaining(reinterpret_cast<const void*>(&programModule));
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&programModule), &module);
+    return module;
 }
 
 } // namespace

@@ -2,13 +2,17 @@
 // prefix reports. Before version 4 the module loads CTL3D32.DLL, registers itself (then asks for
 // every later dialog to be subclassed) at load and unregisters at unload, each time with its own
 // instance handle; from version 4 on it never loads the library. Wine's CTL3D32.DLL does
-// nothing visible, so its three entry points are patched to jump to recorders here.
+// nothing visible, so its three entry points are patched to jump to recorders here. The start-up
+// also seeds the stack protector's guard, before any protected function runs.
 //   ctl3d_test [--nt351]   --nt351: the prefix must report version 3 (else the run fails)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -106,6 +110,55 @@ TEST(Ctl3dOnTheRealPlatform, FollowsTheWindowsVersion) {
     EXPECT_EQ("unregister", calls[0].what);
     for (const Call& call : {atLoad[0], atLoad[1], calls[0]})
         EXPECT_EQ(module, call.instance) << call.what << ": not the module's instance handle";
+}
+
+// The guard's value in the DLL file (src/framework/dll_runtime/stack_guard.cpp), until the
+// start-up replaces it.
+const uintptr_t unseededGuard = static_cast<uintptr_t>(0x2f8a5c71e31b9d46ULL);
+
+// Where the file holds `value` in a section, as offsets from the image base once loaded.
+std::vector<DWORD> imagePlacesOf(const std::string& path, uintptr_t value) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<DWORD> places;
+    IMAGE_DOS_HEADER dos{};
+    if (file.size() < sizeof dos)
+        return places;
+    std::memcpy(&dos, file.data(), sizeof dos);
+    size_t headersAt = static_cast<size_t>(dos.e_lfanew);
+    IMAGE_FILE_HEADER header{};
+    std::memcpy(&header, file.data() + headersAt + sizeof(DWORD), sizeof header);
+    size_t sectionsAt = headersAt + sizeof(DWORD) + sizeof header + header.SizeOfOptionalHeader;
+    for (WORD i = 0; i < header.NumberOfSections; ++i) {
+        IMAGE_SECTION_HEADER section{};
+        std::memcpy(&section, file.data() + sectionsAt + i * sizeof section, sizeof section);
+        for (DWORD at = 0; at + sizeof value <= section.SizeOfRawData; at += sizeof value) {
+            if (std::memcmp(file.data() + section.PointerToRawData + at, &value, sizeof value) == 0)
+                places.push_back(section.VirtualAddress + at);
+        }
+    }
+    return places;
+}
+
+TEST(StartUp, SeedsTheStackGuardAtEveryLoad) {
+    HMODULE module = LoadLibraryA("quorlan.dll");
+    ASSERT_NE(nullptr, module);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, sizeof path - 1);
+    const std::vector<DWORD> places = imagePlacesOf(path, unseededGuard);
+    ASSERT_EQ(1u, places.size()) << "the guard's initial value is not in the file once";
+    uintptr_t seeds[2] = {};
+    for (uintptr_t& seed : seeds) {
+        if (module == nullptr)
+            module = LoadLibraryA("quorlan.dll");
+        ASSERT_NE(nullptr, module);
+        std::memcpy(&seed, reinterpret_cast<const char*>(module) + places[0], sizeof seed);
+        FreeLibrary(module);
+        module = nullptr;
+    }
+    EXPECT_NE(unseededGuard, seeds[0]);
+    EXPECT_NE(unseededGuard, seeds[1]);
+    EXPECT_NE(seeds[0], seeds[1]) << "the same guard at two loads";
 }
 
 } // namespace

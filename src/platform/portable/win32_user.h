@@ -446,6 +446,9 @@
 
 #define SPI_GETWORKAREA 0x0030
 
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+
 #define WA_INACTIVE 0 // WM_ACTIVATE: LOWORD(wParam)
 #define WA_ACTIVE 1
 
@@ -628,6 +631,8 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
 // Moves and sizes only (the Z order is the creation order): SWP_NOMOVE, SWP_NOSIZE.
 BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL WINAPI SystemParametersInfoA(UINT action, UINT uiParam, PVOID pvParam, UINT winIni);
+// The screen's size only (SM_CXSCREEN, SM_CYSCREEN); 0 for any other index.
+int WINAPI GetSystemMetrics(int index);
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
 BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
 HWND WINAPI SetFocus(HWND window);

@@ -1,10 +1,14 @@
-// The framework's module start-up and shut-down around an application's hooks, and the names
-// it derives from the module's path.
+// The framework's module start-up and shut-down around an application's hooks, the names it
+// derives from the module's path, and the fallbacks it takes where Windows lacks newer functions.
+#include "framework/common_controls.h"
 #include "framework/module_names.h"
+#include "framework/screen_area.h"
+#include "framework/system_entry.h"
 #include "framework/win_app.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,7 +32,11 @@ class CHookApp : public CWinApp {
 CHookApp theHookApp;
 
 HINSTANCE programModule() {
-    return AfxModuleContaining(reinterpret_cast<const void*>(&programModule));
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&programModule), &module);
+    return module;
 }
 
 std::string programTitle() {
@@ -104,6 +112,114 @@ TEST(ModuleNames, TitleAndHelpFileFromThePath) {
         EXPECT_STREQ(c.title, TitleFromModulePath(c.path).c_str());
         EXPECT_STREQ(c.helpFile, HelpFileFromModulePath(c.path).c_str());
     }
+}
+
+// What the lookup finds, as Windows NT 3.51 and 4.0 (neither has InitCommonControlsEx; NT 3.51
+// fails SPI_GETWORKAREA) or a current Windows would answer; each call is recorded.
+struct Newer {
+    bool hasInitEx = false;
+    BOOL initExResult = TRUE;
+    BOOL workAreaResult = TRUE;
+    std::vector<std::string> looked;
+    DWORD initExSize = 0;
+    DWORD initExClasses = 0;
+    UINT parametersAction = 0;
+};
+Newer newer;
+
+const RECT fakeWorkArea{10, 20, 610, 420};
+
+BOOL WINAPI fakeInitEx(const DWORD* classes) {
+    newer.initExSize = classes[0];
+    newer.initExClasses = classes[1];
+    return newer.initExResult;
+}
+
+BOOL WINAPI fakeParameters(UINT action, UINT, PVOID area, UINT) {
+    newer.parametersAction = action;
+    if (newer.workAreaResult)
+        *static_cast<RECT*>(area) = fakeWorkArea;
+    return newer.workAreaResult;
+}
+
+// Through the generic function type, as GetProcAddress hands functions out.
+template <typename Function> FARPROC asProc(Function function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+FARPROC fakeLookup(const char* module, const char* function) {
+    newer.looked.push_back(std::string(module) + "!" + function);
+    if (std::strcmp(function, "InitCommonControlsEx") == 0 && newer.hasInitEx)
+        return asProc(&fakeInitEx);
+    if (std::strcmp(function, "SystemParametersInfoA") == 0)
+        return asProc(&fakeParameters);
+    return nullptr;
+}
+
+class NewerFunctions : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        newer = Newer{};
+        previous_ = AfxSetSystemEntryLookup(fakeLookup);
+    }
+    void TearDown() override { AfxSetSystemEntryLookup(previous_); }
+
+  private:
+    AfxSystemEntryLookup previous_ = nullptr;
+};
+
+TEST_F(NewerFunctions, CommonControlsAreRegisteredWithTheCallTheSystemHas) {
+    struct Case {
+        const char* system;
+        bool hasInitEx;
+        BOOL initExResult;
+        AfxCommonControlsCall expected;
+    };
+    const Case cases[] = {
+        {"common controls 4.70 and later", true, TRUE, AfxCommonControlsCall::initCommonControlsEx},
+        {"InitCommonControlsEx refusing", true, FALSE, AfxCommonControlsCall::initCommonControls},
+        {"Windows NT 3.51 and 4.0", false, TRUE, AfxCommonControlsCall::initCommonControls},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.system);
+        newer = Newer{};
+        newer.hasInitEx = c.hasInitEx;
+        newer.initExResult = c.initExResult;
+        EXPECT_EQ(c.expected, AfxRegisterCommonControls());
+        EXPECT_EQ(std::vector<std::string>{"COMCTL32.DLL!InitCommonControlsEx"}, newer.looked);
+        if (c.hasInitEx) {
+            // The structure's size, and the up-down and standard classes.
+            EXPECT_EQ(2 * sizeof(DWORD), newer.initExSize);
+            EXPECT_EQ(0x4010u, newer.initExClasses);
+        }
+    }
+}
+
+TEST_F(NewerFunctions, TheWorkAreaWhereTheSystemHasOneElseTheWholeScreen) {
+    RECT area{};
+    EXPECT_EQ(AfxScreenAreaSource::workArea, AfxGetScreenArea(area));
+    EXPECT_EQ(std::vector<std::string>{"USER32.DLL!SystemParametersInfoA"}, newer.looked);
+    EXPECT_EQ(static_cast<UINT>(SPI_GETWORKAREA), newer.parametersAction);
+    EXPECT_EQ(fakeWorkArea.right, area.right);
+    EXPECT_EQ(fakeWorkArea.top, area.top);
+
+    // Windows NT 3.51 exports the function, but fails the request.
+    newer.workAreaResult = FALSE;
+    area = RECT{};
+    EXPECT_EQ(AfxScreenAreaSource::wholeScreen, AfxGetScreenArea(area));
+    EXPECT_EQ(0, area.left);
+    EXPECT_EQ(0, area.top);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), area.right);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), area.bottom);
+    EXPECT_GT(area.right, 0);
+}
+
+TEST_F(NewerFunctions, WithNoneOfThemTheFallbacksStillDoTheirWork) {
+    AfxSetSystemEntryLookup([](const char*, const char*) -> FARPROC { return nullptr; });
+    EXPECT_EQ(AfxCommonControlsCall::initCommonControls, AfxRegisterCommonControls());
+    RECT area{};
+    EXPECT_EQ(AfxScreenAreaSource::wholeScreen, AfxGetScreenArea(area));
+    EXPECT_GT(area.bottom, 0);
 }
 
 } // namespace

@@ -324,6 +324,18 @@ BOOL WINAPI SystemParametersInfoA(UINT action, UINT, PVOID pvParam, UINT) {
     return TRUE;
 }
 
+int WINAPI GetSystemMetrics(int index) {
+    SIZE screen = screenSize();
+    switch (index) {
+    case SM_CXSCREEN:
+        return screen.cx;
+    case SM_CYSCREEN:
+        return screen.cy;
+    default:
+        return 0;
+    }
+}
+
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
     if (!lookup(window) || !point)
         return FALSE;
