@@ -20,6 +20,10 @@ bool useRegistryFile(const std::string& path, std::string* error);
 // will be written.
 std::string registryNotice();
 
+// Which transaction logs were replayed into the hive in use when it was chosen (a hive left
+// dirty by a crash), naming it, for the host to say once; empty when none were.
+std::string registryReplayNote();
+
 // Why the registry's last save failed, naming its file (e.g. the process holding its lock), for
 // the host to tell the person; empty when the last save succeeded.
 std::string lastRegistrySaveError();

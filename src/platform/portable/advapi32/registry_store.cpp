@@ -35,7 +35,10 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
         return false;
     }
     format_ = format;
-    notice_ = format.dirty ? path + dirtyHiveProblem(location.name()) : std::string();
+    const hivelog::HiveRecovery& recovery = format.recovery;
+    notice_ = recovery.writable() ? std::string()
+                                  : path + hivelog::unrecoverableReason(location.name(), recovery);
+    replayNote_ = recovery.replayed ? path + ": " + hivelog::replayNote(recovery) : std::string();
     location_ = std::move(location);
     shownPath_ = path;
     tree_ = std::move(tree);
@@ -51,6 +54,7 @@ void RegistryStore::useMemory() {
     location_ = StoreLocation();
     format_ = Format();
     notice_.clear();
+    replayNote_.clear();
     shownPath_.clear();
     tree_ = RegistryTree();
     ++epoch_;
@@ -194,8 +198,10 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
         break;
     }
     format->hive = isHive(text);
-    if (format->hive)
-        return readHive(&text, tree, &format->dirty, error);
+    if (format->hive) {
+        format->recovery = replayHiveLogs(location, &text);
+        return readHive(&text, tree, error);
+    }
     RegFileReader reader;
     if (!reader.read(std::move(text), tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();
