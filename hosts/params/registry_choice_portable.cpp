@@ -4,10 +4,18 @@
 #include "platform/portable/portable.h"
 #include "setup/registry_file.h"
 
+#include <cstdio>
+
 namespace quorlan_params {
 
 bool chooseRegistry(bool fileGiven, const std::string& file, std::string* error) {
-    return portable::useRegistryFile(chooseRegistryFile(fileGiven, file).path, error);
+    if (!portable::useRegistryFile(chooseRegistryFile(fileGiven, file).path, error))
+        return false;
+    // A hive left dirty by a crash was brought up to date from its logs: said once.
+    std::string replayed = portable::registryReplayNote();
+    if (!replayed.empty())
+        std::fprintf(stderr, "quorlan-params: %s\n", replayed.c_str());
+    return true;
 }
 
 void useLineFeedOutput() {}

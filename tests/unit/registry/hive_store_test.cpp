@@ -1,11 +1,16 @@
 // The store kept in a SYSTEM hive: what a save writes into the hive as hivex reads it back, what
-// it keeps of the file, and the saves it refuses.
+// it keeps of the file, the saves it refuses, and a hive left dirty by a crash, brought up to
+// date from its transaction logs.
 #include "registry_fixture.h"
 #include "test_hive.h"
+#include "test_hive_logs.h"
+
+#include "platform/portable/advapi32/hivelog/marvin32.h"
 
 #include <hivex.h>
 
 #include <dirent.h>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace registry_test;
@@ -122,6 +127,154 @@ TEST_F(HiveStore, RefusedSavesLeaveTheHiveAsItWas) {
     EXPECT_NE(std::string::npos,
               portable::lastRegistrySaveError().find("it holds HKEY_LOCAL_MACHINE\\System alone"))
         << portable::lastRegistrySaveError();
+}
+
+// The states a crashed hive's logs carry it to: Select\Replayed set to 2, then 3; and 4 with a
+// value of 40000 bytes beside it, which needs hive bins the hive lacks.
+struct LaterStates {
+    std::string dirtyHive;
+    std::string twoBins, threeBins, grownBins;
+};
+
+using test_support::newFormatLog;
+using test_support::oldFormatLog;
+using LogFiles = std::vector<std::pair<std::string, std::string>>; // name, bytes
+
+struct LogCase {
+    const char* name;
+    std::function<LogFiles(const LaterStates&)> logs;
+    bool damageBaseBlock; // the hive's base block is damaged too
+    DWORD replayed;       // Select\Replayed as the store shows it (0: absent, the hive as is)
+    bool written;         // a save goes through
+    const char* said;     // in the replay note, or in the notice of a hive not written
+};
+
+const LogCase kLogCases[] = {
+    // The entries of both logs apply in the order of their sequence numbers, whichever log
+    // holds them; names are matched without regard to case.
+    {"two logs, entries split and out of file order",
+     [](const LaterStates& s) {
+         return LogFiles{{"system.log1", newFormatLog(s.dirtyHive, {{3, s.threeBins}})},
+                         {"SYSTEM.LOG2", newFormatLog(s.dirtyHive, {{2, s.twoBins}})}};
+     },
+     false, 3, true, "replayed SYSTEM.LOG2 and system.log1 into the hive"},
+    {"an entry whose hash is wrong stops the replay, the ones before it stand",
+     [](const LaterStates& s) {
+         return LogFiles{
+             {"SYSTEM.LOG1", newFormatLog(s.dirtyHive, {{2, s.twoBins}, {3, s.threeBins, true}})}};
+     },
+     false, 2, true, "its hash is wrong"},
+    {"the hive grows to the entry's hive bins",
+     [](const LaterStates& s) {
+         return LogFiles{{"SYSTEM.LOG1", newFormatLog(s.dirtyHive, {{2, s.grownBins}})}};
+     },
+     false, 4, true, "1 log entries (sequence numbers 2 to 2)"},
+    {"a log cut short in its only entry holds nothing that applies",
+     [](const LaterStates& s) {
+         std::string log = newFormatLog(s.dirtyHive, {{2, s.twoBins}});
+         return LogFiles{{"SYSTEM.LOG1", log.substr(0, log.size() - 512)}};
+     },
+     false, 0, false, "the entry at byte 512: its size does not fit the log"},
+    {"entries older than the hive are not applied",
+     [](const LaterStates& s) {
+         return LogFiles{{"SYSTEM.LOG1", newFormatLog(s.dirtyHive, {{1, s.twoBins}})}};
+     },
+     false, 0, false, "no entry with sequence number 2"},
+    {"old format: the dirty pages of the log written with the hive",
+     [](const LaterStates& s) {
+         return LogFiles{{"SYSTEM.LOG1", oldFormatLog(s.dirtyHive, s.grownBins)},
+                         {"SYSTEM.LOG2", ""}};
+     },
+     false, 4, true, "dirty pages of 512 bytes (old format)"},
+    {"old format, the hive's base block damaged: taken from the log",
+     [](const LaterStates& s) {
+         return LogFiles{{"SYSTEM.LOG", oldFormatLog(s.dirtyHive, s.twoBins)}};
+     },
+     true, 2, true, "its damaged base block taken from the log"},
+    {"old format: a log of another write of the hive",
+     [](const LaterStates& s) {
+         std::string written = s.dirtyHive;
+         written[12] ^= 1; // the hive's timestamp when the log was written
+         return LogFiles{{"SYSTEM.LOG1", oldFormatLog(written, s.twoBins)}};
+     },
+     false, 0, false, "belongs to another write"},
+    {"no logs", [](const LaterStates&) { return LogFiles{}; }, false, 0, false,
+     "Looked for SYSTEM.LOG1, SYSTEM.LOG2 and SYSTEM.LOG beside it"},
+};
+
+uint32_t le32At(const std::string& bytes, size_t at) {
+    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
+           static_cast<unsigned char>(bytes[at + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
+}
+
+// A dirty hive is shown as its logs bring it up to date (or as it is when they cannot), a
+// save writes it clean with the change, or is refused with the file as it was; the logs are
+// never touched.
+TEST_F(HiveStore, ADirtyHiveIsShownAndSavedAsItsLogsBringItUpToDate) {
+    LaterStates states;
+    states.twoBins =
+        test_support::hiveBinsOf(test_support::changedHive(storePath_, "Replayed", 2, 0));
+    states.threeBins =
+        test_support::hiveBinsOf(test_support::changedHive(storePath_, "Replayed", 3, 0));
+    states.grownBins =
+        test_support::hiveBinsOf(test_support::changedHive(storePath_, "Replayed", 4, 40000));
+    ASSERT_TRUE(test_support::markHiveDirty(storePath_));
+    states.dirtyHive = readFile(storePath_);
+    ASSERT_EQ(2u, le32At(states.dirtyHive, 8)) << "the sequence numbers the cases expect";
+    ASSERT_GT(states.grownBins.size(), test_support::hiveBinsOf(states.dirtyHive).size());
+
+    for (const LogCase& c : kLogCases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& name : entriesOf(dir_))
+            ::unlink((dir_ + "/" + name).c_str());
+        std::string hive = states.dirtyHive;
+        if (c.damageBaseBlock)
+            hive[0x100] ^= 1;
+        writeFile(storePath_, hive);
+        LogFiles logs = c.logs(states);
+        for (const auto& [name, bytes] : logs)
+            writeFile(dir_ + "/" + name, bytes);
+        useStore();
+
+        HKEY select = openKey("System\\Select");
+        auto shown = queryValue(select, "Replayed");
+        RegCloseKey(select);
+        EXPECT_EQ(c.replayed, shown.second.empty() ? 0u : shown.second[0]);
+        std::string said = c.written ? portable::registryReplayNote() : portable::registryNotice();
+        EXPECT_NE(std::string::npos, said.find(c.said)) << said;
+        EXPECT_EQ(c.written, portable::registryNotice().empty()) << portable::registryNotice();
+
+        HKEY key = createKey();
+        setValue(key, "PriQ", REG_SZ, {'1', 0});
+        EXPECT_EQ(c.written ? ERROR_SUCCESS : ERROR_CANTWRITE, RegFlushKey(key));
+        RegCloseKey(key);
+        std::string after = readFile(storePath_);
+        if (c.written) {
+            EXPECT_EQ(le32At(after, 4), le32At(after, 8)) << "written clean";
+            EXPECT_EQ(Bytes({static_cast<BYTE>(c.replayed), 0, 0, 0}),
+                      hiveValue(storePath_, {"Select"}, "Replayed").data);
+            EXPECT_EQ(Bytes({'1', 0, 0, 0}),
+                      hiveValue(storePath_, kCurrentParameters, "PriQ").data);
+        } else {
+            EXPECT_TRUE(after == hive) << "a hive its logs cannot bring up to date was written";
+            EXPECT_NE(std::string::npos, portable::lastRegistrySaveError().find("SYSTEM.LOG1"));
+        }
+        for (const auto& [name, bytes] : logs)
+            EXPECT_TRUE(readFile(dir_ + "/" + name) == bytes) << name << " was touched";
+    }
+}
+
+// The hash that vouches for a log entry, pinned on the header of an entry that Windows wrote
+// (so that the logs the cases above make are hashed as Windows hashes them).
+TEST(LogEntryHash, IsTheOneWindowsWrites) {
+    const unsigned char header[32] = {'H',  'v',  'L',  'E',  0x00, 0x5E, 0x00, 0x00,
+                                      0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00,
+                                      0x00, 0x50, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,
+                                      0x31, 0xE4, 0x07, 0x18, 0x66, 0x6C, 0x86, 0x67};
+    std::string_view bytes(reinterpret_cast<const char*>(header), sizeof header);
+    EXPECT_EQ(0xCD44F3CFA7657F02ull,
+              portable::hivelog::marvin32(bytes, portable::hivelog::kLogEntrySeed));
 }
 
 } // namespace
