@@ -37,16 +37,21 @@ void padToSector(std::string* bytes) {
     bytes->resize((bytes->size() + kSector - 1) / kSector * kSector, '\0');
 }
 
+// Sets the checksum of the base block at the start of bytes.
+void seal(std::string* bytes) {
+    uint32_t sum = 0;
+    for (size_t at = 0; at < 508; at += 4)
+        sum ^= get32(*bytes, at);
+    put32(bytes, 508, sum == 0 ? 1 : sum == 0xFFFFFFFFu ? 0xFFFFFFFEu : sum);
+}
+
 // The hive's base block as a log's first sector: type, sequence numbers, checksum.
 std::string logBaseBlock(const std::string& hive, uint32_t type, uint32_t sequence) {
     std::string block = hive.substr(0, kSector);
     put32(&block, 4, sequence);
     put32(&block, 8, sequence);
     put32(&block, 28, type);
-    uint32_t sum = 0;
-    for (size_t at = 0; at < 508; at += 4)
-        sum ^= get32(block, at);
-    put32(&block, 508, sum == 0 ? 1 : sum == 0xFFFFFFFFu ? 0xFFFFFFFEu : sum);
+    seal(&block);
     return block;
 }
 
@@ -59,10 +64,12 @@ std::string logEntry(const TestLogEntry& spec) {
     std::string entry(40, '\0');
     entry.replace(0, 4, "HvLE");
     put32(&entry, 12, spec.sequence);
-    put32(&entry, 16, static_cast<uint32_t>(spec.bins.size()));
+    uint32_t size = static_cast<uint32_t>(spec.bins.size());
+    put32(&entry, 16, spec.hiveBinsSize ? spec.hiveBinsSize : spec.pageOffset + size);
     put32(&entry, 20, 1);
     std::string reference(8, '\0');
-    put32(&reference, 4, static_cast<uint32_t>(spec.bins.size()));
+    put32(&reference, 0, spec.pageOffset);
+    put32(&reference, 4, size);
     entry += reference + spec.bins;
     padToSector(&entry);
     put32(&entry, 4, static_cast<uint32_t>(entry.size()));
@@ -112,8 +119,7 @@ std::string newFormatLog(const std::string& hive, const std::vector<TestLogEntry
 std::string oldFormatLog(const std::string& hive, const std::string& bins) {
     std::string log = logBaseBlock(hive, 1, get32(hive, 4));
     put32(&log, 40, static_cast<uint32_t>(bins.size()));
-    // The block's checksum again, for the size just set.
-    log = logBaseBlock(log, 1, get32(hive, 4));
+    seal(&log);
     std::string old = hiveBinsOf(hive);
     std::string vector = "DIRT" + std::string(bins.size() / 4096, '\0');
     std::string pages;
@@ -126,6 +132,43 @@ std::string oldFormatLog(const std::string& hive, const std::string& bins) {
     }
     padToSector(&vector);
     return log + vector + pages;
+}
+
+bool crashBetween(const std::string& before, const std::string& after, size_t chunkSize,
+                  std::string* error) {
+    std::string old = readAll(before), now = readAll(after);
+    std::string oldBins = hiveBinsOf(old), newBins = hiveBinsOf(now);
+    std::string dirty = old;
+    uint32_t sequence = get32(old, 8);
+    put32(&dirty, 4, sequence + 1); // the write that the crash cut short
+    seal(&dirty);
+    std::vector<TestLogEntry> logs[2];
+    uint32_t next = sequence;
+    for (size_t at = 0; at < newBins.size(); at += chunkSize) {
+        std::string chunk = newBins.substr(at, chunkSize);
+        if (oldBins.compare(at, chunk.size(), chunk) == 0)
+            continue;
+        TestLogEntry entry{next, chunk};
+        entry.pageOffset = static_cast<uint32_t>(at);
+        entry.hiveBinsSize = static_cast<uint32_t>(newBins.size());
+        logs[(next - sequence) % 2].push_back(entry);
+        ++next;
+    }
+    if (next == sequence) {
+        *error = after + ": nothing changed since " + before;
+        return false;
+    }
+    const char* suffixes[] = {".LOG1", ".LOG2"};
+    for (int i = 0; i < 2; ++i) {
+        std::ofstream log(after + suffixes[i], std::ios::binary | std::ios::trunc);
+        log << (logs[i].empty() ? std::string() : newFormatLog(dirty, logs[i]));
+    }
+    std::ofstream hive(after, std::ios::binary | std::ios::trunc);
+    if (!(hive << dirty)) {
+        *error = after + ": cannot write";
+        return false;
+    }
+    return true;
 }
 
 } // namespace test_support
