@@ -144,8 +144,9 @@ int recoverHive(const std::string& path, const std::string& output) {
     }
     if (!writeNewFile(output, bytes))
         return kExitCannotCreate;
-    say(output, recovery.replayed ? ": written, " + path + " with its logs " +
-                                        portable::hivelog::replayNote(recovery)
+    say(output, recovery.replayed ? ": written clean from " + path + ": " +
+                                        portable::hivelog::replayNote(recovery) + "; " + path +
+                                        " and its logs are left as they are"
                                   : ": written, a copy of " + path + ", which is clean");
     return kExitDone;
 }

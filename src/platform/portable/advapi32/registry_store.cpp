@@ -38,7 +38,9 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     const hivelog::HiveRecovery& recovery = format.recovery;
     notice_ = recovery.writable() ? std::string()
                                   : path + hivelog::unrecoverableReason(location.name(), recovery);
-    replayNote_ = recovery.replayed ? path + ": " + hivelog::replayNote(recovery) : std::string();
+    replayNote_ = recovery.replayed ? path + ": " + hivelog::replayNote(recovery) +
+                                          ". A save writes it clean; the logs are left as they are."
+                                    : std::string();
     location_ = std::move(location);
     shownPath_ = path;
     tree_ = std::move(tree);

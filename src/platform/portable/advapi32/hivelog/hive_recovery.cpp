@@ -62,9 +62,12 @@ struct EntryInLog {
 };
 
 // New format: the entries of every trusted log (or, when the hive's base block is damaged,
-// of the one with the latest entries), applied by sequence number from the hive's on.
-void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid, std::string* hive,
-                     HiveRecovery* recovery) {
+// of the one with the latest entries), applied by sequence number from the hive's on, into a
+// copy that replaces the hive only when at least one applies.
+void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid,
+                     std::string* original, HiveRecovery* recovery) {
+    std::string copy = *original;
+    std::string* hive = &copy;
     std::vector<std::pair<const LogCandidate*, LogEntries>> read;
     for (const LogCandidate& candidate : logs)
         if (candidate.distrust.empty() && isNewFormat(candidate.block.fileType))
@@ -113,6 +116,7 @@ void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid,
     }
     recovery->sequenceAfter = next;
     markClean(hive, next);
+    original->swap(copy);
     recovery->replayed = true;
 }
 
@@ -219,7 +223,7 @@ std::string replayNote(const HiveRecovery& recovery) {
         text += ", its damaged base block taken from the log";
     if (!recovery.stop.empty())
         text += "; the replay stopped early: " + recovery.stop;
-    return text + ". A save writes it clean; the logs are left as they are.";
+    return text;
 }
 
 std::string unrecoverableReason(const std::string& hiveName, const HiveRecovery& recovery) {

@@ -35,7 +35,8 @@ struct HiveRecovery {
 // the logs of a clean hive), and so is a dirty one that its logs cannot bring up to date.
 HiveRecovery replayLogs(std::string* hive, const std::vector<HiveLog>& logs);
 
-// "replayed SYSTEM.LOG1 and SYSTEM.LOG2 into the hive: 4 log entries, ..." (no file name first).
+// "replayed SYSTEM.LOG1 and SYSTEM.LOG2 into the hive, ...: 4 log entries (...)", no file name
+// first and no full stop.
 std::string replayNote(const HiveRecovery& recovery);
 
 // Why a dirty hive that its logs cannot bring up to date is not written, and what to do,
