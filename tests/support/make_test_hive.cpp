@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         return test_support::markHiveDirty(argv[2]) ? 0 : 1;
     std::string error;
     if (argc == 4 && std::strcmp(argv[1], "--crash") == 0) {
-        if (test_support::crashBetween(argv[2], argv[3], 16384, &error))
+        if (test_support::crashBetween(argv[2], argv[3], 4096, &error))
             return 0;
         std::fprintf(stderr, "make-test-hive: %s\n", error.c_str());
         return 1;

@@ -168,7 +168,7 @@ const LogCase kLogCases[] = {
      [](const LaterStates& s) {
          return LogFiles{{"SYSTEM.LOG1", newFormatLog(s.dirtyHive, {{2, s.grownBins}})}};
      },
-     false, 4, true, "1 log entries (sequence numbers 2 to 2)"},
+     false, 4, true, "1 log entry (sequence numbers 2 to 2)"},
     {"a log cut short in its only entry holds nothing that applies",
      [](const LaterStates& s) {
          std::string log = newFormatLog(s.dirtyHive, {{2, s.twoBins}});

@@ -213,12 +213,14 @@ HiveRecovery replayLogs(std::string* hive, const std::vector<HiveLog>& logs) {
 std::string replayNote(const HiveRecovery& recovery) {
     std::string text = "replayed " + joined(recovery.logsUsed) + " into the hive, as Windows " +
                        "does after a crash: ";
+    const bool one = recovery.applied == 1;
     if (recovery.format == LogFormat::New)
-        text += std::to_string(recovery.applied) + " log entries (sequence numbers " +
-                std::to_string(recovery.firstSequence) + " to " +
+        text += std::to_string(recovery.applied) + (one ? " log entry" : " log entries") +
+                " (sequence numbers " + std::to_string(recovery.firstSequence) + " to " +
                 std::to_string(recovery.sequenceAfter - 1) + ")";
     else
-        text += std::to_string(recovery.applied) + " dirty pages of 512 bytes (old format)";
+        text += std::to_string(recovery.applied) + (one ? " dirty page" : " dirty pages") +
+                " of 512 bytes (old format)";
     if (recovery.baseBlockFromLog)
         text += ", its damaged base block taken from the log";
     if (!recovery.stop.empty())
