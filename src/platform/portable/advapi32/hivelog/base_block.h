@@ -13,6 +13,10 @@ constexpr size_t kBaseBlockSize = 4096; // in a hive; the hive bins follow it
 constexpr size_t kSectorSize = 512;     // a log's copy of the base block; its unit of layout
 constexpr size_t kBinUnit = 4096;       // hive bins are whole multiples of this
 
+// Larger than any hive a store may be (storefile::kLargestStoreFile): a log that claims more
+// is not believed, rather than followed into memory.
+constexpr uint32_t kLargestHiveBins = (1u << 30) - kBaseBlockSize;
+
 enum class FileType : uint32_t { Primary = 0, OldLog = 1, OldLogOfWindows2000 = 2, NewLog = 6 };
 
 struct BaseBlock {
@@ -26,7 +30,10 @@ struct BaseBlock {
     uint32_t flags = 0;
 
     // Whole and checked: what a log must be to be trusted, and a hive to be read as it is.
-    bool valid() const { return signature && checksumRight && hiveBinsSize % kBinUnit == 0; }
+    bool valid() const {
+        return signature && checksumRight && hiveBinsSize % kBinUnit == 0 &&
+               hiveBinsSize <= kLargestHiveBins;
+    }
     // A hive that needs its logs: half written, or its base block damaged.
     bool dirty() const { return !valid() || primarySequence != secondarySequence; }
 };

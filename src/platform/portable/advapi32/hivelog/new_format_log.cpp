@@ -30,8 +30,9 @@ std::string checkEntry(std::string_view log, size_t at, LogEntry* entry) {
     if (marvin32(whole.substr(kEntryHeaderSize), kLogEntrySeed) != le64(whole, 24) ||
         marvin32(whole.substr(0, kHashedHeaderSize), kLogEntrySeed) != le64(whole, 32))
         return "its hash is wrong";
-    if (entry->hiveBinsSize == 0 || entry->hiveBinsSize % kBinUnit != 0)
-        return "its hive bins size is not a whole number of 4096-byte bins";
+    if (entry->hiveBinsSize == 0 || entry->hiveBinsSize % kBinUnit != 0 ||
+        entry->hiveBinsSize > kLargestHiveBins)
+        return "its hive bins size is not a whole number of 4096-byte bins up to 1 GiB";
     size_t references = kEntryHeaderSize;
     if ((entry->size - references) / kPageReferenceSize < entry->pageCount)
         return "its pages do not fit it";
