@@ -37,7 +37,8 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     format_ = format;
     const hivelog::HiveRecovery& recovery = format.recovery;
     notice_ = recovery.writable() ? std::string()
-                                  : path + hivelog::unrecoverableReason(location.name(), recovery);
+                                  : path + ": it is shown as it is but will not be written" +
+                                        hivelog::unrecoverableReason(location.name(), recovery);
     replayNote_ = recovery.replayed ? path + ": " + hivelog::replayNote(recovery) +
                                           ". A save writes it clean; the logs are left as they are."
                                     : std::string();
@@ -202,7 +203,13 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     format->hive = isHive(text);
     if (format->hive) {
         format->recovery = replayHiveLogs(location, &text);
-        return readHive(&text, tree, error);
+        if (readHive(&text, tree, error))
+            return true;
+        // A dirty hive that cannot even be shown: why its logs did not help, too.
+        if (!format->recovery.writable())
+            *error +=
+                ";" + hivelog::unrecoverableReason(location.name(), format->recovery).substr(1);
+        return false;
     }
     RegFileReader reader;
     if (!reader.read(std::move(text), tree)) {

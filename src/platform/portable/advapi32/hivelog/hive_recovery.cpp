@@ -232,9 +232,8 @@ std::string unrecoverableReason(const std::string& hiveName, const HiveRecovery&
     return ": the hive was not closed cleanly (its base block says its recent changes are only "
            "in its logs), and they cannot bring it up to date: " +
            recovery.problem + ". Looked for " + logNamesLookedFor(hiveName) +
-           " beside it, names in any case. It is shown as it is but will not be written. Boot "
-           "Windows once and shut it down cleanly, or copy the hive together with its logs, "
-           "then try again.";
+           " beside it, names in any case. Boot Windows once and shut it down cleanly, or copy "
+           "the hive together with its logs, then try again.";
 }
 
 } // namespace portable::hivelog

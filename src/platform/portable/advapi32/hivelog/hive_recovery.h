@@ -39,8 +39,8 @@ HiveRecovery replayLogs(std::string* hive, const std::vector<HiveLog>& logs);
 // first and no full stop.
 std::string replayNote(const HiveRecovery& recovery);
 
-// Why a dirty hive that its logs cannot bring up to date is not written, and what to do,
-// starting with ": "; hiveName is the hive's file name, for its logs' names.
+// Why a dirty hive that its logs cannot bring up to date is not used, naming the logs looked
+// for, and what to do, starting with ": "; hiveName is the hive's file name.
 std::string unrecoverableReason(const std::string& hiveName, const HiveRecovery& recovery);
 
 } // namespace portable::hivelog
