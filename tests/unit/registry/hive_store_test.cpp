@@ -5,12 +5,19 @@
 #include "test_hive.h"
 #include "test_hive_logs.h"
 
+#include "platform/portable/advapi32/hivelog/hive_recovery.h"
 #include "platform/portable/advapi32/hivelog/marvin32.h"
 
 #include <hivex.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
+#include <set>
+#include <unistd.h>
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
 
 using namespace registry_test;
@@ -179,7 +186,7 @@ const LogCase kLogCases[] = {
      [](const LaterStates& s) {
          return LogFiles{{"SYSTEM.LOG1", newFormatLog(s.dirtyHive, {{1, s.twoBins}})}};
      },
-     false, 0, false, "no entry with sequence number 2"},
+     false, 0, false, "no entry with a sequence number from 2 on"},
     {"old format: the dirty pages of the log written with the hive",
      [](const LaterStates& s) {
          return LogFiles{{"SYSTEM.LOG1", oldFormatLog(s.dirtyHive, s.grownBins)},
@@ -263,6 +270,74 @@ TEST_F(HiveStore, ADirtyHiveIsShownAndSavedAsItsLogsBringItUpToDate) {
         for (const auto& [name, bytes] : logs)
             EXPECT_TRUE(readFile(dir_ + "/" + name) == bytes) << name << " was touched";
     }
+}
+
+// The full names of a hive's keys, as hivex reads them.
+std::set<std::string> keysOf(const std::string& path) {
+    std::set<std::string> keys;
+    hive_h* hive = hivex_open(path.c_str(), 0);
+    if (!hive)
+        return keys;
+    std::vector<std::pair<hive_node_h, std::string>> pending{{hivex_root(hive), ""}};
+    while (!pending.empty()) {
+        auto [node, name] = pending.back();
+        pending.pop_back();
+        keys.insert(name);
+        hive_node_h* children = hivex_node_children(hive, node);
+        for (hive_node_h* child = children; child && *child; ++child) {
+            char* childName = hivex_node_name(hive, *child);
+            pending.emplace_back(*child, name + "\\" + (childName ? childName : "?"));
+            std::free(childName);
+        }
+        std::free(children);
+    }
+    hivex_close(hive);
+    return keys;
+}
+
+std::string unxz(const std::string& path) {
+    std::string bytes;
+    if (FILE* pipe = ::popen(("xz -dc '" + path + "'").c_str(), "r")) {
+        char buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            bytes.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return bytes;
+}
+
+// A user hive that Windows 10 left dirty, its logs named in lower case: the entries from the
+// first log's base block on apply, across a gap from the hive's own sequence number; the keys
+// it gains and loses are those another published replay of the same files counts (527).
+TEST_F(HiveStore, AHiveWindowsLeftDirtyIsReplayedFromItsLogs) {
+    const std::string data = std::string(QUORLAN_REGISTRY_TEST_DATA) + "/ntuser-transactions/";
+    for (const char* name : {"NTUSER.DAT", "ntuser.dat.log1", "ntuser.dat.log2"})
+        writeFile(dir_ + "/" + name, unxz(data + name + ".xz"));
+    int folder = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    std::vector<portable::hivelog::HiveLog> logs =
+        portable::hivelog::readHiveLogs(folder, "NTUSER.DAT");
+    ::close(folder);
+    std::string hive = readFile(dir_ + "/NTUSER.DAT");
+    ASSERT_EQ(1048576u, hive.size());
+
+    portable::hivelog::HiveRecovery recovery = portable::hivelog::replayLogs(&hive, logs);
+    EXPECT_TRUE(recovery.replayed) << recovery.problem;
+    EXPECT_EQ(portable::hivelog::LogFormat::New, recovery.format);
+    EXPECT_EQ((std::vector<std::string>{"ntuser.dat.log1"}), recovery.logsUsed);
+    EXPECT_EQ(23u, recovery.applied);
+    EXPECT_EQ(566u, recovery.firstSequence);
+    EXPECT_EQ(589u, recovery.sequenceAfter);
+    EXPECT_EQ(589u, le32At(hive, 4));
+    EXPECT_EQ(589u, le32At(hive, 8));
+
+    writeFile(dir_ + "/replayed", hive);
+    std::set<std::string> before = keysOf(dir_ + "/NTUSER.DAT"), after = keysOf(dir_ + "/replayed");
+    std::vector<std::string> changed;
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::back_inserter(changed));
+    EXPECT_EQ(527u, changed.size());
+    EXPECT_EQ(before.size() + 521 - 6, after.size());
 }
 
 // The hash that vouches for a log entry, pinned on the header of an entry that Windows wrote

@@ -6,7 +6,7 @@
 #include "platform/portable/advapi32/hivelog/old_format_log.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <map>
 
 namespace portable::hivelog {
 
@@ -61,46 +61,63 @@ struct EntryInLog {
     LogEntry entry;
 };
 
-// New format: the entries of every trusted log (or, when the hive's base block is damaged,
-// of the one with the latest entries), applied by sequence number from the hive's on, into a
-// copy that replaces the hive only when at least one applies.
-void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid,
-                     std::string* original, HiveRecovery* recovery) {
-    std::string copy = *original;
-    std::string* hive = &copy;
-    std::vector<std::pair<const LogCandidate*, LogEntries>> read;
-    for (const LogCandidate& candidate : logs)
-        if (candidate.distrust.empty() && isNewFormat(candidate.block.fileType))
-            read.emplace_back(&candidate, readLogEntries(candidate.log->bytes));
-    uint32_t start = recovery->sequenceBefore[1];
-    if (!hiveBlockValid) {
-        auto latest = [](const LogEntries& e) {
-            uint32_t most = 0;
-            for (const LogEntry& entry : e.entries)
-                most = std::max(most, entry.sequence);
-            return most;
-        };
-        auto newest = std::max_element(read.begin(), read.end(), [&](auto& a, auto& b) {
-            return latest(a.second) < latest(b.second);
-        });
-        read = {*newest};
-        takeBaseBlock(*read[0].first->log, hive);
-        recovery->baseBlockFromLog = true;
-        start = read[0].first->block.primarySequence;
-    }
-    std::unordered_map<uint32_t, EntryInLog> bySequence;
-    for (auto& [candidate, entries] : read) {
+using EntriesBySequence = std::map<uint32_t, EntryInLog>;
+
+// The entries of the logs read, by sequence number; those below their log's own base block
+// are remnants of earlier rounds of that log, never applied. Why a log stopped early goes to
+// recovery->stop.
+EntriesBySequence entriesOf(const std::vector<std::pair<const LogCandidate*, LogEntries>>& read,
+                            HiveRecovery* recovery) {
+    EntriesBySequence bySequence;
+    for (const auto& [candidate, entries] : read) {
         for (const LogEntry& entry : entries.entries)
-            bySequence.emplace(entry.sequence, EntryInLog{candidate->log, entry});
+            if (entry.sequence >= candidate->block.primarySequence)
+                bySequence.emplace(entry.sequence, EntryInLog{candidate->log, entry});
         if (!entries.stop.empty())
             recovery->stop +=
                 (recovery->stop.empty() ? "" : "; ") + candidate->log->name + ": " + entries.stop;
     }
-    recovery->firstSequence = start;
-    uint32_t next = start;
-    for (auto found = bySequence.find(next); found != bySequence.end();
-         found = bySequence.find(++next)) {
-        applyLogEntry(found->second.log->bytes, found->second.entry, hive);
+    return bySequence;
+}
+
+// The log whose entries go furthest: the one a hive with a damaged base block is replayed from.
+std::pair<const LogCandidate*, LogEntries>
+newestLog(const std::vector<std::pair<const LogCandidate*, LogEntries>>& read) {
+    auto latest = [](const LogEntries& e) {
+        uint32_t most = 0;
+        for (const LogEntry& entry : e.entries)
+            most = std::max(most, entry.sequence);
+        return most;
+    };
+    return *std::max_element(read.begin(), read.end(),
+                             [&](auto& a, auto& b) { return latest(a.second) < latest(b.second); });
+}
+
+// New format: the entries of every trusted log (or, when the hive's base block is damaged,
+// of the one with the latest entries), applied in the order of their sequence numbers from the
+// first at or above the hive's own, each the one before plus one, into a copy that replaces
+// the hive only when at least one applies. (Windows starts its logs afresh now and then, so
+// the first entry may be well above the hive's sequence number.)
+void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid,
+                     std::string* original, HiveRecovery* recovery) {
+    std::string copy = *original;
+    std::vector<std::pair<const LogCandidate*, LogEntries>> read;
+    for (const LogCandidate& candidate : logs)
+        if (candidate.distrust.empty() && isNewFormat(candidate.block.fileType))
+            read.emplace_back(&candidate, readLogEntries(candidate.log->bytes));
+    uint32_t lowest = recovery->sequenceBefore[1];
+    if (!hiveBlockValid) {
+        read = {newestLog(read)};
+        takeBaseBlock(*read[0].first->log, &copy);
+        recovery->baseBlockFromLog = true;
+        lowest = read[0].first->block.primarySequence;
+    }
+    EntriesBySequence bySequence = entriesOf(read, recovery);
+    auto found = bySequence.lower_bound(lowest);
+    uint32_t next = found == bySequence.end() ? lowest : found->first;
+    recovery->firstSequence = next;
+    for (; found != bySequence.end() && found->first == next; ++found, ++next) {
+        applyLogEntry(found->second.log->bytes, found->second.entry, &copy);
         const std::string& name = found->second.log->name;
         if (std::find(recovery->logsUsed.begin(), recovery->logsUsed.end(), name) ==
             recovery->logsUsed.end())
@@ -108,14 +125,14 @@ void replayNewFormat(const std::vector<LogCandidate>& logs, bool hiveBlockValid,
         ++recovery->applied;
     }
     if (recovery->applied == 0) {
-        recovery->problem = "its logs hold no entry with sequence number " + std::to_string(start) +
-                            ", the first it lacks";
+        recovery->problem = "its logs hold no entry with a sequence number from " +
+                            std::to_string(lowest) + " on, the first it lacks";
         if (!recovery->stop.empty())
             recovery->problem += " (" + recovery->stop + ")";
         return;
     }
     recovery->sequenceAfter = next;
-    markClean(hive, next);
+    markClean(&copy, next);
     original->swap(copy);
     recovery->replayed = true;
 }
