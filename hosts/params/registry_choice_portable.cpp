@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <fcntl.h>
 #include <iconv.h>
 #include <langinfo.h>
@@ -63,7 +64,13 @@ std::string fromUtf8(const std::string& utf8, const char* charset) {
 
 bool chooseRegistry(bool fileGiven, const std::string& file, std::string* error) {
     fileInUse = chooseRegistryFile(fileGiven, file);
-    return portable::useRegistryFile(fileInUse.path, error);
+    if (!portable::useRegistryFile(fileInUse.path, error))
+        return false;
+    // A hive left dirty by a crash was brought up to date from its logs: said once.
+    std::string replayed = portable::registryReplayNote();
+    if (!replayed.empty())
+        std::fprintf(stderr, "quorlan-params: %s\n", replayed.c_str());
+    return true;
 }
 
 std::string missingRegistryFile() {

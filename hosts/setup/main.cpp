@@ -113,6 +113,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorlan-setup: %s\n", error.c_str());
         return scenario::kUsageError;
     }
+    if (fileStore && !portable::registryReplayNote().empty())
+        std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryReplayNote().c_str());
     if (fileStore && !portable::registryNotice().empty()) {
         std::fprintf(stderr, "quorlan-setup: %s\n", portable::registryNotice().c_str());
         if (!command.script && !waitForEnter()) {

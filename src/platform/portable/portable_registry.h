@@ -22,6 +22,10 @@ bool useRegistryFile(const std::string& path, std::string* error);
 // will be written.
 std::string registryNotice();
 
+// Which transaction logs were replayed into the hive in use when it was chosen (a hive left
+// dirty by a crash), naming it, for the host to say once; empty when none were.
+std::string registryReplayNote();
+
 // Why the registry's last save failed, and whether it wrote anything; cause kNone when the last
 // save succeeded.
 RegistrySaveFailure lastRegistrySaveFailure();

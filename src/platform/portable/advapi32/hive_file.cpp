@@ -2,6 +2,7 @@
 
 #include "platform/portable/advapi32/ansi_code_page.h"
 #include "platform/portable/advapi32/hive_image.h"
+#include "platform/portable/advapi32/hivelog/log_files.h"
 
 #include <hivex.h>
 
@@ -37,11 +38,11 @@ uint32_t le32(const unsigned char* bytes) {
     return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-// The base block's fields that say whether the file is whole and whether it is up to date.
+// The base block's fields that say whether the file is whole (whether it is up to date is the
+// replay's concern: hivelog/).
 struct BaseBlock {
-    uint32_t primarySequence = 0;   // raised when Windows starts writing the hive
-    uint32_t secondarySequence = 0; // set equal once the writing is complete
-    bool dirty() const { return primarySequence != secondarySequence; }
+    uint32_t primarySequence = 0;
+    uint32_t secondarySequence = 0;
 };
 
 // Reads the base block of a hive's bytes; *error for bytes that cannot be a whole hive.
@@ -282,7 +283,11 @@ bool isHive(std::string_view bytes) {
     return bytes.substr(0, 4) == "regf";
 }
 
-bool readHive(std::string* bytes, RegistryTree* tree, bool* dirty, std::string* error) {
+hivelog::HiveRecovery replayHiveLogs(const storefile::StoreLocation& where, std::string* bytes) {
+    return hivelog::replayLogs(bytes, hivelog::readLogsBeside(where));
+}
+
+bool readHive(std::string* bytes, RegistryTree* tree, std::string* error) {
     BaseBlock block;
     HiveImage image;
     if (!readBaseBlock(*bytes, &block, error) || !image.create(*bytes, error))
@@ -292,18 +297,8 @@ bool readHive(std::string* bytes, RegistryTree* tree, bool* dirty, std::string* 
     std::string controlSet;
     if (!hive || !currentControlSet(hive.get(), &controlSet, error))
         return false;
-    *dirty = block.dirty();
     RegistryKey& mount = tree->ensure(KeyPath{kLocalMachine, {kMountName}});
     return copyKeys(hive.get(), controlSet, &mount, error);
-}
-
-std::string dirtyHiveProblem(const std::string& name) {
-    return ": the hive was not closed cleanly (the sequence numbers of its base block differ): "
-           "its recent changes are only in its logs (" +
-           name + ".LOG1, " + name +
-           ".LOG2), which this program does not replay, so it will not write the hive. Boot "
-           "Windows once and shut it down cleanly, or replay the logs into the hive with a tool "
-           "that can, then try again.";
 }
 
 bool writeHive(const storefile::StoreLocation& where, const std::vector<RegistryChange>& changes,
@@ -319,14 +314,15 @@ bool writeHive(const storefile::StoreLocation& where, const std::vector<Registry
     case storefile::StoreLocation::ReadResult::Read:
         break;
     }
+    hivelog::HiveRecovery recovery = replayHiveLogs(where, &bytes);
+    if (!recovery.writable()) {
+        *error = hivelog::unrecoverableReason(where.name(), recovery);
+        return false;
+    }
     BaseBlock block;
     HiveImage image;
     if (!readBaseBlock(bytes, &block, error))
         return false;
-    if (block.dirty()) {
-        *error = dirtyHiveProblem(where.name());
-        return false;
-    }
     if (!image.create(bytes, error))
         return false;
     std::string().swap(bytes); // the image and hivex hold the hive now

@@ -6,6 +6,7 @@
 // tree, as the A functions see it; other data is kept as its bytes.
 #pragma once
 
+#include "platform/portable/advapi32/hivelog/hive_recovery.h"
 #include "platform/portable/advapi32/registry_change.h"
 #include "platform/portable/advapi32/registry_tree.h"
 #include "platform/portable/advapi32/storefile/file_replacement.h"
@@ -19,19 +20,19 @@ namespace portable::registry {
 // True when a store file's bytes are a hive's.
 bool isHive(std::string_view bytes);
 
-// Reads a hive's bytes into *tree, taking *bytes (left empty: a hive may be large); *dirty tells
-// that its logs hold changes it lacks (it is then not to be written). On failure *error says
-// why, starting with ": ".
-bool readHive(std::string* bytes, RegistryTree* tree, bool* dirty, std::string* error);
+// Brings the bytes of the store's hive up to date from the logs beside it when it is dirty, as
+// Windows does when it loads a hive (hivelog/hive_recovery.h).
+hivelog::HiveRecovery replayHiveLogs(const storefile::StoreLocation& where, std::string* bytes);
 
-// Why a hive whose logs hold changes it lacks is not written, and what to do, starting with
-// ": "; `name` is the hive's file name, for its logs' names.
-std::string dirtyHiveProblem(const std::string& name);
+// Reads a hive's bytes into *tree, taking *bytes (left empty: a hive may be large). On failure
+// *error says why, starting with ": ".
+bool readHive(std::string* bytes, RegistryTree* tree, std::string* error);
 
 // Applies the changes onto the hive in the store's file (read again now: the caller holds the
 // store's lock) and replaces the file with the result. On failure the file is as it was and
 // *error says why, starting with ": " (also for a change outside HKEY_LOCAL_MACHINE\System,
-// which the hive cannot hold, and for a hive whose logs hold changes it lacks).
+// which the hive cannot hold, and for a dirty hive that its logs cannot bring up to date). A
+// dirty hive is written replayed, and clean.
 bool writeHive(const storefile::StoreLocation& where, const std::vector<RegistryChange>& changes,
                const storefile::ReplaceOptions& options, std::string* error);
 

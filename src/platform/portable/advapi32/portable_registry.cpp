@@ -23,6 +23,12 @@ std::string registryNotice() {
     return state.store().notice();
 }
 
+std::string registryReplayNote() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().replayNote();
+}
+
 RegistrySaveFailure lastRegistrySaveFailure() {
     auto& state = registryState();
     std::lock_guard<std::mutex> lock(state.mutex);

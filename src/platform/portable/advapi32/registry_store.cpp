@@ -47,9 +47,15 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
         return false;
     }
     format_ = format;
+    const hivelog::HiveRecovery& recovery = format.recovery;
+    notice_ = recovery.writable() ? std::string()
+                                  : path + ": it is shown as it is but will not be written" +
+                                        hivelog::unrecoverableReason(location.name(), recovery);
+    replayNote_ = recovery.replayed ? path + ": " + hivelog::replayNote(recovery) +
+                                          ". A save writes it clean; the logs are left as they are."
+                                    : std::string();
     location_ = std::move(location);
     shownPath_ = path;
-    notice_ = format.dirty ? path + unwritableReason() : std::string();
     tree_ = std::move(tree);
     ++epoch_;
     stamp_ = stamp;
@@ -63,6 +69,7 @@ void RegistryStore::useMemory() {
     location_ = StoreLocation();
     format_ = Format();
     notice_.clear();
+    replayNote_.clear();
     shownPath_.clear();
     tree_ = RegistryTree();
     ++epoch_;
@@ -143,7 +150,7 @@ LONG RegistryStore::save() {
 LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
     using Cause = RegistrySaveFailure::Cause;
     std::string problem;
-    if (format_.dirty) {
+    if (!format_.recovery.writable()) {
         failure->cause = Cause::kUnwritableHive;
         failure->detail = unwritableReason();
         return ERROR_CANTWRITE;
@@ -175,9 +182,10 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
             explainFailure(": the file was replaced by one of another kind", 0, failure);
             return ERROR_CANTREAD;
         }
-        if (format.dirty) { // another program left the hive dirty meanwhile
-            format_.dirty = true;
-            notice_ = shownPath_ + unwritableReason();
+        if (!format.recovery.writable()) { // another program left the hive dirty meanwhile
+            format_.recovery = format.recovery;
+            notice_ = shownPath_ + ": it is shown as it is but will not be written" +
+                      unwritableReason();
             failure->cause = Cause::kUnwritableHive;
             failure->detail = unwritableReason();
             return ERROR_CANTWRITE;
@@ -206,7 +214,9 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
 }
 
 std::string RegistryStore::unwritableReason() const {
-    return format_.dirty ? dirtyHiveProblem(location_.name()) : std::string();
+    return format_.recovery.writable()
+               ? std::string()
+               : hivelog::unrecoverableReason(location_.name(), format_.recovery);
 }
 
 // The causes a person can act on are told apart by errno; a permission refused is the file's
@@ -275,8 +285,16 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
         break;
     }
     format->hive = isHive(text);
-    if (format->hive)
-        return readHive(&text, tree, &format->dirty, error);
+    if (format->hive) {
+        format->recovery = replayHiveLogs(location, &text);
+        if (readHive(&text, tree, error))
+            return true;
+        // A dirty hive that cannot even be shown: why its logs did not help, too.
+        if (!format->recovery.writable())
+            *error +=
+                ";" + hivelog::unrecoverableReason(location.name(), format->recovery).substr(1);
+        return false;
+    }
     RegFileReader reader;
     if (!reader.read(std::move(text), tree)) {
         *error = ":" + std::to_string(reader.errorLine()) + ": " + reader.errorMessage();

@@ -5,6 +5,7 @@
 // are lost.
 #pragma once
 
+#include "platform/portable/advapi32/hivelog/hive_recovery.h"
 #include "platform/portable/advapi32/registry_change.h"
 #include "platform/portable/advapi32/registry_tree.h"
 #include "platform/portable/advapi32/storefile/store_location.h"
@@ -25,6 +26,9 @@ class RegistryStore {
     void useMemory();
     // Why the file in use will not be written, naming it; empty when it will.
     const std::string& notice() const { return notice_; }
+    // Which logs were replayed into the hive in use when it was chosen, naming it; empty when
+    // none were.
+    const std::string& replayNote() const { return replayNote_; }
 
     void setFaults(const RegistryFaults& faults) { faults_ = faults; }
     const RegistryFaults& faults() const { return faults_; }
@@ -63,8 +67,8 @@ class RegistryStore {
     bool inMemory() const { return !location_.valid(); }
     // What a file read turned out to be.
     struct Format {
-        bool hive = false;  // a hive, else REGEDIT4 text
-        bool dirty = false; // a hive whose logs hold changes it lacks: never written
+        bool hive = false;              // a hive, else REGEDIT4 text
+        hivelog::HiveRecovery recovery; // a hive's logs, replayed when it is dirty
     };
     static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                      std::string* error, Format* format);
@@ -80,6 +84,7 @@ class RegistryStore {
     RegistrySaveFailure lastFailure_;
     Format format_;
     std::string notice_;
+    std::string replayNote_;
     RegistryTree tree_;
     std::vector<RegistryChange> pending_; // the file's changes not yet saved
     bool unsaved_ = false;                // changes not yet saved, in the file or in memory
