@@ -1,7 +1,7 @@
 # The zip of one Windows architecture: quorlan.dll, its header, quorlan-params.exe and tvxhost.exe,
 # with the licence and a README in Windows line ends.
 install(FILES $<TARGET_FILE:quorlan> DESTINATION .)
-install(PROGRAMS $<TARGET_FILE:quorlan-params> $<TARGET_FILE:tvxhost> DESTINATION .)
+install(TARGETS quorlan-params tvxhost RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/include/quorlan.h DESTINATION include)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -20,4 +20,5 @@ set(CPACK_PACKAGE_NAME quorlan)
 set(CPACK_PACKAGE_VENDOR "The quorlan authors")
 set(CPACK_PACKAGE_FILE_NAME quorlan-${PROJECT_VERSION}-${QUORLAN_MINGW_ARCH})
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_STRIP_FILES ON) # the programs; the DLL is linked stripped
 include(CPack)
