@@ -54,6 +54,9 @@ else()
   target_sources(quorlan_scenario PRIVATE
                  ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_module_portable.cpp)
   target_link_libraries(quorlan_scenario PUBLIC quorlan_win32 ${CMAKE_DL_LIBS})
+  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/scenario/run/entry_module_portable.cpp APPEND
+               PROPERTY COMPILE_DEFINITIONS
+               QUORLAN_MODULE_DIR_FROM_PROGRAM="${QUORLAN_PRIVATE_LIBDIR_FROM_BINDIR}")
   add_executable(quorlan-setup
     ${CMAKE_CURRENT_LIST_DIR}/setup/main.cpp
     ${CMAKE_CURRENT_LIST_DIR}/setup/registry_file.cpp

@@ -17,8 +17,9 @@ class EntryModule : NonCopyable {
     bool load(const std::string& path, std::string* error);
     EntryPoint entryPoint() const { return entry_; }
 
-    // Natively $QUORLAN_MODULE, else quorlan.so in the folder of this program; on Windows
-    // quorlan.dll, which the loader looks for there first.
+    // Natively $QUORLAN_MODULE, else quorlan.so in the folder of this program, else in the
+    // installed private library folder relative to it; on Windows quorlan.dll, which the loader
+    // looks for in the folder of this program first.
     static std::string defaultPath();
 
   private:

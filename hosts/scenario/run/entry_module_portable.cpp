@@ -28,17 +28,33 @@ bool EntryModule::load(const std::string& path, std::string* error) {
     return true;
 }
 
+namespace {
+
+// The folder of the running program, from /proc/self/exe (links resolved).
+std::string programFolder() {
+    std::vector<char> self(4096, '\0');
+    ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);
+    std::string program(self.data(), length > 0 ? static_cast<size_t>(length) : 0);
+    size_t slash = program.rfind('/');
+    return slash == std::string::npos ? std::string(".") : program.substr(0, slash);
+}
+
+} // namespace
+
 std::string EntryModule::defaultPath() {
     const char* fromEnvironment = std::getenv("QUORLAN_MODULE");
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
         return fromEnvironment;
     }
-    std::vector<char> self(4096, '\0');
-    ssize_t length = readlink("/proc/self/exe", self.data(), self.size() - 1);
-    std::string program(self.data(), length > 0 ? static_cast<size_t>(length) : 0);
-    size_t slash = program.rfind('/');
-    return (slash == std::string::npos ? std::string(".") : program.substr(0, slash)) +
-           "/quorlan.so";
+    // A build tree keeps the module beside its programs; an installed tree keeps it in its
+    // private library folder, named relative to the programs' folder so that the tree runs
+    // wherever it is put.
+    const std::string folder = programFolder();
+    const std::string beside = folder + "/quorlan.so";
+    if (access(beside.c_str(), F_OK) == 0) {
+        return beside;
+    }
+    return folder + "/" QUORLAN_MODULE_DIR_FROM_PROGRAM "/quorlan.so";
 }
 
 } // namespace scenario
