@@ -29,6 +29,12 @@ std::string lastRegistrySaveError() {
     return state.store().lastError();
 }
 
+std::string lastRegistrySaveNote() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().lastNote();
+}
+
 void useMemoryRegistry() {
     auto& state = registryState();
     std::lock_guard<std::mutex> lock(state.mutex);

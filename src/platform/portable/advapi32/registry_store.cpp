@@ -8,6 +8,8 @@
 
 #include "platform/portable/win32_registry.h"
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace portable::registry {
@@ -114,7 +116,9 @@ LONG RegistryStore::save() {
         return ERROR_SUCCESS;
     }
     std::string problem = ": cannot save: the store refuses (a fault)";
-    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&problem);
+    std::string note;
+    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&problem, &note);
+    lastNote_ = note.empty() ? std::string() : shownPath_ + note;
     if (status == ERROR_SUCCESS) {
         lastError_.clear();
         return status;
@@ -125,14 +129,17 @@ LONG RegistryStore::save() {
 }
 
 // Under the lock, starts again from the file when another process saved since, and replaces the
-// file with the tree. *problem says why it failed, starting with ": ".
-LONG RegistryStore::saveToFile(std::string* problem) {
+// file with the tree. *problem says why it failed, starting with ": "; *note how it was written
+// when not as usual.
+LONG RegistryStore::saveToFile(std::string* problem, std::string* note) {
     if (!storefile::mayWrite(location_, problem))
         return ERROR_CANTWRITE;
     storefile::StoreLock lock;
     int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
     if (!lock.acquire(location_, wait, problem))
         return ERROR_CANTWRITE;
+    if (faults_.pauseWhileLockedMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(faults_.pauseWhileLockedMs));
     if (!(location_.stamp() == stamp_)) {
         RegistryTree tree;
         FileStamp stamp;
@@ -150,6 +157,7 @@ LONG RegistryStore::saveToFile(std::string* problem) {
     }
     storefile::ReplaceOptions options;
     options.stopBeforeRename = faults_.stopBeforeRename;
+    options.notice = note;
     bool replaced = format_.hive ? writeHive(location_, pending_, options, problem)
                                  : storefile::replaceFile(location_, RegFileWriter().write(tree_),
                                                           options, problem);
@@ -179,8 +187,9 @@ void RegistryStore::dropPendingChanges() {
     ++epoch_;
 }
 
-// Reads the file into *tree. A missing file is an empty registry. On failure *error goes on from
-// the file's name: ": cannot read: ..." or ":LINE: what is wrong".
+// Reads the file into *tree. A missing or empty file is an empty registry (a first save makes
+// the file empty, to lock it, before it writes). On failure *error goes on from the file's name:
+// ": cannot read: ..." or ":LINE: what is wrong".
 bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                          std::string* error, Format* format) {
     std::string text;
@@ -193,6 +202,8 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     case StoreLocation::ReadResult::Read:
         break;
     }
+    if (text.empty())
+        return true;
     format->hive = isHive(text);
     if (format->hive)
         return readHive(&text, tree, &format->dirty, error);

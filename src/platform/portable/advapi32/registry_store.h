@@ -56,6 +56,8 @@ class RegistryStore {
     LONG save();
     // Why the last save failed, naming the file; empty after a save that succeeded.
     const std::string& lastError() const { return lastError_; }
+    // How the last save was made when not as usual, naming the file; empty otherwise.
+    const std::string& lastNote() const { return lastNote_; }
 
   private:
     using FileStamp = storefile::FileStamp;
@@ -68,12 +70,13 @@ class RegistryStore {
     };
     static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                      std::string* error, Format* format);
-    LONG saveToFile(std::string* problem);
+    LONG saveToFile(std::string* problem, std::string* note);
     void dropPendingChanges();
 
     storefile::StoreLocation location_; // not valid: the registry is kept in memory
     std::string shownPath_;             // the path as it was given, for messages
     std::string lastError_;
+    std::string lastNote_;
     Format format_;
     std::string notice_;
     RegistryTree tree_;
