@@ -163,6 +163,15 @@ TEST_F(HiveStore, RefusedSavesLeaveTheHiveAsItWas) {
     EXPECT_NE(std::string::npos,
               portable::lastRegistrySaveError().find("it holds HKEY_LOCAL_MACHINE\\System alone"))
         << portable::lastRegistrySaveError();
+
+    // The control set in use is never deleted, by either of its names, nor emptied with its link.
+    for (const char* name : {"System\\CurrentControlSet", "System\\ControlSet002"}) {
+        EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteTreeA(HKEY_LOCAL_MACHINE, name)) << name;
+        EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, name)) << name;
+    }
+    HKEY services = openKey("System\\ControlSet002\\Services");
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(services));
+    EXPECT_TRUE(before == readFile(storePath_));
 }
 
 } // namespace
