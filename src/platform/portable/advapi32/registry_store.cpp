@@ -46,6 +46,7 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     pending_.clear();
     unsaved_ = false;
     lastError_.clear();
+    lastNote_.clear();
     return true;
 }
 
@@ -60,6 +61,7 @@ void RegistryStore::useMemory() {
     pending_.clear();
     unsaved_ = false;
     lastError_.clear();
+    lastNote_.clear();
 }
 
 void RegistryStore::refresh() {
