@@ -204,8 +204,6 @@ bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, File
     case StoreLocation::ReadResult::Read:
         break;
     }
-    if (text.empty())
-        return true;
     format->hive = isHive(text);
     if (format->hive)
         return readHive(&text, tree, &format->dirty, error);
