@@ -170,8 +170,15 @@ TEST_F(HiveStore, RefusedSavesLeaveTheHiveAsItWas) {
         EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, name)) << name;
     }
     HKEY services = openKey("System\\ControlSet002\\Services");
-    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(services));
     EXPECT_TRUE(before == readFile(storePath_));
+
+    // A hive removed meanwhile is not made again, empty, by the save.
+    ASSERT_EQ(0, ::unlink(storePath_.c_str()));
+    setValue(services, "PriQ", REG_SZ, {'1', 0});
+    EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(services));
+    EXPECT_EQ(storePath_ + ": the file is gone", portable::lastRegistrySaveError());
+    EXPECT_FALSE(fileExists(storePath_));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(services));
 }
 
 } // namespace

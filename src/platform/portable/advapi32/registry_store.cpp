@@ -138,7 +138,8 @@ LONG RegistryStore::saveToFile(std::string* problem, std::string* note) {
         return ERROR_CANTWRITE;
     storefile::StoreLock lock;
     int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
-    if (!lock.acquire(location_, wait, problem))
+    // A hive that went is not made again as an empty file: only a text store starts empty.
+    if (!lock.acquire(location_, !format_.hive, wait, problem))
         return ERROR_CANTWRITE;
     if (faults_.pauseWhileLockedMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(faults_.pauseWhileLockedMs));

@@ -34,13 +34,13 @@ std::string failure(const char* what, int code) {
     return std::string(": ") + what + ": " + std::strerror(code);
 }
 
-// The store opened for writing, or made empty when there is none; -1 with errno EAGAIN when it
-// came or went meanwhile (look again), or with *error set.
-int openStore(const StoreLocation& where, std::string* error) {
+// The store opened for writing, or made empty when there is none (if `createMissing`); -1 with
+// errno EAGAIN when it came or went meanwhile (look again), or with *error set.
+int openStore(const StoreLocation& where, bool createMissing, std::string* error) {
     struct stat st {};
     if (!where.statNow(&st)) {
-        if (errno != ENOENT) {
-            *error = failure("cannot lock", errno);
+        if (errno != ENOENT || !createMissing) {
+            *error = errno == ENOENT ? ": the file is gone" : failure("cannot lock", errno);
             return -1;
         }
         int fd = ::openat(where.folder(), where.name().c_str(),
@@ -101,11 +101,12 @@ StoreLock::~StoreLock() {
         ::close(fd_); // closing releases the lock
 }
 
-bool StoreLock::acquire(const StoreLocation& where, int waitMs, std::string* error) {
+bool StoreLock::acquire(const StoreLocation& where, bool createMissing, int waitMs,
+                        std::string* error) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
     int fd = -1;
     for (;;) {
-        if (fd < 0 && (fd = openStore(where, error)) < 0 && errno != EAGAIN)
+        if (fd < 0 && (fd = openStore(where, createMissing, error)) < 0 && errno != EAGAIN)
             return false;
         Attempt attempt = fd >= 0 ? tryLock(fd) : Attempt::Busy;
         if (attempt == Attempt::Failed) {

@@ -23,9 +23,9 @@ class StoreLock {
     StoreLock& operator=(const StoreLock&) = delete;
 
     // Takes the lock, waiting at most waitMs. A store that does not exist yet is created empty
-    // (an empty file reads as an empty registry), so that there is a file to lock. On failure
-    // *error says why, starting with ": ".
-    bool acquire(const StoreLocation& where, int waitMs, std::string* error);
+    // when `createMissing` (an empty file reads as an empty registry), so that there is a file to
+    // lock; otherwise its absence fails. On failure *error says why, starting with ": ".
+    bool acquire(const StoreLocation& where, bool createMissing, int waitMs, std::string* error);
     bool held() const { return fd_ >= 0; }
 
   private:
