@@ -30,12 +30,10 @@ std::string causeText(const RegistrySaveFailure& failure) {
     case Cause::kNone:
         break;
     case Cause::kLocked:
-        if (failure.lockForReading)
-            return ": cannot save: another process holds a read lock on it, and still held it "
-                   "after " +
-                   seconds(failure.waitedMs);
-        return ": cannot save: " + lockHolder(failure.lockHolder) +
-               " holds its lock, and still held it after " + seconds(failure.waitedMs);
+        return ": cannot save: " +
+               (failure.lockForReading ? std::string("another process holds a read lock on it")
+                                       : lockHolder(failure.lockHolder) + " holds its lock") +
+               ", and still held it after " + seconds(failure.waitedMs);
     case Cause::kFileNotWritable:
         return ": cannot save: no permission to write the file" + inParentheses(failure.code);
     case Cause::kFolderNotWritable:
