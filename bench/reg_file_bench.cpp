@@ -69,7 +69,6 @@ void BM_FileStoreSave(benchmark::State& state) {
     RegCloseKey(key);
     portable::useMemoryRegistry();
     std::remove(path.c_str());
-    std::remove((path + ".lock").c_str());
 }
 BENCHMARK(BM_FileStoreSave)->Unit(benchmark::kMillisecond);
 

@@ -46,7 +46,6 @@ void BM_WholeCallFileStore(benchmark::State& state) {
     runCalls(state, call);
     call.useMemoryStore();
     std::remove(path.c_str());
-    std::remove((path + ".lock").c_str());
     state.counters["other values"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_WholeCallFileStore)->Arg(0)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);

@@ -177,8 +177,12 @@ int writeChanges(ParameterStore& store, const PropertyValues& target,
         written.push_back(outcome->row->valueName);
     }
     const LONG status = written.empty() ? ERROR_SUCCESS : store.Flush();
-    if (status == ERROR_SUCCESS)
+    if (status == ERROR_SUCCESS) {
+        const std::string note = written.empty() ? std::string() : saveNote();
+        if (!note.empty())
+            sayError(note); // a save that kept the file's ACL or label by rewriting it in place
         return kExitDone;
+    }
     sayError("could not save the change: " + saveFailureText(status));
     return kExitRegistry;
 }

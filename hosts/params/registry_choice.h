@@ -22,6 +22,10 @@ std::string unwritableRegistryReason();
 // every host uses; `status` is what the flush returned.
 std::string saveFailureText(long status);
 
+// How the last save that succeeded was made when not as usual (the file rewritten in place, and
+// why), naming the file; empty otherwise.
+std::string saveNote();
+
 // Stored text (Windows-1252) in the character set standard output is read in.
 std::string inOutputCharset(const std::string& ansi);
 

@@ -88,6 +88,10 @@ std::string saveFailureText(long status) {
     return text.empty() ? "error " + std::to_string(status) : text;
 }
 
+std::string saveNote() {
+    return portable::lastRegistrySaveNote();
+}
+
 std::string inOutputCharset(const std::string& ansi) {
     bool ascii = true;
     for (char c : ansi)

@@ -38,6 +38,11 @@ std::string saveFailureText(long status) {
            (words.empty() ? "" : ": " + words) + "); the values set are written";
 }
 
+// The machine's registry is saved as Windows saves it: there is nothing to tell.
+std::string saveNote() {
+    return std::string();
+}
+
 // The console and pipes take the stored text as it is: it is already in the ANSI code page.
 std::string inOutputCharset(const std::string& ansi) {
     return ansi;

@@ -92,6 +92,10 @@ void reportSaveProblem() {
     std::string problem = portable::lastRegistrySaveError();
     if (!problem.empty())
         std::fprintf(stderr, "quorlan-setup: %s\n", problem.c_str());
+    // A save that kept the file's ACL or label by rewriting it in place says so.
+    std::string note = portable::lastRegistrySaveNote();
+    if (problem.empty() && !note.empty())
+        std::fprintf(stderr, "quorlan-setup: %s\n", note.c_str());
 }
 
 } // namespace

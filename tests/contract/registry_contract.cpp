@@ -2,10 +2,12 @@
 // without a terminator, names without regard to case, and handles. Every test works below a key of
 // its own under HKEY_CURRENT_USER and removes it afterwards.
 #include "platform/win32.h"
+#include "system_registry.h"
 #include "wide_text_key.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -387,4 +389,90 @@ TEST(RegistryWideTextContract, TextReadsConvertedWithTheConvertedSizes) {
                            "4\0\0\0\xEE\xEE",
                            8)}),
               queryValue(key, "Binary", 8));
+}
+
+namespace {
+
+constexpr const char* kViaLink = "System\\CurrentControlSet\\Services\\QuorlanControlSetContract";
+constexpr const char* kViaName = "System\\ControlSet001\\Services\\QuorlanControlSetContract";
+
+bool sameNameIgnoringCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b)
+        if (std::tolower(static_cast<unsigned char>(*a)) !=
+            std::tolower(static_cast<unsigned char>(*b)))
+            return false;
+    return *a == *b;
+}
+
+bool listsSubkey(HKEY key, const char* wanted) {
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            return false;
+        if (sameNameIgnoringCase(name, wanted))
+            return true;
+    }
+}
+
+} // namespace
+
+// The control set in use is never deleted through CurrentControlSet (ControlSetHasTwoNames pins
+// the same for its own name, where the registry has one).
+TEST(RegistryControlSetContract, CurrentControlSetIsNotDeleted) {
+    SystemRegistry system;
+    ASSERT_TRUE(system.open());
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet"));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services", 0, KEY_READ,
+                            &key));
+    RegCloseKey(key);
+}
+
+// The control set in use has two names, its own (ControlSet001) and CurrentControlSet: the same
+// key to every function, both listed, and deleting it by either name is refused.
+TEST(RegistryControlSetContract, ControlSetHasTwoNames) {
+    SystemRegistry system;
+    ASSERT_TRUE(system.open());
+    HKEY viaLink = nullptr, viaName = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\ControlSet001", 0, KEY_READ, &viaName) ==
+        ERROR_FILE_NOT_FOUND)
+        GTEST_SKIP() << "this registry keeps CurrentControlSet as a key of its own, with no "
+                        "ControlSet001 (Wine 8)";
+    RegCloseKey(viaName);
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kViaLink, 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &viaLink, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExA(HKEY_LOCAL_MACHINE, kViaName, 0, KEY_ALL_ACCESS, &viaName));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(viaLink, "Media", 0, REG_SZ, reinterpret_cast<const BYTE*>("4"), 2));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(viaName, "PriQ", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2));
+    char data[8] = {};
+    DWORD size = sizeof data;
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(viaName, "Media", nullptr, nullptr,
+                                              reinterpret_cast<BYTE*>(data), &size));
+    EXPECT_STREQ("4", data);
+    size = sizeof data;
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(viaLink, "PriQ", nullptr, nullptr,
+                                              reinterpret_cast<BYTE*>(data), &size));
+    EXPECT_STREQ("1", data);
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(viaName, "Media"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExA(viaLink, "Media", nullptr, nullptr, nullptr, nullptr));
+
+    HKEY systemKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System", 0, KEY_READ, &systemKey));
+    EXPECT_TRUE(listsSubkey(systemKey, "ControlSet001"));
+    EXPECT_TRUE(listsSubkey(systemKey, "CurrentControlSet"));
+    RegCloseKey(systemKey);
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet"));
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, "System\\ControlSet001"));
+
+    RegCloseKey(viaLink);
+    RegCloseKey(viaName);
+    EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_LOCAL_MACHINE, kViaName));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegOpenKeyExA(HKEY_LOCAL_MACHINE, kViaLink, 0, KEY_READ, &viaLink));
 }

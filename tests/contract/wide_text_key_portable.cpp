@@ -38,7 +38,6 @@ WideTextKey::~WideTextKey() {
     portable::useMemoryRegistry();
     if (!folder_.empty()) {
         ::unlink((folder_ + "/SYSTEM").c_str());
-        ::unlink((folder_ + "/SYSTEM.lock").c_str());
         ::rmdir(folder_.c_str());
         folder_.clear();
     }

@@ -33,6 +33,11 @@ RegistrySaveFailure lastRegistrySaveFailure();
 // save succeeded.
 std::string lastRegistrySaveError();
 
+// How the last save that succeeded was made when not as usual, naming its file: rewritten in
+// place, and why (a new file could not have kept the file's owner, ACL or attributes, or the
+// folder takes no new file). Empty after an ordinary save.
+std::string lastRegistrySaveNote();
+
 // Keeps the registry in memory only, empty (the store in use until a file is chosen).
 void useMemoryRegistry();
 
@@ -49,6 +54,9 @@ struct RegistryFaults {
     // How long a save waits for another process's lock before it fails, in milliseconds.
     // Negative: the usual ten seconds.
     int lockWaitMs = -1;
+    // A save that holds its lock pauses this long before it reads and writes (a slow disk), in
+    // milliseconds: where saves could overlap, they would.
+    int pauseWhileLockedMs = 0;
 };
 
 // Replaces the faults in force; RegistryFaults{} clears them.

@@ -19,17 +19,20 @@ struct RegistrySaveFailure {
         kOther,              // anything else: `detail` says what
     };
     Cause cause = Cause::kNone;
-    int code = 0;               // the errno of the call that failed, 0 when there was none
-    std::string path;           // the store's file as it was given
-    std::string folder;         // kFolderNotWritable: the folder that refused
-    bool wroteAnything = false; // the file may hold part of the save
-    long lockHolder = 0;        // kLocked: the pid holding the lock, 0 when it cannot be told
-    int waitedMs = 0;           // kLocked: how long the save waited
-    std::string detail;         // the store's own account, starting with ": "
+    int code = 0;                // the errno of the call that failed, 0 when there was none
+    std::string path;            // the store's file as it was given
+    std::string folder;          // kFolderNotWritable: the folder that refused
+    bool wroteAnything = false;  // the file may hold part of the save
+    bool wroteWhole = false;     // the file holds all of it (a later step, not the write, failed)
+    long lockHolder = 0;         // kLocked: the pid holding the lock, 0 when it cannot be told
+    bool lockForReading = false; // kLocked: the holder locked the file to read it
+    int waitedMs = 0;            // kLocked: how long the save waited
+    std::string detail;          // the store's own account, starting with ": "
 };
 
 // One line: the file, why it was not saved, and whether anything of it was changed ("nothing
-// was changed" / "the file may be left part changed"); empty for kNone.
+// was changed" / "the file may be left part changed" / the file holds the change but a crash
+// may undo it); empty for kNone.
 std::string describeSaveFailure(const RegistrySaveFailure& failure);
 
 } // namespace portable

@@ -1,5 +1,6 @@
 // A registry file whose save fails during OK, whether the store refuses it, the process stops
-// between writing the new file and renaming it, or the disk refuses the write: the call ends in
+// between writing the new file and renaming it, the disk refuses the write, or another process
+// keeps the file locked: the call ends in
 // "Error" naming every value, the previous file stays byte for byte in place, and the changes
 // are dropped: the registry reads as the file again.
 #include "dialog_session.h"
@@ -14,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +65,19 @@ void diskRefuses(const std::string&) {
     ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &small));
 }
 
+// Another process keeps a lock on the file (a read lock, which even one who may only read can
+// take): the save gives up after its wait.
+int heldLock = -1;
+
+void lockIsHeld(const std::string& path) {
+    heldLock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct flock range = {F_RDLCK, SEEK_SET, 0, 1, 0};
+    ASSERT_EQ(0, ::fcntl(heldLock, F_OFD_SETLK, &range));
+    portable::RegistryFaults faults;
+    faults.lockWaitMs = 100;
+    portable::setRegistryFaults(faults);
+}
+
 class FailedFileSave : public ::testing::TestWithParam<SaveFailure> {
   protected:
     void SetUp() override {
@@ -76,6 +91,9 @@ class FailedFileSave : public ::testing::TestWithParam<SaveFailure> {
         ASSERT_EQ(0, ::getrlimit(RLIMIT_FSIZE, &fileSizeLimit_));
     }
     void TearDown() override {
+        if (heldLock >= 0)
+            ::close(heldLock);
+        heldLock = -1;
         ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
         portable::setRegistryFaults(portable::RegistryFaults{});
         portable::useMemoryRegistry(); // drops the changes that could not be saved
@@ -116,7 +134,8 @@ TEST_P(FailedFileSave, EndsInErrorAndLeavesThePreviousFile) {
 INSTANTIATE_TEST_SUITE_P(Failures, FailedFileSave,
                          ::testing::Values(SaveFailure{"StoreRefuses", storeRefuses},
                                            SaveFailure{"StopsBeforeRename", stopsBeforeRename},
-                                           SaveFailure{"DiskRefuses", diskRefuses}),
+                                           SaveFailure{"DiskRefuses", diskRefuses},
+                                           SaveFailure{"LockIsHeld", lockIsHeld}),
                          [](const ::testing::TestParamInfo<SaveFailure>& param) {
                              return std::string(param.param.name);
                          });

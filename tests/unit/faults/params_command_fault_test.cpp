@@ -89,7 +89,6 @@ TEST_F(ParamsCommandFault, ASaveRefusedWritesNothingMore) {
     expectUnchanged();
     portable::useMemoryRegistry();
     std::remove(path.c_str());
-    std::remove((path + ".lock").c_str());
     ::rmdir(folder);
 }
 

@@ -14,11 +14,14 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
-#include <set>
-#include <unistd.h>
 #include <functional>
 #include <iterator>
+#include <sched.h>
+#include <set>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace registry_test;
 
@@ -85,7 +88,7 @@ const std::vector<const char*> kCurrentParameters = {"ControlSet002", "Services"
 
 // Text and names go to the hive as UTF-16 (hivex spells names in UTF-8) from Windows-1252,
 // in the control set that Select\Current names; the file is replaced with its mode kept and
-// nothing left beside it but the lock.
+// nothing left beside it.
 TEST_F(HiveStore, SaveWritesUtf16TextIntoTheCurrentControlSet) {
     HKEY key = createKey();
     setValue(key, "Caf\xE9", REG_SZ, {0x80, '5', 0});
@@ -103,7 +106,7 @@ TEST_F(HiveStore, SaveWritesUtf16TextIntoTheCurrentControlSet) {
     struct stat st {};
     ASSERT_EQ(0, ::stat(storePath_.c_str(), &st));
     EXPECT_EQ(0640u, st.st_mode & 07777);
-    EXPECT_EQ((std::vector<std::string>{"SYSTEM", "SYSTEM.lock"}), entriesOf(dir_));
+    EXPECT_EQ((std::vector<std::string>{"SYSTEM"}), entriesOf(dir_));
 
     // Read again, the hive gives back what was written, and deleting a value deletes it alone.
     useStore();
@@ -113,6 +116,43 @@ TEST_F(HiveStore, SaveWritesUtf16TextIntoTheCurrentControlSet) {
     ASSERT_EQ(ERROR_SUCCESS, RegCloseKey(key));
     EXPECT_EQ("", hiveValue(storePath_, kCurrentParameters, "Café").name);
     EXPECT_EQ("Media", hiveValue(storePath_, kCurrentParameters, "Media").name);
+}
+
+// Without /proc (a minimal container), a hive is read and saved all the same, and nothing is left
+// behind in the temporary folder.
+TEST_F(HiveStore, ReadAndSavedWithoutProc) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "hiding /proc takes root";
+    const std::string temp = dir_ + "/temp";
+    ASSERT_EQ(0, ::mkdir(temp.c_str(), 0700));
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("none", "/proc", "tmpfs", 0, nullptr) != 0)
+            ::_exit(2);
+        ::setenv("TMPDIR", temp.c_str(), 1);
+        std::string error;
+        if (!portable::useRegistryFile(storePath_, &error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            ::_exit(3);
+        }
+        HKEY key = nullptr;
+        BYTE data[] = {'7', 0};
+        bool saved = RegCreateKeyA(HKEY_LOCAL_MACHINE, kServiceKey, &key) == ERROR_SUCCESS &&
+                     RegSetValueExA(key, "PriQ", 0, REG_SZ, data, 2) == ERROR_SUCCESS &&
+                     RegCloseKey(key) == ERROR_SUCCESS;
+        ::_exit(saved && portable::useRegistryFile(storePath_, &error) ? 0 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "no mount namespace here";
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_EQ((Bytes{'7', 0, 0, 0}), hiveValue(storePath_, kCurrentParameters, "PriQ").data);
+    EXPECT_EQ(std::vector<std::string>{}, entriesOf(temp));
 }
 
 // A save that cannot go through leaves the hive as it was, and says why.
@@ -134,6 +174,23 @@ TEST_F(HiveStore, RefusedSavesLeaveTheHiveAsItWas) {
     EXPECT_NE(std::string::npos,
               portable::lastRegistrySaveError().find("it holds HKEY_LOCAL_MACHINE\\System alone"))
         << portable::lastRegistrySaveError();
+
+    // The control set in use is never deleted, by either of its names, nor emptied with its link.
+    for (const char* name : {"System\\CurrentControlSet", "System\\ControlSet002"}) {
+        EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteTreeA(HKEY_LOCAL_MACHINE, name)) << name;
+        EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, name)) << name;
+    }
+    HKEY services = openKey("System\\ControlSet002\\Services");
+    EXPECT_TRUE(before == readFile(storePath_));
+
+    // A hive removed meanwhile is not made again, empty, by the save.
+    ASSERT_EQ(0, ::unlink(storePath_.c_str()));
+    setValue(services, "PriQ", REG_SZ, {'1', 0});
+    EXPECT_EQ(ERROR_CANTWRITE, RegFlushKey(services));
+    EXPECT_EQ(storePath_ + ": the file is gone; nothing was changed",
+              portable::lastRegistrySaveError());
+    EXPECT_FALSE(fileExists(storePath_));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(services));
 }
 
 // The states a crashed hive's logs carry it to: Select\Replayed set to 2, then 3; and 4 with a

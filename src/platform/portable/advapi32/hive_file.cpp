@@ -143,8 +143,9 @@ bool copyValues(hive_h* hive, hive_node_h node, RegistryKey* key) {
 }
 
 // Copies every key below the hive's root into *mount, key by key from a list of those still to
-// copy (no recursion, however deep the hive), the current control set as CurrentControlSet. A
-// key met twice (a damaged hive whose lists loop) refuses the hive.
+// copy (no recursion, however deep the hive), with CurrentControlSet as a link to the current
+// control set, as Windows shows it. A key met twice (a damaged hive whose lists loop) refuses
+// the hive.
 bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, std::string* error) {
     struct Pending {
         hive_node_h node;
@@ -168,12 +169,13 @@ bool copyKeys(hive_h* hive, const std::string& controlSet, RegistryKey* mount, s
             return false;
         }
         for (hive_node_h* child = children.get(); *child; ++child) {
-            std::string name = nodeName(hive, *child);
-            if (next.node == root && sameName(name, controlSet))
-                name = kCurrentControlSet;
-            pending.push_back({*child, &next.key->ensureChild(name)});
+            RegistryKey& copy = next.key->ensureChild(nodeName(hive, *child));
+            if (next.node == root && sameName(copy.name(), controlSet))
+                copy.setRole(KeyRole::LinkTarget);
+            pending.push_back({*child, &copy});
         }
     }
+    mount->ensureChild(kCurrentControlSet).setRole(KeyRole::Link);
     return true;
 }
 

@@ -1,7 +1,9 @@
 #include "platform/portable/advapi32/hive_image.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,22 +28,56 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Whether the name leads to the file open as fd.
+bool reaches(const std::string& name, int fd) {
+    struct stat named {
+    }, open{};
+    return ::stat(name.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 &&
+           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
 } // namespace
 
 HiveImage::~HiveImage() {
     unmap();
     if (fd_ >= 0)
         ::close(fd_);
+    if (!folder_.empty()) {
+        ::unlink(name_.c_str());
+        ::rmdir(folder_.c_str());
+    }
 }
 
 bool HiveImage::create(std::string_view bytes, std::string* error) {
     fd_ = ::memfd_create("hive", MFD_CLOEXEC);
-    if (fd_ < 0 || !writeAll(fd_, bytes)) {
+    if (fd_ >= 0 && reaches("/proc/self/fd/" + std::to_string(fd_), fd_))
+        name_ = "/proc/self/fd/" + std::to_string(fd_);
+    else if (!createInPrivateFolder()) {
         *error = failure("hold");
         return false;
     }
-    name_ = "/proc/self/fd/" + std::to_string(fd_);
+    if (!writeAll(fd_, bytes)) {
+        *error = failure("hold");
+        return false;
+    }
     return true;
+}
+
+// Without /proc (a minimal container, a rescue system), a file of its own in a folder that
+// only this user may enter, which no one else can plant a link in or read.
+bool HiveImage::createInPrivateFolder() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    const char* temp = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(temp && *temp == '/' ? temp : "/tmp") + "/quorlan-hive-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return false;
+    folder_ = pattern;
+    name_ = folder_ + "/hive";
+    fd_ = ::open(name_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    return fd_ >= 0;
 }
 
 bool HiveImage::contents(std::string_view* bytes, std::string* error) {

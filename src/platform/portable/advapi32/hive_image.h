@@ -1,7 +1,7 @@
 // A hive's bytes in an anonymous file in memory (memfd), which hivex, opening and committing
-// hives only by name, reaches as /proc/self/fd/N. The image is never in a folder, so no one can
-// plant a link for hivex to follow or read a half-made hive; the file's own replacement is the
-// store's (storefile/FileReplacement.h).
+// hives only by name, reaches as /proc/self/fd/N; where there is no /proc, a file in a folder of
+// its own that only this user may enter. Either way no one can plant a link for hivex to follow or
+// read a half-made hive; the file's own replacement is the store's (storefile/file_replacement.h).
 #pragma once
 
 #include "platform/non_copyable.h"
@@ -27,9 +27,11 @@ class HiveImage : NonCopyable {
 
   private:
     void unmap();
+    bool createInPrivateFolder();
 
     int fd_ = -1;
     std::string name_;
+    std::string folder_; // the private folder, when there is no /proc
     void* mapped_ = nullptr;
     size_t mappedSize_ = 0;
 };

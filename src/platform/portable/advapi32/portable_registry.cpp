@@ -39,6 +39,12 @@ std::string lastRegistrySaveError() {
     return describeSaveFailure(lastRegistrySaveFailure());
 }
 
+std::string lastRegistrySaveNote() {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.store().lastNote();
+}
+
 void useMemoryRegistry() {
     auto& state = registryState();
     std::lock_guard<std::mutex> lock(state.mutex);

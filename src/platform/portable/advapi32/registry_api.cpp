@@ -390,8 +390,9 @@ LSTATUS WINAPI RegDeleteKeyA(HKEY key, LPCSTR subKey) {
     if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted))
         return status;
     KeyPath path = call.pathBelow(subKey);
-    // A predefined key cannot be deleted, nor a key that still has subkeys.
-    if (path.names.empty() || !found->children().empty())
+    // A predefined key cannot be deleted, nor a key that still has subkeys, nor the current
+    // control set by either of its names.
+    if (path.names.empty() || !found->children().empty() || found->role() != KeyRole::Ordinary)
         return ERROR_ACCESS_DENIED;
     call.state.store().change({RegistryChange::Kind::DeleteKey, std::move(path), {}, 0, {}});
     markDirty(call.state, key);
@@ -405,7 +406,10 @@ LSTATUS WINAPI RegDeleteTreeA(HKEY key, LPCSTR subKey) {
     // Unlike the other ANSI functions, this one converts the path into a buffer of its size.
     if (LONG status = call.openBelow(key, subKey, DELETE, &found, &granted, false))
         return status;
-    LONG status = deleteTree(call.state, call.pathBelow(subKey), !subKey || !*subKey);
+    const bool keepKey = !subKey || !*subKey;
+    if (!keepKey && found->role() != KeyRole::Ordinary)
+        return ERROR_ACCESS_DENIED; // the current control set: a link never takes its target
+    LONG status = deleteTree(call.state, call.pathBelow(subKey), keepKey);
     markDirty(call.state, key);
     return status;
 }

@@ -88,7 +88,16 @@ RegistryKey* RegistryKey::child(std::string_view name) const {
     if (!children_)
         return nullptr;
     auto found = children_->find(name);
-    return found == children_->end() ? nullptr : found->get();
+    if (found == children_->end())
+        return nullptr;
+    return (*found)->role_ == KeyRole::Link ? linkTarget() : found->get();
+}
+
+RegistryKey* RegistryKey::linkTarget() const {
+    for (const std::unique_ptr<RegistryKey>& child : *children_)
+        if (child->role_ == KeyRole::LinkTarget)
+            return child.get();
+    return nullptr;
 }
 
 RegistryKey& RegistryKey::ensureChild(std::string_view name, bool* created) {
@@ -102,7 +111,8 @@ RegistryKey& RegistryKey::ensureChild(std::string_view name, bool* created) {
         found = children_->emplace_hint(found, std::make_unique<RegistryKey>(std::string(name)));
         cursor_.reset();
     }
-    return **found;
+    RegistryKey* target = (*found)->role_ == KeyRole::Link ? linkTarget() : nullptr;
+    return target ? *target : **found;
 }
 
 bool RegistryKey::removeChild(std::string_view name) {
@@ -213,6 +223,7 @@ std::unique_ptr<RegistryKey> RegistryKey::copyWithoutChildren() const {
     if (valueIndex_)
         copy->valueIndex_ = std::make_unique<NameIndex>(*valueIndex_);
     copy->firstSection_ = firstSection_;
+    copy->role_ = role_;
     if (laterSections_)
         copy->laterSections_ = std::make_unique<std::vector<SourceOffset>>(*laterSections_);
     return copy;

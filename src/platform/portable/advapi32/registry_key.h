@@ -47,6 +47,11 @@ struct KeyNameLess {
     bool operator()(std::string_view a, const std::unique_ptr<RegistryKey>& b) const;
 };
 
+// What a key is besides its contents. A link stands for the sibling that is its target (as
+// CurrentControlSet stands for the control set in use): found by either name, the same key. The
+// target and its link are never deleted.
+enum class KeyRole : uint8_t { Ordinary, LinkTarget, Link };
+
 class RegistryKey {
   public:
     using Children = std::set<std::unique_ptr<RegistryKey>, KeyNameLess>;
@@ -57,7 +62,10 @@ class RegistryKey {
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     const std::string& name() const { return name_; }
+    KeyRole role() const { return role_; }
+    void setRole(KeyRole role) { role_ = role; }
 
+    // The subkey of that name; for a link, its target.
     RegistryKey* child(std::string_view name) const;
     // The child of that name, made when missing (*created tells which).
     RegistryKey& ensureChild(std::string_view name, bool* created = nullptr);
@@ -106,6 +114,8 @@ class RegistryKey {
     std::unique_ptr<RegistryKey> copyWithoutChildren() const;
     // Moves the subkeys to *out, leaving none.
     void takeChildren(std::vector<std::unique_ptr<RegistryKey>>* out);
+    // The subkey a link among the subkeys stands for.
+    RegistryKey* linkTarget() const;
 
     std::string name_;
     std::vector<RegistryValue> values_;
@@ -113,6 +123,7 @@ class RegistryKey {
     std::unique_ptr<Children> children_;    // made with the first subkey: most keys have none
     // Most keys have one key line: the others are kept apart.
     SourceOffset firstSection_ = kNotFromFile;
+    KeyRole role_ = KeyRole::Ordinary; // beside firstSection_: no room added
     std::unique_ptr<std::vector<SourceOffset>> laterSections_;
     // The last place childAt() found, while no subkey was added or removed since.
     struct Cursor {

@@ -30,8 +30,10 @@ std::string causeText(const RegistrySaveFailure& failure) {
     case Cause::kNone:
         break;
     case Cause::kLocked:
-        return ": cannot save: " + lockHolder(failure.lockHolder) +
-               " holds its lock, and still held it after " + seconds(failure.waitedMs);
+        return ": cannot save: " +
+               (failure.lockForReading ? std::string("another process holds a read lock on it")
+                                       : lockHolder(failure.lockHolder) + " holds its lock") +
+               ", and still held it after " + seconds(failure.waitedMs);
     case Cause::kFileNotWritable:
         return ": cannot save: no permission to write the file" + inParentheses(failure.code);
     case Cause::kFolderNotWritable:
@@ -55,6 +57,9 @@ std::string describeSaveFailure(const RegistrySaveFailure& failure) {
         return std::string();
     std::string text = failure.path + causeText(failure);
     const bool sentence = !text.empty() && text.back() == '.';
+    if (failure.wroteWhole)
+        return text + (sentence ? " The file holds the change, but a crash now may undo it."
+                                : "; the file holds the change, but a crash now may undo it");
     if (failure.wroteAnything)
         return text + (sentence ? " The file may be left part changed."
                                 : "; the file may be left part changed");

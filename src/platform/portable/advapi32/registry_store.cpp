@@ -9,7 +9,9 @@
 #include "platform/portable/win32_registry.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 namespace portable::registry {
@@ -62,6 +64,7 @@ bool RegistryStore::useFile(const std::string& path, std::string* error) {
     pending_.clear();
     unsaved_ = false;
     lastFailure_ = RegistrySaveFailure();
+    lastNote_.clear();
     return true;
 }
 
@@ -77,6 +80,7 @@ void RegistryStore::useMemory() {
     pending_.clear();
     unsaved_ = false;
     lastFailure_ = RegistrySaveFailure();
+    lastNote_.clear();
 }
 
 void RegistryStore::refresh() {
@@ -134,20 +138,24 @@ LONG RegistryStore::save() {
     failure.cause = RegistrySaveFailure::Cause::kOther;
     failure.path = inMemory() ? std::string("the registry in memory") : shownPath_;
     failure.detail = ": cannot save: the store refuses (a fault)";
-    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&failure);
+    std::string note;
+    LONG status = faults_.failSave ? ERROR_CANTWRITE : saveToFile(&failure, &note);
     if (status == ERROR_SUCCESS) {
         lastFailure_ = RegistrySaveFailure();
+        lastNote_ = note.empty() ? std::string() : shownPath_ + note;
         return status;
     }
     lastFailure_ = std::move(failure);
+    lastNote_.clear();
     if (!inMemory())
         dropPendingChanges();
     return status;
 }
 
 // Under the lock, starts again from the file when another process saved since, and replaces the
-// file with the tree. *failure says why it failed and whether the file was touched.
-LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
+// file with the tree. *failure says why it failed and whether the file was touched; *note how
+// it was written when not as usual.
+LONG RegistryStore::saveToFile(RegistrySaveFailure* failure, std::string* note) {
     using Cause = RegistrySaveFailure::Cause;
     std::string problem;
     if (!format_.recovery.writable()) {
@@ -161,15 +169,19 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
     }
     storefile::StoreLock lock;
     int wait = faults_.lockWaitMs >= 0 ? faults_.lockWaitMs : storefile::kStoreLockWaitMs;
-    if (!lock.acquire(location_, wait, &problem)) {
+    // A hive that went is not made again as an empty file: only a text store starts empty.
+    if (!lock.acquire(location_, !format_.hive, wait, &problem)) {
         explainFailure(problem, errnoNamedIn(problem, errno), failure);
         if (lock.timedOut()) {
             failure->cause = Cause::kLocked;
             failure->lockHolder = lock.holder();
+            failure->lockForReading = lock.heldForReading();
             failure->waitedMs = wait;
         }
         return ERROR_CANTWRITE;
     }
+    if (faults_.pauseWhileLockedMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(faults_.pauseWhileLockedMs));
     if (!(location_.stamp() == stamp_)) {
         RegistryTree tree;
         FileStamp stamp;
@@ -196,15 +208,21 @@ LONG RegistryStore::saveToFile(RegistrySaveFailure* failure) {
         ++epoch_;
     }
     bool rewroteInPlace = false;
+    bool replaced = false;
     storefile::ReplaceOptions options;
     options.stopBeforeRename = faults_.stopBeforeRename;
     options.rewroteInPlace = &rewroteInPlace;
-    bool replaced = format_.hive ? writeHive(location_, pending_, options, &problem)
-                                 : storefile::replaceFile(location_, RegFileWriter().write(tree_),
-                                                          options, &problem);
-    if (!replaced) {
+    options.replaced = &replaced;
+    options.notice = note;
+    bool saved = format_.hive ? writeHive(location_, pending_, options, &problem)
+                              : storefile::replaceFile(location_, RegFileWriter().write(tree_),
+                                                       options, &problem);
+    if (!saved) {
         explainFailure(problem, errnoNamedIn(problem, errno), failure);
-        failure->wroteAnything = rewroteInPlace;
+        if (replaced) // the save is in the file; only making it durable failed, as it says
+            failure->cause = RegistrySaveFailure::Cause::kOther;
+        failure->wroteAnything = rewroteInPlace || replaced;
+        failure->wroteWhole = replaced;
         return ERROR_CANTWRITE;
     }
     stamp_ = location_.stamp();
@@ -270,8 +288,9 @@ void RegistryStore::dropPendingChanges() {
     ++epoch_;
 }
 
-// Reads the file into *tree. A missing file is an empty registry. On failure *error goes on from
-// the file's name: ": cannot read: ..." or ":LINE: what is wrong".
+// Reads the file into *tree. A missing or empty file is an empty registry (a first save makes
+// the file empty, to lock it, before it writes). On failure *error goes on from the file's name:
+// ": cannot read: ..." or ":LINE: what is wrong".
 bool RegistryStore::load(const StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                          std::string* error, Format* format) {
     std::string text;

@@ -60,6 +60,8 @@ class RegistryStore {
     LONG save();
     // Why the last save failed; cause kNone after a save that succeeded.
     const RegistrySaveFailure& lastFailure() const { return lastFailure_; }
+    // How the last save was made when not as usual, naming the file; empty otherwise.
+    const std::string& lastNote() const { return lastNote_; }
 
   private:
     using FileStamp = storefile::FileStamp;
@@ -72,7 +74,9 @@ class RegistryStore {
     };
     static bool load(const storefile::StoreLocation& location, RegistryTree* tree, FileStamp* stamp,
                      std::string* error, Format* format);
-    LONG saveToFile(RegistrySaveFailure* failure);
+    // *failure says why it failed and whether the file was touched; *note how it was written
+    // when not as usual.
+    LONG saveToFile(RegistrySaveFailure* failure, std::string* note);
     // Why a hive in use is never written ("" for a store that is written), starting with ": ".
     std::string unwritableReason() const;
     // Fills *failure for a step that failed with errno `code`, *problem its own account.
@@ -82,6 +86,7 @@ class RegistryStore {
     storefile::StoreLocation location_; // not valid: the registry is kept in memory
     std::string shownPath_;             // the path as it was given, for messages
     RegistrySaveFailure lastFailure_;
+    std::string lastNote_;
     Format format_;
     std::string notice_;
     std::string replayNote_;

@@ -1,5 +1,8 @@
 #include "platform/portable/advapi32/storefile/file_replacement.h"
 
+#include "platform/portable/advapi32/storefile/file_attributes.h"
+#include "platform/portable/advapi32/storefile/rewrite_guard.h"
+#include "platform/portable/advapi32/storefile/store_lock.h"
 #include "platform/portable/advapi32/storefile/temp_file.h"
 
 #include <cerrno>
@@ -53,34 +56,80 @@ int openSameFile(const StoreLocation& where, const struct stat& old, std::string
     return fd;
 }
 
-// Makes sure the disk has room for `size` bytes before any is overwritten; a file system that
-// cannot reserve space is written without.
+// Makes sure the disk has room for `size` bytes before any is overwritten, the file's size left
+// as it is (readers see no zeros); a file system that cannot reserve space (network and FUSE
+// file systems often) is written without. fallocate itself, not posix_fallocate: where the file
+// system cannot reserve, the C library's stand-in reads the file, which a write-only descriptor
+// refuses.
 bool reserveSpace(int fd, size_t size) {
-    int result = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
-    if (result == EOPNOTSUPP || result == EINVAL)
+    if (size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0)
         return true;
-    errno = result;
-    return result == 0;
+    return errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
-// Rewrites the file itself, keeping its inode and so its owner, group and mode; `old` is what
-// mayWrite() saw.
+// Rewrites the file itself, keeping its inode and so its owner, group, mode, ACL and attributes;
+// `old` is what mayWrite() saw. Readers see the old version or the new one (rewrite_guard.h).
 bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::string_view text,
                     const ReplaceOptions& options, std::string* error) {
     int fd = openSameFile(where, old, error);
     if (fd < 0)
         return false;
-    bool written = reserveSpace(fd, text.size());
-    if (written && options.rewroteInPlace)
-        *options.rewroteInPlace = true;
-    written = written && writeAll(fd, text) &&
-              ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    RewriteGuard guard;
+    bool written = guard.begin(fd, kStoreLockWaitMs, error);
     int problem = errno;
+    if (written) {
+        written = reserveSpace(fd, text.size());
+        if (written && options.rewroteInPlace)
+            *options.rewroteInPlace = true;
+        written = written && writeAll(fd, text) &&
+                  ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+        problem = errno;
+        if (!written)
+            *error = failure("cannot write", problem);
+        guard.end();
+    }
     ::close(fd);
-    if (!written)
-        *error = failure("cannot write", problem);
     errno = problem;
     return written;
+}
+
+// The old file open to read its attributes (for writing, where only that is allowed); -1 when
+// it cannot be opened or is no longer the file `old` describes.
+int openForAttributes(const StoreLocation& where, const struct stat& old) {
+    for (int access : {O_RDONLY, O_WRONLY}) {
+        int fd = ::openat(where.folder(), where.name().c_str(),
+                          access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        struct stat now {};
+        if (fd >= 0 && ::fstat(fd, &now) == 0 && now.st_dev == old.st_dev &&
+            now.st_ino == old.st_ino)
+            return fd;
+        if (fd >= 0) {
+            ::close(fd);
+            return -1;
+        }
+    }
+    return -1;
+}
+
+// Gives the new file the old one's ACL and extended attributes; false with *why when one of
+// them cannot be carried over.
+bool keepAttributes(const StoreLocation& where, const struct stat& old, int to, std::string* why) {
+    int from = openForAttributes(where, old);
+    if (from < 0) {
+        *why = failure("cannot read the extended attributes", errno);
+        return false;
+    }
+    bool kept = copyExtendedAttributes(from, to, why);
+    ::close(from);
+    return kept;
+}
+
+// Rewrites in place because a new file could not be the same file, and tells the caller `why`.
+bool rewriteBecause(const StoreLocation& where, const struct stat& old, std::string_view text,
+                    const std::string& why, const ReplaceOptions& options, std::string* error) {
+    if (options.notice)
+        *options.notice = ": rewritten in place: " + why;
+    return rewriteInPlace(where, old, text, options, error);
 }
 
 // Gives the new file the old one's owner and group: false when this process may not.
@@ -125,11 +174,14 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
     if (!temp.create(where, kTempSuffix, error)) {
         // A file one may write in a folder one may not (a shared file): written where it is.
         bool folderRefuses = errno == EACCES || errno == EPERM;
-        return exists && folderRefuses && rewriteInPlace(where, old, text, options, error);
+        return exists && folderRefuses &&
+               rewriteBecause(where, old, text, "the folder takes no new file from this user",
+                              options, error);
     }
     if (exists && !keepOwner(temp.fd(), old))
-        return rewriteInPlace(where, old, text, options, error);
-    if (!writeAll(temp.fd(), text) || ::fsync(temp.fd()) != 0) {
+        return rewriteBecause(where, old, text, "a new file could not keep its owner and group",
+                              options, error);
+    if (!writeAll(temp.fd(), text)) {
         *error = failure("cannot write", errno);
         return false;
     }
@@ -143,9 +195,23 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
         *error = failure("cannot set the mode", errno);
         return false;
     }
+    std::string why;
+    if (exists && !keepAttributes(where, old, temp.fd(), &why))
+        return rewriteBecause(where, old, text, "a new file" + why.substr(1), options, error);
+    if (::fsync(temp.fd()) != 0) {
+        *error = failure("cannot write", errno);
+        return false;
+    }
     if (!temp.renameTo(where.name(), error))
         return false;
-    ::fsync(where.folder()); // makes the rename itself durable (not possible on an O_PATH folder)
+    if (options.replaced)
+        *options.replaced = true;
+    // Makes the rename itself durable. A folder open only as a path (one this user may pass
+    // through but not list) cannot be flushed, nor can some file systems flush folders.
+    if (::fsync(where.folder()) != 0 && errno != EBADF && errno != EINVAL) {
+        *error = failure("the new file is in place, but flushing its folder failed", errno);
+        return false;
+    }
     return true;
 }
 

@@ -1,5 +1,5 @@
-// What identifies one version of a store's file. A save always makes a new file (a new inode),
-// so a stamp that is still the same means the file was not replaced.
+// What identifies one version of a store's file. A save makes a new file (a new inode) or, in
+// place, moves its change time on, so a stamp that is still the same means the file is as it was.
 #pragma once
 
 #include <sys/stat.h>
@@ -13,6 +13,7 @@ struct FileStamp {
     ino_t inode = 0;
     off_t size = 0;
     long long modifiedNs = 0;
+    long long changedNs = 0; // moves on every change, even one that restores the modified time
 
     static FileStamp of(const struct stat& st) {
         FileStamp stamp;
@@ -22,11 +23,13 @@ struct FileStamp {
         stamp.size = st.st_size;
         stamp.modifiedNs =
             static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        stamp.changedNs =
+            static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec;
         return stamp;
     }
     bool operator==(const FileStamp& other) const {
         return exists == other.exists && device == other.device && inode == other.inode &&
-               size == other.size && modifiedNs == other.modifiedNs;
+               size == other.size && modifiedNs == other.modifiedNs && changedNs == other.changedNs;
     }
 };
 

@@ -1,10 +1,14 @@
 #include "platform/portable/advapi32/storefile/store_location.h"
 
+#include "platform/portable/advapi32/storefile/rewrite_guard.h"
+
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace portable::storefile {
@@ -167,7 +171,8 @@ FileStamp StoreLocation::stamp() const {
 }
 
 // Looks before opening (opening a device can do things of its own), and looks again at what was
-// opened, in case the path was replaced in between.
+// opened, in case the path was replaced in between. A file rewritten in place meanwhile is read
+// again, so what is read is one whole version of it.
 StoreLocation::ReadResult StoreLocation::read(std::string* text, FileStamp* stamp,
                                               std::string* error) const {
     struct stat st {};
@@ -187,23 +192,45 @@ StoreLocation::ReadResult StoreLocation::read(std::string* text, FileStamp* stam
         *error = ": cannot read: " + systemError(errno);
         return ReadResult::Refused;
     }
-    text->clear();
-    bool read = ::fstat(fd, &st) == 0 && (*error = refusal(st)).empty();
-    if (read) {
-        text->reserve(static_cast<size_t>(st.st_size) + 1); // one allocation for the usual case
-        read = readUpTo(fd, static_cast<size_t>(kLargestStoreFile), text);
-    }
-    int problem = errno;
+    bool read = readWholeVersion(fd, text, &st, error);
     ::close(fd);
-    if (!read) {
-        if (error->empty())
-            *error = problem == EFBIG
-                         ? ": cannot read: too large for a registry file (at most 1 GiB)"
-                         : ": cannot read: " + systemError(problem);
+    if (!read)
         return ReadResult::Refused;
-    }
     *stamp = FileStamp::of(st);
     return ReadResult::Read;
+}
+
+bool StoreLocation::readWholeVersion(int fd, std::string* text, struct stat* st,
+                                     std::string* error) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kRewriteWaitMs);
+    for (;;) {
+        text->clear();
+        bool underWay = rewriteUnderWay(fd);
+        bool read = !underWay && ::fstat(fd, st) == 0 && (*error = refusal(*st)).empty();
+        if (!error->empty())
+            return false;
+        if (read) {
+            text->reserve(static_cast<size_t>(st->st_size) + 1); // one allocation, usually
+            read = ::lseek(fd, 0, SEEK_SET) == 0 &&
+                   readUpTo(fd, static_cast<size_t>(kLargestStoreFile), text);
+            if (!read) {
+                *error = errno == EFBIG
+                             ? ": cannot read: too large for a registry file (at most 1 GiB)"
+                             : ": cannot read: " + systemError(errno);
+                return false;
+            }
+            struct stat after {};
+            if (!rewriteUnderWay(fd) && ::fstat(fd, &after) == 0 &&
+                FileStamp::of(after) == FileStamp::of(*st))
+                return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            *error = ": cannot read: another process keeps rewriting it";
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 } // namespace portable::storefile

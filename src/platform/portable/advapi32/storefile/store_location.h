@@ -44,6 +44,10 @@ class StoreLocation {
     ReadResult read(std::string* text, FileStamp* stamp, std::string* error) const;
 
   private:
+    // Reads the open file from its start into *text and its stat into *st, again while another
+    // process rewrites it in place, until one whole version is read (a bounded wait).
+    static bool readWholeVersion(int fd, std::string* text, struct stat* st, std::string* error);
+
     int folder_ = -1;
     std::string name_;
     std::string path_;

@@ -1,12 +1,14 @@
 #include "platform/portable/advapi32/storefile/temp_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace portable::storefile {
@@ -23,7 +25,24 @@ std::string randomPart() {
     return text;
 }
 
-// The pid in "<pid>" or "<pid>.<hex>", or 0 when the rest of a name is neither.
+constexpr size_t kRandomDigits = 16;
+constexpr size_t kPidDigits = 7; // pids go up to 4194304
+
+// "<name><suffix>.", the name cut short (at a character's start) where the whole would pass the
+// longest name a folder takes.
+std::string prefixFor(const StoreLocation& where, const char* suffix) {
+    const size_t tail = std::strlen(suffix) + 1 + kPidDigits + 1 + kRandomDigits;
+    std::string stem = where.name();
+    if (stem.size() + tail > NAME_MAX) {
+        size_t keep = NAME_MAX - tail;
+        while (keep > 0 && (static_cast<unsigned char>(stem[keep]) & 0xC0) == 0x80)
+            --keep; // not inside a UTF-8 character
+        stem.resize(keep);
+    }
+    return stem + suffix + ".";
+}
+
+// The pid in "<pid>.<16 hexadecimal digits>", or 0 when the rest of a name is not exactly that.
 pid_t pidIn(const char* rest) {
     pid_t pid = 0;
     const char* p = rest;
@@ -32,13 +51,12 @@ pid_t pidIn(const char* rest) {
             return 0;
         pid = pid * 10 + (*p - '0');
     }
-    if (p == rest)
+    if (p == rest || *p != '.')
         return 0;
-    if (*p == '.')
-        for (++p; *p; ++p)
-            if (!std::strchr("0123456789abcdef", *p))
-                return 0;
-    return *p == '\0' ? pid : 0;
+    size_t digits = 0;
+    for (++p; *p && std::strchr("0123456789abcdef", *p); ++p)
+        ++digits;
+    return *p == '\0' && digits == kRandomDigits ? pid : 0;
 }
 
 bool processIsGone(pid_t pid) {
@@ -62,7 +80,7 @@ bool TempFile::create(const StoreLocation& where, const char* suffix, std::strin
             errno = EAGAIN;
             return false;
         }
-        std::string name = where.name() + suffix + "." + std::to_string(::getpid()) + "." + random;
+        std::string name = prefixFor(where, suffix) + std::to_string(::getpid()) + "." + random;
         int fd = ::openat(where.folder(), name.c_str(),
                           O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
@@ -120,13 +138,17 @@ void removeStaleTempFiles(const StoreLocation& where, const char* suffix) {
             ::close(fd);
         return; // nothing to tidy where the folder cannot be listed
     }
-    const std::string prefix = where.name() + suffix + ".";
+    const std::string prefix = prefixFor(where, suffix);
     while (dirent* entry = ::readdir(folder)) {
         if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0)
             continue;
         pid_t pid = pidIn(entry->d_name + prefix.size());
-        // This process saves one file at a time, under its lock: its own are left over too.
-        if (pid > 0 && (pid == ::getpid() || processIsGone(pid)))
+        struct stat st {};
+        // Only this user's own files: another's, even named alike, is not this program's to
+        // remove. This process saves one file at a time, under its lock: its own are left over.
+        if (pid > 0 && (pid == ::getpid() || processIsGone(pid)) &&
+            ::fstatat(where.folder(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
             ::unlinkat(where.folder(), entry->d_name, 0); // never follows; not a folder
     }
     ::closedir(folder);

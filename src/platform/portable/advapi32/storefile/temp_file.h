@@ -1,7 +1,8 @@
 // New files beside a store's file: created, never opened, so that no one can plant a link or a
-// file for them, with a name no one can guess ("<file>.tmp.<pid>.<random>", the pid telling
-// whose it is), mode 0600 until they are renamed into place. A process killed during a save
-// leaves its file behind; the next save removes the files of processes that are gone.
+// file for them, with a name no one can guess ("<file>.tmp.<pid>.<16 hexadecimal digits>", the
+// pid telling whose it is; <file> cut short where the whole would be too long a name), mode 0600
+// until they are renamed into place. A process killed during a save leaves its file behind; the
+// next save by the same user removes it once its process is gone.
 #pragma once
 
 #include "platform/portable/advapi32/storefile/store_location.h"
@@ -36,7 +37,8 @@ class TempFile {
 // The mode a file this process creates gets: 0666 less the umask.
 mode_t modeOfNewFiles();
 
-// Removes "<name><suffix>.<pid>[.<random>]" files of processes that no longer exist.
+// Removes "<name><suffix>.<pid>.<16 hexadecimal digits>" regular files of this user whose
+// processes no longer exist; nothing else.
 void removeStaleTempFiles(const StoreLocation& where, const char* suffix);
 
 } // namespace portable::storefile

@@ -1,0 +1,7 @@
+#include "system_registry.h"
+
+SystemRegistry::~SystemRegistry() = default;
+
+bool SystemRegistry::open() {
+    return true;
+}
