@@ -92,7 +92,6 @@ printf 'value NetworkMedia sz "4"\nclick cancel\nexpect result Cancel\n' >"$work
 cp "$work/template" "$crash/before"
 "$setup" --registry "$crash/before" --script "$work/stage.scn" >/dev/null
 "$maker" --crash "$crash/before" "$crash/SYSTEM"
-rm -f "$crash"/*.lock
 cp "$crash/SYSTEM.LOG1" "$work/log1" && cp "$crash/SYSTEM.LOG2" "$work/log2"
 media() { hivexget "$1" 'ControlSet002\Services\Veloxa\Parameters' NetworkMedia; }
 status=0 && report=$("$rescue" check "$crash/SYSTEM" 2>&1) || status=$?
