@@ -19,20 +19,6 @@ namespace {
 
 RegistryFileUsed fileInUse;
 
-void appendUtf8(uint32_t code, std::string* out) {
-    auto put = [&](uint32_t byte) { out->push_back(static_cast<char>(byte)); };
-    if (code < 0x80) {
-        put(code);
-    } else if (code < 0x800) {
-        put(0xC0 | code >> 6);
-        put(0x80 | (code & 0x3F));
-    } else {
-        put(0xE0 | code >> 12);
-        put(0x80 | (code >> 6 & 0x3F));
-        put(0x80 | (code & 0x3F));
-    }
-}
-
 // UTF-8 into the locale's character set through iconv; a character it lacks becomes '?'.
 std::string fromUtf8(const std::string& utf8, const char* charset) {
     iconv_t convert = iconv_open((std::string(charset) + "//TRANSLIT").c_str(), "UTF-8");
@@ -98,9 +84,7 @@ std::string inOutputCharset(const std::string& ansi) {
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii)
         return ansi;
-    std::string utf8;
-    for (char c : ansi)
-        appendUtf8(windows_1252::codePoint(static_cast<unsigned char>(c)), &utf8);
+    std::string utf8 = windows_1252::toUtf8(ansi);
     const char* charset = nl_langinfo(CODESET);
     return charset == nullptr || std::string(charset) == "UTF-8" ? utf8 : fromUtf8(utf8, charset);
 }

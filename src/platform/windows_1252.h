@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace windows_1252 {
 
@@ -15,6 +17,27 @@ constexpr uint16_t kHighControls[32] = {
 
 constexpr uint32_t codePoint(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+// The text in UTF-8: every code point here is below 0x10000, so three bytes at most.
+inline std::string toUtf8(std::string_view ansi) {
+    std::string utf8;
+    utf8.reserve(ansi.size());
+    auto put = [&](uint32_t byte) { utf8.push_back(static_cast<char>(byte)); };
+    for (char c : ansi) {
+        uint32_t code = codePoint(static_cast<unsigned char>(c));
+        if (code < 0x80) {
+            put(code);
+        } else if (code < 0x800) {
+            put(0xC0 | code >> 6);
+            put(0x80 | (code & 0x3F));
+        } else {
+            put(0xE0 | code >> 12);
+            put(0x80 | (code >> 6 & 0x3F));
+            put(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
 }
 
 } // namespace windows_1252

@@ -23,20 +23,6 @@ unsigned char ansiFromWide(uint32_t code) {
     return '?';
 }
 
-void appendUtf8(uint32_t code, std::string* out) {
-    auto put = [&](uint32_t byte) { out->push_back(static_cast<char>(byte)); };
-    if (code < 0x80) {
-        put(code);
-    } else if (code < 0x800) {
-        put(0xC0 | code >> 6);
-        put(0x80 | (code & 0x3F));
-    } else {
-        put(0xE0 | code >> 12);
-        put(0x80 | (code >> 6 & 0x3F));
-        put(0x80 | (code & 0x3F));
-    }
-}
-
 // The code point starting at text[*at], moving *at past it; a malformed sequence is one
 // character the code page lacks.
 uint32_t nextCodePoint(std::string_view text, size_t* at) {
@@ -84,11 +70,7 @@ std::string ansiFromUtf8(std::string_view utf8) {
 }
 
 std::string utf8FromAnsi(std::string_view ansi) {
-    std::string utf8;
-    utf8.reserve(ansi.size());
-    for (char c : ansi)
-        appendUtf8(wideFromAnsi(static_cast<unsigned char>(c)), &utf8);
-    return utf8;
+    return windows_1252::toUtf8(ansi);
 }
 
 } // namespace portable::registry
