@@ -1,5 +1,7 @@
 #include "platform/portable/advapi32/storefile/rewrite_guard.h"
 
+#include "platform/portable/advapi32/storefile/locked_bytes.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -12,17 +14,7 @@ namespace portable::storefile {
 
 namespace {
 
-constexpr off_t kRewriteByte = 1;
 constexpr std::chrono::milliseconds kPoll(5);
-
-struct flock rewriteRange(short type) {
-    struct flock range {};
-    range.l_type = type;
-    range.l_whence = SEEK_SET;
-    range.l_start = kRewriteByte;
-    range.l_len = 1;
-    return range;
-}
 
 long long changedNs(int fd) {
     struct stat st {};
@@ -39,7 +31,7 @@ RewriteGuard::~RewriteGuard() {
 
 bool RewriteGuard::begin(int fd, int waitMs, std::string* error) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    struct flock range = rewriteRange(F_WRLCK);
+    struct flock range = byteRange(F_WRLCK, kRewriteByte);
     while (::fcntl(fd, F_OFD_SETLK, &range) != 0) {
         if (errno != EAGAIN && errno != EACCES && errno != EINTR) {
             *error = std::string(": cannot lock for rewriting: ") + std::strerror(errno);
@@ -69,13 +61,13 @@ void RewriteGuard::end() {
         if (changedNs(fd_) <= last)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    struct flock range = rewriteRange(F_UNLCK);
+    struct flock range = byteRange(F_UNLCK, kRewriteByte);
     ::fcntl(fd_, F_OFD_SETLK, &range);
     fd_ = -1;
 }
 
 bool rewriteUnderWay(int fd) {
-    struct flock range = rewriteRange(F_RDLCK);
+    struct flock range = byteRange(F_RDLCK, kRewriteByte);
     return ::fcntl(fd, F_OFD_GETLK, &range) == 0 && range.l_type == F_WRLCK;
 }
 

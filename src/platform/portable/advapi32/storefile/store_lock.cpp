@@ -1,5 +1,7 @@
 #include "platform/portable/advapi32/storefile/store_lock.h"
 
+#include "platform/portable/advapi32/storefile/locked_bytes.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -14,21 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr off_t kSaverByte = 0; // the lock: held for the whole save
-// A classic record lock the saver also holds, only to be named by: open-file-description locks
-// do not tell their process. The kernel drops it whenever the saver closes another descriptor
-// of the file, so it names the holder often, not always.
-constexpr off_t kNameByte = 2;
 constexpr std::chrono::milliseconds kPoll(20);
-
-struct flock byteRange(short type, off_t start) {
-    struct flock range {};
-    range.l_type = type;
-    range.l_whence = SEEK_SET;
-    range.l_start = start;
-    range.l_len = 1;
-    return range;
-}
 
 std::string failure(const char* what, int code) {
     return std::string(": ") + what + ": " + std::strerror(code);
