@@ -5,18 +5,11 @@
 // construction, is destroyed. The instance handle is the module found from an address inside
 // it.
 #include "framework/win_app.h"
+#include "platform/own_module.h"
 
 #include <cstdlib>
 
 namespace {
-
-HINSTANCE thisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&thisModule), &module);
-    return module;
-}
 
 void moduleDetach() {
     AfxDetachModule();
@@ -25,7 +18,7 @@ void moduleDetach() {
 // A shared object cannot refuse its load: when the start-up fails, the framework has already
 // run the shut-down and the module stays without an application.
 __attribute__((constructor(AFX_MODULE_STARTUP_PRIORITY))) void moduleAttach() {
-    if (AfxAttachModule(thisModule()))
+    if (AfxAttachModule(ownModule()))
         std::atexit(moduleDetach);
 }
 

@@ -1,5 +1,6 @@
 // The module's resources for the portable build: at load, the properties dialog's template is
 // built from the same control list quorlan.rc compiles, and registered for this module.
+#include "platform/own_module.h"
 #include "platform/portable/portable.h"
 #include "platform/win32.h"
 #include "resources/properties_template.h"
@@ -9,17 +10,9 @@
 
 namespace {
 
-HMODULE thisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&thisModule), &module);
-    return module;
-}
-
 // Registered while the module is loaded, as a resource section would be.
 struct Registration {
-    Registration() : module(thisModule()) {
+    Registration() : module(ownModule()) {
         std::vector<BYTE> bytes = resources::propertiesDialogTemplate().bytes();
         portable::registerDialogResource(module, IDD_PROPERTIES, bytes.data(), bytes.size());
     }

@@ -5,6 +5,7 @@
 #include "framework/screen_area.h"
 #include "framework/system_entry.h"
 #include "framework/win_app.h"
+#include "platform/own_module.h"
 
 #include <gtest/gtest.h>
 
@@ -31,17 +32,9 @@ class CHookApp : public CWinApp {
 
 CHookApp theHookApp;
 
-HINSTANCE programModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&programModule), &module);
-    return module;
-}
-
 std::string programTitle() {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(programModule(), path, sizeof path - 1);
+    GetModuleFileNameA(ownModule(), path, sizeof path - 1);
     return TitleFromModulePath(path).c_str();
 }
 
@@ -55,16 +48,16 @@ class ModuleStartUp : public ::testing::Test {
 };
 
 TEST_F(ModuleStartUp, AttachNamesTheApplicationThenRunsTheStartUpHook) {
-    EXPECT_EQ(TRUE, AfxAttachModule(programModule()));
+    EXPECT_EQ(TRUE, AfxAttachModule(ownModule()));
     EXPECT_EQ(std::vector<std::string>{"start-up as " + programTitle()}, hookCalls);
-    EXPECT_EQ(programModule(), AfxGetInstanceHandle());
-    EXPECT_EQ(programModule(), theHookApp.m_hInstance);
+    EXPECT_EQ(ownModule(), AfxGetInstanceHandle());
+    EXPECT_EQ(ownModule(), theHookApp.m_hInstance);
     EXPECT_STREQ(programTitle().c_str(), AfxGetAppName());
 }
 
 TEST_F(ModuleStartUp, AFailingStartUpHookRunsTheShutDownHookAndFailsTheLoad) {
     startUpResult = FALSE;
-    EXPECT_EQ(FALSE, AfxAttachModule(programModule()));
+    EXPECT_EQ(FALSE, AfxAttachModule(ownModule()));
     std::vector<std::string> expected = {"start-up as " + programTitle(), "shut-down"};
     EXPECT_EQ(expected, hookCalls);
     AfxDetachModule(); // the module is already down: no second shut-down
@@ -72,8 +65,8 @@ TEST_F(ModuleStartUp, AFailingStartUpHookRunsTheShutDownHookAndFailsTheLoad) {
 }
 
 TEST_F(ModuleStartUp, EachHookRunsOnceHoweverOftenTheLoaderCalls) {
-    AfxAttachModule(programModule());
-    AfxAttachModule(programModule());
+    AfxAttachModule(ownModule());
+    AfxAttachModule(ownModule());
     AfxDetachModule();
     AfxDetachModule();
     std::vector<std::string> expected = {"start-up as " + programTitle(), "shut-down"};
@@ -81,9 +74,9 @@ TEST_F(ModuleStartUp, EachHookRunsOnceHoweverOftenTheLoaderCalls) {
 }
 
 TEST_F(ModuleStartUp, HelpFileIsTheModulePathWithItsExtensionReplaced) {
-    AfxAttachModule(programModule());
+    AfxAttachModule(ownModule());
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(programModule(), path, sizeof path - 1);
+    GetModuleFileNameA(ownModule(), path, sizeof path - 1);
     EXPECT_STREQ(HelpFileFromModulePath(path).c_str(), theHookApp.m_pszHelpFilePath);
     EXPECT_NE(std::string::npos, std::string(theHookApp.m_pszHelpFilePath).find(".HLP"));
 }
