@@ -5,24 +5,17 @@
 
 namespace {
 
-// INITCOMMONCONTROLSEX and its class flags, which the headers declare only for the common
-// controls of Internet Explorer 3 and later.
-struct ControlClasses {
-    DWORD size;
-    DWORD classes;
-};
+// The class flags of INITCOMMONCONTROLSEX.
 const DWORD iccUpDownClass = 0x00000010;
 const DWORD iccStandardClasses = 0x00004000;
-
-using InitCommonControlsExFunction = BOOL(WINAPI*)(const ControlClasses*);
 
 } // namespace
 
 AfxCommonControlsCall AfxRegisterCommonControls() {
     auto initEx =
-        AfxSystemEntry<InitCommonControlsExFunction>("COMCTL32.DLL", "InitCommonControlsEx");
+        AfxSystemEntry<AfxInitCommonControlsExFunction>("COMCTL32.DLL", "InitCommonControlsEx");
     if (initEx != nullptr) {
-        ControlClasses classes{sizeof(ControlClasses), iccUpDownClass | iccStandardClasses};
+        AfxControlClasses classes{sizeof(AfxControlClasses), iccUpDownClass | iccStandardClasses};
         if (initEx(&classes))
             return AfxCommonControlsCall::initCommonControlsEx;
     }

@@ -122,9 +122,9 @@ Newer newer;
 
 const RECT fakeWorkArea{10, 20, 610, 420};
 
-BOOL WINAPI fakeInitEx(const DWORD* classes) {
-    newer.initExSize = classes[0];
-    newer.initExClasses = classes[1];
+BOOL WINAPI fakeInitEx(const AfxControlClasses* classes) {
+    newer.initExSize = classes->size;
+    newer.initExClasses = classes->classes;
     return newer.initExResult;
 }
 
