@@ -60,25 +60,25 @@ std::string readAll(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string logEntry(const TestLogEntry& spec) {
+std::string logEntry(const TestLogEntry& wanted) {
     std::string entry(40, '\0');
     entry.replace(0, 4, "HvLE");
-    put32(&entry, 12, spec.sequence);
-    uint32_t size = static_cast<uint32_t>(spec.bins.size());
-    put32(&entry, 16, spec.hiveBinsSize ? spec.hiveBinsSize : spec.pageOffset + size);
+    put32(&entry, 12, wanted.sequence);
+    uint32_t size = static_cast<uint32_t>(wanted.bins.size());
+    put32(&entry, 16, wanted.hiveBinsSize ? wanted.hiveBinsSize : wanted.pageOffset + size);
     put32(&entry, 20, 1);
     std::string reference(8, '\0');
-    put32(&reference, 0, spec.pageOffset);
+    put32(&reference, 0, wanted.pageOffset);
     put32(&reference, 4, size);
-    entry += reference + spec.bins;
+    entry += reference + wanted.bins;
     padToSector(&entry);
     put32(&entry, 4, static_cast<uint32_t>(entry.size()));
     using portable::hivelog::kLogEntrySeed;
     using portable::hivelog::marvin32;
     put64(&entry, 24, marvin32(std::string_view(entry).substr(40), kLogEntrySeed));
     put64(&entry, 32, marvin32(std::string_view(entry).substr(0, 32), kLogEntrySeed));
-    if (spec.tornPage)
-        entry[48 + spec.bins.size() / 2] ^= 0x5A;
+    if (wanted.tornPage)
+        entry[48 + wanted.bins.size() / 2] ^= 0x5A;
     return entry;
 }
 
