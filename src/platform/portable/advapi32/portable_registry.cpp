@@ -6,6 +6,18 @@
 namespace portable {
 
 using registry::registryState;
+using registry::RegistryStore;
+
+namespace {
+
+// What the store in use says, read under the registry's lock.
+template <typename Read> auto readStore(Read read) {
+    auto& state = registryState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return read(state.store());
+}
+
+} // namespace
 
 bool useRegistryFile(const std::string& path, std::string* error) {
     auto& state = registryState();
@@ -18,21 +30,15 @@ bool useRegistryFile(const std::string& path, std::string* error) {
 }
 
 std::string registryNotice() {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    return state.store().notice();
+    return readStore([](const RegistryStore& store) { return store.notice(); });
 }
 
 std::string registryReplayNote() {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    return state.store().replayNote();
+    return readStore([](const RegistryStore& store) { return store.replayNote(); });
 }
 
 RegistrySaveFailure lastRegistrySaveFailure() {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    return state.store().lastFailure();
+    return readStore([](const RegistryStore& store) { return store.lastFailure(); });
 }
 
 std::string lastRegistrySaveError() {
@@ -40,9 +46,7 @@ std::string lastRegistrySaveError() {
 }
 
 std::string lastRegistrySaveNote() {
-    auto& state = registryState();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    return state.store().lastNote();
+    return readStore([](const RegistryStore& store) { return store.lastNote(); });
 }
 
 void useMemoryRegistry() {
