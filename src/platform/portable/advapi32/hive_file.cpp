@@ -2,6 +2,8 @@
 
 #include "platform/portable/advapi32/ansi_code_page.h"
 #include "platform/portable/advapi32/hive_image.h"
+#include "platform/portable/advapi32/hivelog/base_block.h"
+#include "platform/portable/advapi32/hivelog/le_bytes.h"
 #include "platform/portable/advapi32/hivelog/log_files.h"
 
 #include <hivex.h>
@@ -18,7 +20,6 @@ namespace portable::registry {
 
 namespace {
 
-constexpr size_t kBaseBlockSize = 0x1000;
 constexpr int kLocalMachine = 2; // HKEY_LOCAL_MACHINE among the roots
 const char kMountName[] = "System";
 const char kCurrentControlSet[] = "CurrentControlSet";
@@ -34,33 +35,20 @@ struct Freer {
 };
 template <class T> using Owned = std::unique_ptr<T, Freer>;
 
-uint32_t le32(const unsigned char* bytes) {
-    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
-
-// The base block's fields that say whether the file is whole (whether it is up to date is the
-// replay's concern: hivelog/).
-struct BaseBlock {
-    uint32_t primarySequence = 0;
-    uint32_t secondarySequence = 0;
-};
-
-// Reads the base block of a hive's bytes; *error for bytes that cannot be a whole hive.
-bool readBaseBlock(std::string_view bytes, BaseBlock* block, std::string* error) {
-    auto data = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (bytes.size() < kBaseBlockSize) {
+// Whether bytes hold a whole hive: its base block and the hive bins it counts (whether it is up
+// to date is the replay's concern: hivelog/); *error for bytes cut short.
+bool isWholeHive(std::string_view bytes, std::string* error) {
+    if (bytes.size() < hivelog::kBaseBlockSize) {
         *error = ": the hive is cut short: its base block alone takes 4096 bytes, the file holds " +
                  std::to_string(bytes.size());
         return false;
     }
-    size_t whole = kBaseBlockSize + le32(data + 0x28); // the base block and the bins it counts
+    size_t whole = hivelog::kBaseBlockSize + hivelog::le32(bytes, hivelog::kHiveBinsSizeOffset);
     if (bytes.size() < whole) {
         *error = ": the hive is cut short: its base block counts " + std::to_string(whole) +
                  " bytes, the file holds " + std::to_string(bytes.size());
         return false;
     }
-    block->primarySequence = le32(data + 4);
-    block->secondarySequence = le32(data + 8);
     return true;
 }
 
@@ -290,9 +278,8 @@ hivelog::HiveRecovery replayHiveLogs(const storefile::StoreLocation& where, std:
 }
 
 bool readHive(std::string* bytes, RegistryTree* tree, std::string* error) {
-    BaseBlock block;
     HiveImage image;
-    if (!readBaseBlock(*bytes, &block, error) || !image.create(*bytes, error))
+    if (!isWholeHive(*bytes, error) || !image.create(*bytes, error))
         return false;
     std::string().swap(*bytes); // the image holds the hive now
     Hive hive = openImage(image, 0, error);
@@ -321,11 +308,8 @@ bool writeHive(const storefile::StoreLocation& where, const std::vector<Registry
         *error = hivelog::unrecoverableReason(where.name(), recovery);
         return false;
     }
-    BaseBlock block;
     HiveImage image;
-    if (!readBaseBlock(bytes, &block, error))
-        return false;
-    if (!image.create(bytes, error))
+    if (!isWholeHive(bytes, error) || !image.create(bytes, error))
         return false;
     std::string().swap(bytes); // the image and hivex hold the hive now
     Hive hive = openImage(image, HIVEX_OPEN_WRITE, error);
