@@ -3,6 +3,7 @@
 #include "platform/portable/advapi32/hive_file.h"
 #include "platform/portable/advapi32/hivelog/log_files.h"
 #include "platform/portable/advapi32/storefile/store_location.h"
+#include "platform/portable/advapi32/storefile/write_from_start.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -85,19 +86,6 @@ void printCheck(const std::string& path, const HiveRecovery& r) {
     std::printf("afterwards: clean, both sequence numbers %u\n", r.sequenceAfter);
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return ::fsync(fd) == 0;
-}
-
 // Creates output (which must not exist, and is never reached through a link) with the bytes.
 bool writeNewFile(const std::string& output, const std::string& bytes) {
     int fd = ::open(output.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -106,7 +94,7 @@ bool writeNewFile(const std::string& output, const std::string& bytes) {
                                     : std::string(": cannot create: ") + std::strerror(errno));
         return false;
     }
-    bool written = writeAll(fd, bytes);
+    bool written = portable::storefile::writeFromStart(fd, bytes) && ::fsync(fd) == 0;
     int saved = errno;
     if (::close(fd) != 0 && written) {
         written = false;

@@ -1,5 +1,7 @@
 #include "platform/portable/advapi32/hive_image.h"
 
+#include "platform/portable/advapi32/storefile/write_from_start.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -14,18 +16,6 @@ namespace {
 
 std::string failure(const char* what) {
     return std::string(": cannot ") + what + " the hive in memory: " + std::strerror(errno);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 // Whether the name leads to the file open as fd.
@@ -56,7 +46,7 @@ bool HiveImage::create(std::string_view bytes, std::string* error) {
         *error = failure("hold");
         return false;
     }
-    if (!writeAll(fd_, bytes)) {
+    if (!storefile::writeFromStart(fd_, bytes)) {
         *error = failure("hold");
         return false;
     }

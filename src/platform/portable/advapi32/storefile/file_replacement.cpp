@@ -1,5 +1,7 @@
 #include "platform/portable/advapi32/storefile/file_replacement.h"
 
+#include "platform/portable/advapi32/storefile/write_from_start.h"
+
 #include "platform/portable/advapi32/storefile/file_attributes.h"
 #include "platform/portable/advapi32/storefile/rewrite_guard.h"
 #include "platform/portable/advapi32/storefile/store_lock.h"
@@ -19,22 +21,6 @@ const char kTempSuffix[] = ".tmp";
 
 std::string failure(const char* what, int code) {
     return std::string(": ") + what + ": " + std::strerror(code);
-}
-
-bool writeAll(int fd, std::string_view text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
 }
 
 // The file at the location opened for writing, if it is still the one `old` describes; -1
@@ -81,7 +67,7 @@ bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::str
         written = reserveSpace(fd, text.size());
         if (written && options.rewroteInPlace)
             *options.rewroteInPlace = true;
-        written = written && writeAll(fd, text) &&
+        written = written && writeFromStart(fd, text) &&
                   ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
         problem = errno;
         if (!written)
@@ -181,7 +167,7 @@ bool replaceFile(const StoreLocation& where, std::string_view text, const Replac
     if (exists && !keepOwner(temp.fd(), old))
         return rewriteBecause(where, old, text, "a new file could not keep its owner and group",
                               options, error);
-    if (!writeAll(temp.fd(), text)) {
+    if (!writeFromStart(temp.fd(), text)) {
         *error = failure("cannot write", errno);
         return false;
     }
