@@ -6,6 +6,7 @@
 #include "test_hive_logs.h"
 
 #include "platform/portable/advapi32/hivelog/hive_recovery.h"
+#include "platform/portable/advapi32/hivelog/le_bytes.h"
 #include "platform/portable/advapi32/hivelog/marvin32.h"
 
 #include <hivex.h>
@@ -200,6 +201,7 @@ struct LaterStates {
     std::string twoBins, threeBins, grownBins;
 };
 
+using portable::hivelog::le32;
 using test_support::newFormatLog;
 using test_support::oldFormatLog;
 using LogFiles = std::vector<std::pair<std::string, std::string>>; // name, bytes
@@ -266,12 +268,6 @@ const LogCase kLogCases[] = {
      "Looked for SYSTEM.LOG1, SYSTEM.LOG2 and SYSTEM.LOG beside it"},
 };
 
-uint32_t le32At(const std::string& bytes, size_t at) {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-           static_cast<unsigned char>(bytes[at + 2]) << 16 |
-           static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
-}
-
 // A dirty hive is shown as its logs bring it up to date (or as it is when they cannot), a
 // save writes it clean with the change, or is refused with the file as it was; the logs are
 // never touched.
@@ -285,7 +281,7 @@ TEST_F(HiveStore, ADirtyHiveIsShownAndSavedAsItsLogsBringItUpToDate) {
         test_support::hiveBinsOf(test_support::changedHive(storePath_, "Replayed", 4, 40000));
     ASSERT_TRUE(test_support::markHiveDirty(storePath_));
     states.dirtyHive = readFile(storePath_);
-    ASSERT_EQ(2u, le32At(states.dirtyHive, 8)) << "the sequence numbers the cases expect";
+    ASSERT_EQ(2u, le32(states.dirtyHive, 8)) << "the sequence numbers the cases expect";
     ASSERT_GT(states.grownBins.size(), test_support::hiveBinsOf(states.dirtyHive).size());
 
     for (const LogCase& c : kLogCases) {
@@ -315,7 +311,7 @@ TEST_F(HiveStore, ADirtyHiveIsShownAndSavedAsItsLogsBringItUpToDate) {
         RegCloseKey(key);
         std::string after = readFile(storePath_);
         if (c.written) {
-            EXPECT_EQ(le32At(after, 4), le32At(after, 8)) << "written clean";
+            EXPECT_EQ(le32(after, 4), le32(after, 8)) << "written clean";
             EXPECT_EQ(Bytes({static_cast<BYTE>(c.replayed), 0, 0, 0}),
                       hiveValue(storePath_, {"Select"}, "Replayed").data);
             EXPECT_EQ(Bytes({'1', 0, 0, 0}),
@@ -385,8 +381,8 @@ TEST_F(HiveStore, AHiveWindowsLeftDirtyIsReplayedFromItsLogs) {
     EXPECT_EQ(23u, recovery.applied);
     EXPECT_EQ(566u, recovery.firstSequence);
     EXPECT_EQ(589u, recovery.sequenceAfter);
-    EXPECT_EQ(589u, le32At(hive, 4));
-    EXPECT_EQ(589u, le32At(hive, 8));
+    EXPECT_EQ(589u, le32(hive, 4));
+    EXPECT_EQ(589u, le32(hive, 8));
 
     writeFile(dir_ + "/replayed", hive);
     std::set<std::string> before = keysOf(dir_ + "/NTUSER.DAT"), after = keysOf(dir_ + "/replayed");
