@@ -31,16 +31,11 @@ size_t lengthAt(const uint8_t* data, size_t size, size_t at, size_t left) {
 
 constexpr uint32_t kFuzzedHiveBins = 16u << 20;
 
-void put64(std::string* bytes, size_t at, uint64_t value) {
-    putLe32(bytes, at, static_cast<uint32_t>(value));
-    putLe32(bytes, at + 4, static_cast<uint32_t>(value >> 32));
-}
-
 void resealBaseBlock(std::string* log) {
     if (log->size() < kSectorSize)
         return;
-    putLe32(log, 40, le32(*log, 40) % kFuzzedHiveBins);
-    putLe32(log, 508, baseBlockChecksum(*log));
+    putLe32(log, kHiveBinsSizeOffset, le32(*log, kHiveBinsSizeOffset) % kFuzzedHiveBins);
+    sealBaseBlock(log);
 }
 
 // Walks the entries as the reader does, making each one's hashes right.
@@ -51,8 +46,8 @@ void rehashEntries(std::string* log) {
             return;
         putLe32(log, at + 16, le32(*log, at + 16) % kFuzzedHiveBins);
         std::string_view entry = std::string_view(*log).substr(at, size);
-        put64(log, at + 24, marvin32(entry.substr(40), kLogEntrySeed));
-        put64(log, at + 32, marvin32(entry.substr(0, 32), kLogEntrySeed));
+        putLe64(log, at + 24, marvin32(entry.substr(40), kLogEntrySeed));
+        putLe64(log, at + 32, marvin32(entry.substr(0, 32), kLogEntrySeed));
         at += size;
     }
 }

@@ -1,5 +1,7 @@
 #include "test_hive_logs.h"
 
+#include "platform/portable/advapi32/hivelog/base_block.h"
+#include "platform/portable/advapi32/hivelog/le_bytes.h"
 #include "platform/portable/advapi32/hivelog/marvin32.h"
 
 #include <hivex.h>
@@ -13,45 +15,19 @@ namespace test_support {
 
 namespace {
 
-constexpr size_t kBaseBlock = 4096;
-constexpr size_t kSector = 512;
-
-uint32_t get32(const std::string& bytes, size_t at) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
-void put32(std::string* bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        (*bytes)[at + i] = static_cast<char>(value >> (8 * i));
-}
-
-void put64(std::string* bytes, size_t at, uint64_t value) {
-    put32(bytes, at, static_cast<uint32_t>(value));
-    put32(bytes, at + 4, static_cast<uint32_t>(value >> 32));
-}
+using namespace portable::hivelog;
 
 void padToSector(std::string* bytes) {
-    bytes->resize((bytes->size() + kSector - 1) / kSector * kSector, '\0');
-}
-
-// Sets the checksum of the base block at the start of bytes.
-void seal(std::string* bytes) {
-    uint32_t sum = 0;
-    for (size_t at = 0; at < 508; at += 4)
-        sum ^= get32(*bytes, at);
-    put32(bytes, 508, sum == 0 ? 1 : sum == 0xFFFFFFFFu ? 0xFFFFFFFEu : sum);
+    bytes->resize((bytes->size() + kSectorSize - 1) / kSectorSize * kSectorSize, '\0');
 }
 
 // The hive's base block as a log's first sector: type, sequence numbers, checksum.
 std::string logBaseBlock(const std::string& hive, uint32_t type, uint32_t sequence) {
-    std::string block = hive.substr(0, kSector);
-    put32(&block, 4, sequence);
-    put32(&block, 8, sequence);
-    put32(&block, 28, type);
-    seal(&block);
+    std::string block = hive.substr(0, kSectorSize);
+    putLe32(&block, 4, sequence);
+    putLe32(&block, 8, sequence);
+    putLe32(&block, kFileTypeOffset, type);
+    sealBaseBlock(&block);
     return block;
 }
 
@@ -63,20 +39,18 @@ std::string readAll(const std::string& path) {
 std::string logEntry(const TestLogEntry& wanted) {
     std::string entry(40, '\0');
     entry.replace(0, 4, "HvLE");
-    put32(&entry, 12, wanted.sequence);
+    putLe32(&entry, 12, wanted.sequence);
     uint32_t size = static_cast<uint32_t>(wanted.bins.size());
-    put32(&entry, 16, wanted.hiveBinsSize ? wanted.hiveBinsSize : wanted.pageOffset + size);
-    put32(&entry, 20, 1);
+    putLe32(&entry, 16, wanted.hiveBinsSize ? wanted.hiveBinsSize : wanted.pageOffset + size);
+    putLe32(&entry, 20, 1);
     std::string reference(8, '\0');
-    put32(&reference, 0, wanted.pageOffset);
-    put32(&reference, 4, size);
+    putLe32(&reference, 0, wanted.pageOffset);
+    putLe32(&reference, 4, size);
     entry += reference + wanted.bins;
     padToSector(&entry);
-    put32(&entry, 4, static_cast<uint32_t>(entry.size()));
-    using portable::hivelog::kLogEntrySeed;
-    using portable::hivelog::marvin32;
-    put64(&entry, 24, marvin32(std::string_view(entry).substr(40), kLogEntrySeed));
-    put64(&entry, 32, marvin32(std::string_view(entry).substr(0, 32), kLogEntrySeed));
+    putLe32(&entry, 4, static_cast<uint32_t>(entry.size()));
+    putLe64(&entry, 24, marvin32(std::string_view(entry).substr(40), kLogEntrySeed));
+    putLe64(&entry, 32, marvin32(std::string_view(entry).substr(0, 32), kLogEntrySeed));
     if (wanted.tornPage)
         entry[48 + wanted.bins.size() / 2] ^= 0x5A;
     return entry;
@@ -91,7 +65,7 @@ std::string changedHive(const std::string& path, const char* name, uint32_t numb
     hive_h* hive = hivex_open(scratch.c_str(), HIVEX_OPEN_WRITE);
     hive_node_h select = hive ? hivex_node_get_child(hive, hivex_root(hive), "Select") : 0;
     std::string dword(4, '\0'), blob(padding, 'x');
-    put32(&dword, 0, number);
+    putLe32(&dword, 0, number);
     std::string blobName = std::string(name) + "Padding";
     hive_set_value value{const_cast<char*>(name), hive_t_REG_DWORD, 4, dword.data()};
     hive_set_value big{blobName.data(), hive_t_REG_BINARY, blob.size(), blob.data()};
@@ -106,7 +80,7 @@ std::string changedHive(const std::string& path, const char* name, uint32_t numb
 }
 
 std::string hiveBinsOf(const std::string& hive) {
-    return hive.substr(kBaseBlock, get32(hive, 40));
+    return hive.substr(kBaseBlockSize, le32(hive, kHiveBinsSizeOffset));
 }
 
 std::string newFormatLog(const std::string& hive, const std::vector<TestLogEntry>& entries) {
@@ -117,9 +91,9 @@ std::string newFormatLog(const std::string& hive, const std::vector<TestLogEntry
 }
 
 std::string oldFormatLog(const std::string& hive, const std::string& bins) {
-    std::string log = logBaseBlock(hive, 1, get32(hive, 4));
-    put32(&log, 40, static_cast<uint32_t>(bins.size()));
-    seal(&log);
+    std::string log = logBaseBlock(hive, 1, le32(hive, 4));
+    putLe32(&log, kHiveBinsSizeOffset, static_cast<uint32_t>(bins.size()));
+    sealBaseBlock(&log);
     std::string old = hiveBinsOf(hive);
     std::string vector = "DIRT" + std::string(bins.size() / 4096, '\0');
     std::string pages;
@@ -139,9 +113,9 @@ bool crashBetween(const std::string& before, const std::string& after, size_t ch
     std::string old = readAll(before), now = readAll(after);
     std::string oldBins = hiveBinsOf(old), newBins = hiveBinsOf(now);
     std::string dirty = old;
-    uint32_t sequence = get32(old, 8);
-    put32(&dirty, 4, sequence + 1); // the write that the crash cut short
-    seal(&dirty);
+    uint32_t sequence = le32(old, 8);
+    putLe32(&dirty, 4, sequence + 1); // the write that the crash cut short
+    sealBaseBlock(&dirty);
     std::vector<TestLogEntry> logs[2];
     uint32_t next = sequence;
     for (size_t at = 0; at < newBins.size(); at += chunkSize) {

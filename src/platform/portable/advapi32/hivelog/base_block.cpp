@@ -34,10 +34,14 @@ BaseBlock readBaseBlock(std::string_view bytes) {
     return block;
 }
 
+void sealBaseBlock(std::string* bytes) {
+    putLe32(bytes, kChecksumOffset, baseBlockChecksum(*bytes));
+}
+
 void markClean(std::string* hive, uint32_t sequence) {
     putLe32(hive, 4, sequence);
     putLe32(hive, 8, sequence);
-    putLe32(hive, kChecksumOffset, baseBlockChecksum(*hive));
+    sealBaseBlock(hive);
 }
 
 } // namespace portable::hivelog

@@ -45,6 +45,9 @@ BaseBlock readBaseBlock(std::string_view bytes);
 // The checksum of a base block's first 508 bytes (bytes holds at least that many).
 uint32_t baseBlockChecksum(std::string_view bytes);
 
+// Sets the checksum of the base block at the start of bytes to match its fields.
+void sealBaseBlock(std::string* bytes);
+
 // Sets both sequence numbers of the hive in bytes and its checksum to match: the hive is clean.
 void markClean(std::string* hive, uint32_t sequence);
 

@@ -34,4 +34,9 @@ inline void putLe32(std::string* bytes, size_t at, uint32_t value) {
         (*bytes)[at + i] = static_cast<char>(value >> (8 * i));
 }
 
+inline void putLe64(std::string* bytes, size_t at, uint64_t value) {
+    putLe32(bytes, at, static_cast<uint32_t>(value));
+    putLe32(bytes, at + 4, static_cast<uint32_t>(value >> 32));
+}
+
 } // namespace portable::hivelog
