@@ -1,5 +1,6 @@
 #include "platform/portable/advapi32/hive_image.h"
 
+#include "platform/portable/advapi32/storefile/file_stamp.h"
 #include "platform/portable/advapi32/storefile/write_from_start.h"
 
 #include <cerrno>
@@ -23,7 +24,7 @@ bool reaches(const std::string& name, int fd) {
     struct stat named {
     }, open{};
     return ::stat(name.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 &&
-           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+           storefile::sameFile(named, open);
 }
 
 } // namespace

@@ -26,15 +26,13 @@ std::string failure(const char* what, int code) {
 // The file at the location opened for writing, if it is still the one `old` describes; -1
 // with *error set otherwise.
 int openSameFile(const StoreLocation& where, const struct stat& old, std::string* error) {
-    int fd = ::openat(where.folder(), where.name().c_str(),
-                      O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = where.openExisting(O_WRONLY);
     if (fd < 0) {
         *error = failure("cannot write", errno);
         return -1;
     }
     struct stat now {};
-    if (::fstat(fd, &now) != 0 || !S_ISREG(now.st_mode) || now.st_dev != old.st_dev ||
-        now.st_ino != old.st_ino) {
+    if (::fstat(fd, &now) != 0 || !S_ISREG(now.st_mode) || !sameFile(now, old)) {
         ::close(fd);
         *error = ": cannot write: the file was replaced meanwhile";
         return -1;
@@ -83,11 +81,9 @@ bool rewriteInPlace(const StoreLocation& where, const struct stat& old, std::str
 // it cannot be opened or is no longer the file `old` describes.
 int openForAttributes(const StoreLocation& where, const struct stat& old) {
     for (int access : {O_RDONLY, O_WRONLY}) {
-        int fd = ::openat(where.folder(), where.name().c_str(),
-                          access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        int fd = where.openExisting(access);
         struct stat now {};
-        if (fd >= 0 && ::fstat(fd, &now) == 0 && now.st_dev == old.st_dev &&
-            now.st_ino == old.st_ino)
+        if (fd >= 0 && ::fstat(fd, &now) == 0 && sameFile(now, old))
             return fd;
         if (fd >= 0) {
             ::close(fd);

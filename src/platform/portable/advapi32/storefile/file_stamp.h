@@ -7,6 +7,11 @@
 
 namespace portable::storefile {
 
+// Whether two stats are of one file: the same inode on the same device.
+inline bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 struct FileStamp {
     bool exists = false;
     dev_t device = 0;

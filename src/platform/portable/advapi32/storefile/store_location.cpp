@@ -165,6 +165,11 @@ bool StoreLocation::statNow(struct stat* st) const {
     return ::fstatat(folder_, name_.c_str(), st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+int StoreLocation::openExisting(int access) const {
+    return ::openat(folder_, name_.c_str(),
+                    access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
 FileStamp StoreLocation::stamp() const {
     struct stat st {};
     return statNow(&st) ? FileStamp::of(st) : FileStamp();
@@ -184,8 +189,7 @@ StoreLocation::ReadResult StoreLocation::read(std::string* text, FileStamp* stam
     }
     if (!(*error = refusal(st)).empty())
         return ReadResult::Refused;
-    int fd =
-        ::openat(folder_, name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = openExisting(O_RDONLY);
     if (fd < 0) {
         if (errno == ENOENT)
             return ReadResult::Missing;

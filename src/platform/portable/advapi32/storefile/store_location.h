@@ -33,6 +33,10 @@ class StoreLocation {
     int folder() const { return folder_; }
     const std::string& name() const { return name_; }
 
+    // The file at the name opened with `access` (O_RDONLY or O_WRONLY), never through a link,
+    // without waiting on a FIFO or taking a terminal: -1 with errno set when it fails.
+    int openExisting(int access) const;
+
     // The stamp of what is at the path now (exists false: nothing is).
     FileStamp stamp() const;
     // lstat of what is at the path: false with errno set when there is nothing, or it fails.

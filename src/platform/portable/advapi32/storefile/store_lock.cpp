@@ -43,8 +43,7 @@ int openStore(const StoreLocation& where, bool createMissing, std::string* error
         *error = std::string(": cannot lock: ") + kindOf(st.st_mode) + ", not a regular file";
         return -1;
     }
-    int fd = ::openat(where.folder(), where.name().c_str(),
-                      O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    int fd = where.openExisting(O_WRONLY);
     if (fd < 0) {
         if (errno == ENOENT || errno == ELOOP)
             errno = EAGAIN; // replaced between the look and the open
@@ -58,7 +57,7 @@ bool namesTheFile(const StoreLocation& where, int fd) {
     struct stat held {
     }, now{};
     return ::fstat(fd, &held) == 0 && where.statNow(&now) && S_ISREG(now.st_mode) &&
-           held.st_dev == now.st_dev && held.st_ino == now.st_ino;
+           sameFile(held, now);
 }
 
 enum class Attempt { Taken, Busy, Failed };
